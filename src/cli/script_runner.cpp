@@ -1,0 +1,215 @@
+#include "cli/script_runner.h"
+
+#include <charconv>
+#include <optional>
+#include <sstream>
+
+#include "cli/var_lookup.h"
+#include "windows/dispatch.h"
+#include "windows/properties.h"
+
+namespace {
+
+std::optional<FormId> formByName(const std::string& name) {
+  for (int i = 0; i < FormCount; ++i) {
+    const auto id = static_cast<FormId>(i);
+    if (name == FormName(id)) return id;
+  }
+  return std::nullopt;
+}
+
+std::optional<int> parseInt(std::string_view s) {
+  int v = 0;
+  auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (ec != std::errc() || end != s.data() + s.size() || s.empty()) return std::nullopt;
+  return v;
+}
+
+// "Count_P(6)" -> {"Count_P", 6}; "Expect" -> {"Expect", none}. False when malformed.
+bool splitIndex(const std::string& s, std::string& name, std::optional<int>& index) {
+  const auto open = s.find('(');
+  if (open == std::string::npos) {
+    name = s;
+    index.reset();
+    return !s.empty();
+  }
+  if (s.back() != ')') return false;
+  name = s.substr(0, open);
+  index = parseInt(std::string_view(s).substr(open + 1, s.size() - open - 2));
+  return index.has_value() && !name.empty();
+}
+
+// Splits "word rest of line" at the first space.
+std::pair<std::string, std::string> firstWord(const std::string& line) {
+  const auto space = line.find(' ');
+  if (space == std::string::npos) return {line, ""};
+  return {line.substr(0, space), line.substr(space + 1)};
+}
+
+}  // namespace
+
+ScriptRunner::ScriptRunner(const std::filesystem::path& folder, std::ostream& out)
+    : out_(out), services_(out), app_(std::make_unique<App>(folder, services_.services())) {}
+
+void ScriptRunner::start() { StartProgram(*app_); }
+
+int ScriptRunner::run(std::istream& in) {
+  std::string line;
+  while (!ended() && std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    runLine(line);
+  }
+  return exitCode();
+}
+
+void ScriptRunner::runLine(const std::string& line) {
+  if (line.empty() || line[0] == '#') return;
+  const auto [command, rest] = firstWord(line);
+  if (command == "click") click(rest);
+  else if (command == "type") {
+    const auto [addr, text] = firstWord(rest);
+    type(addr, text);
+  } else if (command == "close") close(rest);
+  else if (command == "tick") tick(rest);
+  else if (command == "answer") answer(rest);
+  else if (command == "random") random(rest);
+  else if (command == "now") services_.clockText = rest;
+  else if (command == "get") get(rest);
+  else if (command == "var") var(rest);
+  else if (command == "form") form(rest);
+  else if (command == "dump") dump(rest);
+  else services_.error("unknown command: " + command);
+
+  if (app_->ended && !endPrinted_) {
+    out_ << "end\n";
+    endPrinted_ = true;
+  }
+}
+
+Control* ScriptRunner::resolve(const std::string& addr, FormId& form, bool mustBeShown) {
+  const auto dot = addr.find('.');
+  const auto id = formByName(addr.substr(0, dot));
+  std::string name;
+  std::optional<int> index;
+  if (!id || dot == std::string::npos || !splitIndex(addr.substr(dot + 1), name, index)) {
+    services_.error("unknown address: " + addr);
+    return nullptr;
+  }
+  form = *id;
+  const Form* record = app_->forms.host(form).record();
+  if (!record) {
+    services_.error(mustBeShown ? addr + " is not shown" : std::string(FormName(form)) + " is not loaded");
+    return nullptr;
+  }
+  const ControlEntry* entry = record->find(name);
+  Control* c = nullptr;
+  if (entry && entry->isArray == index.has_value()) c = entry->at(index.value_or(0));
+  if (!c) services_.error("unknown control: " + addr);
+  return c;
+}
+
+void ScriptRunner::click(const std::string& addr) {
+  FormId form{};
+  Control* c = resolve(addr, form, true);
+  if (!c) return;
+  if (Dispatch(*app_, {EventKind::Click, form, c, {}}) == DispatchResult::NotShown)
+    services_.error(addr + " is not shown");
+}
+
+void ScriptRunner::type(const std::string& addr, const std::string& text) {
+  FormId form{};
+  Control* c = resolve(addr, form, true);
+  if (!c) return;
+  if (c->kind() != Kind::TextBox) {
+    services_.error(addr + " is not a text box");
+    return;
+  }
+  if (Dispatch(*app_, {EventKind::Type, form, c, text}) == DispatchResult::NotShown)
+    services_.error(addr + " is not shown");
+}
+
+void ScriptRunner::close(const std::string& formName) {
+  const auto id = formByName(formName);
+  if (!id) return services_.error("unknown form: " + formName);
+  Dispatch(*app_, {EventKind::Close, *id, nullptr, {}});
+}
+
+void ScriptRunner::tick(const std::string& count) {
+  const auto n = count.empty() ? std::optional<int>(1) : parseInt(count);
+  if (!n || *n < 0) return services_.error("bad tick count: " + count);
+  for (int i = 0; i < *n && !app_->ended; ++i) {
+    const Form* main = app_->forms.main.record();
+    if (!main) break;
+    Timer& play = app_->forms.main.record()->Play;
+    if (!play.enabled()) break;
+    Dispatch(*app_, {EventKind::Tick, FormId::Main_F, &play, {}});
+  }
+}
+
+void ScriptRunner::answer(const std::string& words) {
+  std::istringstream in(words);
+  std::string w;
+  while (in >> w) {
+    if (w == "yes") services_.answers.push_back(true);
+    else if (w == "no") services_.answers.push_back(false);
+    else services_.error("bad answer: " + w);
+  }
+}
+
+void ScriptRunner::random(const std::string& values) {
+  std::istringstream in(values);
+  std::string w;
+  while (in >> w) {
+    float u = 0;
+    auto [end, ec] = std::from_chars(w.data(), w.data() + w.size(), u);
+    if (ec != std::errc() || end != w.data() + w.size() || u < 0 || u >= 1)
+      services_.error("bad random value: " + w);
+    else
+      services_.randoms.push_back(u);
+  }
+}
+
+void ScriptRunner::get(const std::string& addrProp) {
+  const auto dot = addrProp.rfind('.');
+  if (dot == std::string::npos || addrProp.find('.') == dot)
+    return services_.error("unknown address: " + addrProp);
+  FormId form{};
+  Control* c = resolve(addrProp.substr(0, dot), form, false);
+  if (!c) return;
+  const std::string prop = addrProp.substr(dot + 1);
+  for (const auto& [name, value] : Properties(*c)) {
+    if (prop == name) {
+      out_ << addrProp << '=' << EscapeText(value) << '\n';
+      return;
+    }
+  }
+  services_.error("unknown property: " + addrProp);
+}
+
+void ScriptRunner::var(const std::string& spec) {
+  std::string name;
+  std::optional<int> index;
+  std::optional<std::string> value;
+  if (splitIndex(spec, name, index)) value = ReadVar(app_->vars, name, index);
+  if (!value) return services_.error("unknown variable: " + spec);
+  out_ << spec << '=' << EscapeText(*value) << '\n';
+}
+
+void ScriptRunner::form(const std::string& formName) {
+  const auto id = formByName(formName);
+  if (!id) return services_.error("unknown form: " + formName);
+  const Form* f = app_->forms.host(*id).record();
+  out_ << formName << " loaded=" << (f ? 1 : 0) << " visible=" << (f && f->visible() ? 1 : 0)
+       << " topmost=" << (f && f->topmost() ? 1 : 0) << '\n';
+}
+
+void ScriptRunner::dump(const std::string& formName) {
+  const auto id = formByName(formName);
+  if (!id) return services_.error("unknown form: " + formName);
+  const Form* f = app_->forms.host(*id).record();
+  if (!f) return services_.error(formName + " is not loaded");
+  for (const ControlEntry& e : f->entries())
+    for (const Control* c : e.items)
+      for (const auto& [prop, value] : Properties(*c))
+        out_ << formName << '.' << c->address() << '.' << prop << '=' << EscapeText(value) << '\n';
+}

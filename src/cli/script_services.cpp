@@ -1,0 +1,102 @@
+#include "cli/script_services.h"
+
+#include <ctime>
+#include <memory>
+
+std::string EscapeText(const std::string& text, bool quotes) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '"':
+        out += quotes ? "\\\"" : "\"";
+        break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::string LocalGeneralDate() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char buf[32];
+  std::strftime(buf, sizeof buf, "%Y/%m/%d %H:%M:%S", &local);
+  return buf;
+}
+
+struct ScriptServices::Dialogs_ : ::Dialogs {
+  explicit Dialogs_(ScriptServices& s) : s(s) {}
+  BoxAnswer messageBox(const std::string& title, const std::string& text, BoxIcon icon,
+                       BoxButtons buttons) override {
+    const char* iconName = icon == BoxIcon::Info ? "info" : icon == BoxIcon::Question ? "question" : "stop";
+    const bool yesNo = buttons == BoxButtons::YesNo;
+    s.out_ << "msgbox " << iconName << (yesNo ? " yesno " : " ok ") << '"'
+           << EscapeText(title, true) << "\" \"" << EscapeText(text, true) << "\"\n";
+    if (!yesNo) return BoxAnswer::Ok;
+    bool yes = false;
+    if (s.answers.empty()) {
+      s.error("no answer queued");
+    } else {
+      yes = s.answers.front();
+      s.answers.pop_front();
+    }
+    s.out_ << (yes ? "answer yes\n" : "answer no\n");
+    return yes ? BoxAnswer::Yes : BoxAnswer::No;
+  }
+  void beep() override { s.out_ << "beep\n"; }
+  ScriptServices& s;
+};
+
+struct ScriptServices::Sound_ : ::Sound {
+  explicit Sound_(std::ostream& out) : out(out) {}
+  void play(const std::string& path) override { out << "sound " << path << '\n'; }
+  std::ostream& out;
+};
+
+struct ScriptServices::Help_ : ::Help {
+  explicit Help_(std::ostream& out) : out(out) {}
+  void openContents() override { out << "help contents\n"; }
+  void openTopic(int topic) override { out << "help topic " << topic << '\n'; }
+  std::ostream& out;
+};
+
+struct ScriptServices::Clock_ : ::Clock {
+  explicit Clock_(ScriptServices& s) : s(s) {}
+  std::string generalDate() override {
+    return s.clockText.empty() ? LocalGeneralDate() : s.clockText;
+  }
+  ScriptServices& s;
+};
+
+struct ScriptServices::Random_ : ::Random {
+  explicit Random_(ScriptServices& s) : s(s) {}
+  float uniform() override {
+    if (s.randoms.empty()) return s.ownRandom_.uniform();
+    const float u = s.randoms.front();
+    s.randoms.pop_front();
+    return u;
+  }
+  ScriptServices& s;
+};
+
+ScriptServices::ScriptServices(std::ostream& out)
+    : out_(out),
+      dialogs_(std::make_unique<Dialogs_>(*this)),
+      sound_(std::make_unique<Sound_>(out)),
+      help_(std::make_unique<Help_>(out)),
+      clock_(std::make_unique<Clock_>(*this)),
+      random_(std::make_unique<Random_>(*this)) {}
+
+Services ScriptServices::services() {
+  return Services{dialogs_.get(), sound_.get(), help_.get(), clock_.get(), random_.get()};
+}
+
+void ScriptServices::error(const std::string& message) {
+  out_ << "error: " << message << '\n';
+  ++errors;
+}

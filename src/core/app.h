@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+
+#include "core/game_vars.h"
+#include "core/services.h"
+#include "windows/forms.h"
+
+// One running program: its folder, platform services, game variables and windows.
+// Nothing of the program lives outside it, so tests can run many programs side by side.
+class App {
+ public:
+  App(std::filesystem::path folder, Services services);
+  App(const App&) = delete;
+  App& operator=(const App&) = delete;
+
+  std::filesystem::path folder;
+  Services services;
+  GameVars vars;
+  Forms forms;
+  // Set when the program has ended (Exit, or the main window closed).
+  bool ended = false;
+};
+
+// Starts the program as a user launching it would: the main window loads and shows.
+void StartProgram(App& app);

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <string>
+
+// What the program needs from the platform. The desktop program implements these with Qt;
+// the scripted front end and the tests implement them with scripts and queues.
+
+enum class BoxIcon { Info, Question, Stop };
+enum class BoxButtons { Ok, YesNo };
+enum class BoxAnswer { Ok, Yes, No };
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  // A modal message box; returns the button chosen.
+  virtual BoxAnswer messageBox(const std::string& title, const std::string& text, BoxIcon icon,
+                               BoxButtons buttons) = 0;
+  virtual void beep() = 0;
+};
+
+class Sound {
+ public:
+  virtual ~Sound() = default;
+  // Plays a wav file once, without waiting; the path is relative to the program folder.
+  virtual void play(const std::string& relativePath) = 0;
+};
+
+class Help {
+ public:
+  virtual ~Help() = default;
+  virtual void openContents() = 0;
+  virtual void openTopic(int topic) = 0;
+};
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  // Local date and time in the "general date" form used for save dates.
+  virtual std::string generalDate() = 0;
+};
+
+class Random {
+ public:
+  virtual ~Random() = default;
+  // Uniform in [0, 1), single precision.
+  virtual float uniform() = 0;
+};
+
+struct Services {
+  Dialogs* dialogs = nullptr;
+  Sound* sound = nullptr;
+  Help* help = nullptr;
+  Clock* clock = nullptr;
+  Random* random = nullptr;
+};

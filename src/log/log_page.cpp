@@ -1,0 +1,3 @@
+#include "log/log_page.h"
+
+void ShowLogPage(App&) {}

@@ -1,0 +1,3 @@
+#include "predict/judge.h"
+
+void JudgeExpect(App&) {}

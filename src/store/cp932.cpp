@@ -1,0 +1,56 @@
+#include "store/cp932.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+
+namespace {
+
+// One conversion; `replace` puts "?" for an input character the target cannot hold.
+std::optional<std::string> convert(const char* to, const char* from, std::string_view in,
+                                   bool replace) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+  std::string out;
+  char buf[1024];
+  char* src = const_cast<char*>(in.data());
+  std::size_t srcLeft = in.size();
+  bool ok = true;
+  while (srcLeft > 0) {
+    char* dst = buf;
+    std::size_t dstLeft = sizeof buf;
+    const std::size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+    out.append(buf, static_cast<std::size_t>(dst - buf));
+    if (r != static_cast<std::size_t>(-1)) continue;
+    if (errno == E2BIG) continue;
+    if (errno == EILSEQ && replace) {
+      // Skip one whole UTF-8 character.
+      std::size_t len = 1;
+      const auto lead = static_cast<unsigned char>(*src);
+      if (lead >= 0xF0) len = 4;
+      else if (lead >= 0xE0) len = 3;
+      else if (lead >= 0xC0) len = 2;
+      if (len > srcLeft) len = srcLeft;
+      src += len;
+      srcLeft -= len;
+      out += '?';
+      continue;
+    }
+    ok = false;
+    break;
+  }
+  iconv_close(cd);
+  if (!ok) return std::nullopt;
+  return out;
+}
+
+}  // namespace
+
+std::string Utf8ToCp932(std::string_view utf8) {
+  // A string that is not valid UTF-8 leaves convert() with nothing: write it as is.
+  return convert("CP932", "UTF-8", utf8, true).value_or(std::string(utf8));
+}
+
+std::optional<std::string> Cp932ToUtf8(std::string_view cp932) {
+  return convert("UTF-8", "CP932", cp932, false);
+}

@@ -1,0 +1,51 @@
+#include "windows/dispatch.h"
+
+#include "core/app.h"
+
+namespace {
+
+bool shown(App& app, FormId form, const Control& c) {
+  const Form* f = app.forms.host(form).record();
+  return f && f->visible() && c.owner() == f && c.visible();
+}
+
+void close(App& app, FormId id) {
+  FormHostBase& host = app.forms.host(id);
+  if (!host.loaded()) return;
+  if (host.onQueryUnload && host.onQueryUnload(app, CloseMode::User)) return;
+  host.unload(app);
+  if (id == FormId::Main_F) app.ended = true;
+}
+
+}  // namespace
+
+void RunHandler(App& app, Control& control) {
+  if (control.onClick) control.onClick(app, control.index());
+}
+
+DispatchResult Dispatch(App& app, const UserEvent& e) {
+  switch (e.kind) {
+    case EventKind::Click:
+      if (!shown(app, e.form, *e.control)) return DispatchResult::NotShown;
+      if (e.control->kind() == Kind::CheckBox) {
+        auto& box = static_cast<CheckBox&>(*e.control);
+        box.setValue(app, box.value() == 0 ? 1 : 0);
+      } else {
+        RunHandler(app, *e.control);
+      }
+      return DispatchResult::Done;
+    case EventKind::Type:
+      if (!shown(app, e.form, *e.control)) return DispatchResult::NotShown;
+      if (e.control->kind() == Kind::TextBox) static_cast<TextBox&>(*e.control).setText(e.text);
+      return DispatchResult::Done;
+    case EventKind::Close:
+      close(app, e.form);
+      return DispatchResult::Done;
+    case EventKind::Tick: {
+      auto& timer = static_cast<Timer&>(*e.control);
+      if (timer.enabled() && timer.interval() != 0) RunHandler(app, timer);
+      return DispatchResult::Done;
+    }
+  }
+  return DispatchResult::Done;
+}

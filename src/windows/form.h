@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/indexed_array.h"
+#include "windows/controls.h"
+
+enum class FormId { Main_F, Area_F, Point_F, Black_or_Red_F, Total_F, Log_F, Save_Load_F, Version_F };
+inline constexpr int FormCount = 8;
+
+const char* FormName(FormId id);
+
+// One registry entry: a single control or a control array with its index range.
+struct ControlEntry {
+  std::string name;
+  Kind kind;
+  bool isArray = false;
+  int first = 0;
+  int last = 0;
+  std::vector<Control*> items;  // items[i - first]
+
+  Control* at(int index) const;
+};
+
+// A window record: named controls in design order, plus the window's own state.
+class Form {
+ public:
+  Form(FormId id, std::string caption);
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+  virtual ~Form() = default;
+
+  FormId id() const { return id_; }
+  const std::string& caption() const { return caption_; }
+  bool visible() const { return visible_; }
+  bool topmost() const { return topmost_; }
+  void setVisible(bool v);
+  void setTopmost(bool t);
+
+  // Bumped by every change of the window or any of its controls.
+  std::uint64_t version() const { return version_; }
+  void bump() { ++version_; }
+
+  const std::vector<ControlEntry>& entries() const { return entries_; }
+  const ControlEntry* find(const std::string& name) const;
+
+ protected:
+  template <class T>
+  T& add(const std::string& name, T& control) {
+    adopt(newEntry(name, control.kind(), false, 0, 0), control, 0, false);
+    return control;
+  }
+  template <class T, int First, int Last>
+  IndexedArray<T, First, Last>& add(const std::string& name, IndexedArray<T, First, Last>& arr) {
+    ControlEntry& e = newEntry(name, arr(First).kind(), true, First, Last);
+    for (int i = First; i <= Last; ++i) adopt(e, arr(i), i, true);
+    return arr;
+  }
+
+ private:
+  ControlEntry& newEntry(const std::string& name, Kind kind, bool isArray, int first, int last);
+  void adopt(ControlEntry& entry, Control& c, int index, bool arrayItem);
+
+  FormId id_;
+  std::string caption_;
+  bool visible_ = false;
+  bool topmost_ = false;
+  std::uint64_t version_ = 0;
+  std::vector<ControlEntry> entries_;
+};
+
+// Every control of an array gets the same handler.
+template <class T, int First, int Last>
+void OnClick(IndexedArray<T, First, Last>& arr, const Handler& h) {
+  for (auto& c : arr) c.onClick = h;
+}

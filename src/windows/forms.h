@@ -1,0 +1,90 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "windows/area_form.h"
+#include "windows/black_or_red_form.h"
+#include "windows/log_form.h"
+#include "windows/main_form.h"
+#include "windows/point_form.h"
+#include "windows/save_load_form.h"
+#include "windows/total_form.h"
+#include "windows/version_form.h"
+
+class App;
+
+// Who asks a window to close: its own close box, or the system (shutdown).
+enum class CloseMode { User, System };
+
+// Holds one window: created with its design values on first use, destroyed by unload.
+class FormHostBase {
+ public:
+  explicit FormHostBase(FormId id) : id_(id) {}
+  FormHostBase(const FormHostBase&) = delete;
+  FormHostBase& operator=(const FormHostBase&) = delete;
+  virtual ~FormHostBase() = default;
+
+  FormId id() const { return id_; }
+  virtual Form* record() const = 0;
+  bool loaded() const { return record() != nullptr; }
+  // Bumped by every load and unload: a front end rebuilds its view when it changes.
+  std::uint64_t generation() const { return generation_; }
+
+  // Creates the record if needed; the window counts as loaded before its load handler runs.
+  Form& load(App& app);
+  // Runs the unload handler, then discards the record. Nothing happens when not loaded.
+  void unload(App& app);
+
+  void (*onLoad)(App&) = nullptr;
+  // Returns true to cancel the close.
+  bool (*onQueryUnload)(App&, CloseMode) = nullptr;
+  void (*onUnload)(App&) = nullptr;
+
+ protected:
+  virtual void create() = 0;
+  virtual void destroy() = 0;
+
+ private:
+  FormId id_;
+  std::uint64_t generation_ = 0;
+};
+
+template <class F>
+class FormHost : public FormHostBase {
+ public:
+  using FormHostBase::FormHostBase;
+  F* record() const override { return record_.get(); }
+  F& get(App& app) { return static_cast<F&>(load(app)); }
+
+ protected:
+  void create() override { record_ = std::make_unique<F>(); }
+  void destroy() override { record_.reset(); }
+
+ private:
+  std::unique_ptr<F> record_;
+};
+
+struct Forms {
+  Forms();
+  FormHostBase& host(FormId id);
+
+  FormHost<MainForm> main{FormId::Main_F};
+  FormHost<AreaForm> area{FormId::Area_F};
+  FormHost<PointForm> point{FormId::Point_F};
+  FormHost<BlackOrRedForm> blackOrRed{FormId::Black_or_Red_F};
+  FormHost<TotalForm> total{FormId::Total_F};
+  FormHost<LogForm> log{FormId::Log_F};
+  FormHost<SaveLoadForm> saveLoad{FormId::Save_Load_F};
+  FormHost<VersionForm> version{FormId::Version_F};
+};
+
+// Using a window loads it first when it is not loaded, as every caller expects.
+MainForm& Main_F(App& app);
+AreaForm& Area_F(App& app);
+PointForm& Point_F(App& app);
+BlackOrRedForm& Black_or_Red_F(App& app);
+TotalForm& Total_F(App& app);
+LogForm& Log_F(App& app);
+SaveLoadForm& Save_Load_F(App& app);
+VersionForm& Version_F(App& app);

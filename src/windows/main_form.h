@@ -1,0 +1,47 @@
+#pragma once
+
+#include "windows/form.h"
+
+// The start-up window: one row per pocket, totals above, the recent-results strip beside.
+class MainForm : public Form {
+ public:
+  MainForm();
+
+  IndexedArray<Label, 0, 37> Deme;
+  // Hit_Level(k)(i): light k (1 lowest) of row i; registered as Hit_Level_1..Hit_Level_10.
+  IndexedArray<IndexedArray<PictureBox, 0, 37>, 1, 10> Hit_Level;
+  IndexedArray<CommandButton, 0, 37> Count_P;
+  IndexedArray<CommandButton, 0, 37> Count_M;
+  IndexedArray<TextBox, 0, 37> Hit_Count;
+  IndexedArray<TextBox, 0, 37> Rate;
+  TextBox Total;
+  TextBox Round_T;
+  TextBox Red;
+  TextBox Black;
+  IndexedArray<Label, 0, 24> Log;
+  PictureBox Light_P;
+  Timer Play;
+  CommandButton Expect;
+  CheckBox OR;
+  CheckBox Area;
+  CheckBox Point_C;
+  CheckBox Total_C;
+  CommandButton Log_B;
+  Label Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label34, Label35;
+
+  MenuItem File;
+  MenuItem Save_Load;
+  MenuItem Clear;
+  MenuItem Setting;
+  MenuItem BGM_Check;
+  MenuItem separator;
+  MenuItem Front_Check;
+  MenuItem Free_Check;
+  MenuItem separator2;
+  MenuItem Expect_On;
+  MenuItem Quick_Expect;
+  MenuItem Zero_Check;
+  MenuItem Help;
+  MenuItem Version;
+  MenuItem Exit;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "windows/form.h"
+
+// The About window; every text is fixed.
+class VersionForm : public Form {
+ public:
+  VersionForm();
+
+  IndexedArray<Label, 0, 0> lblTitle;
+  Label lblVersion;
+  Label Label3;
+  Label Label1;
+  PictureBox picIcon;
+  CommandButton OK;
+  CommandButton Command1;
+  CommandButton Command2;
+};
