@@ -51,7 +51,9 @@ std::pair<std::string, std::string> firstWord(const std::string& line) {
 ScriptRunner::ScriptRunner(const std::filesystem::path& folder, std::ostream& out)
     : out_(out), services_(out), app_(std::make_unique<App>(folder, services_.services())) {}
 
-void ScriptRunner::start() { StartProgram(*app_); }
+void ScriptRunner::start() {
+  StartProgram(*app_);
+}
 
 int ScriptRunner::run(std::istream& in) {
   std::string line;
@@ -65,20 +67,31 @@ int ScriptRunner::run(std::istream& in) {
 void ScriptRunner::runLine(const std::string& line) {
   if (line.empty() || line[0] == '#') return;
   const auto [command, rest] = firstWord(line);
-  if (command == "click") click(rest);
+  if (command == "click")
+    click(rest);
   else if (command == "type") {
     const auto [addr, text] = firstWord(rest);
     type(addr, text);
-  } else if (command == "close") close(rest);
-  else if (command == "tick") tick(rest);
-  else if (command == "answer") answer(rest);
-  else if (command == "random") random(rest);
-  else if (command == "now") services_.clockText = rest;
-  else if (command == "get") get(rest);
-  else if (command == "var") var(rest);
-  else if (command == "form") form(rest);
-  else if (command == "dump") dump(rest);
-  else services_.error("unknown command: " + command);
+  } else if (command == "close")
+    close(rest);
+  else if (command == "tick")
+    tick(rest);
+  else if (command == "answer")
+    answer(rest);
+  else if (command == "random")
+    random(rest);
+  else if (command == "now")
+    services_.clockText = rest;
+  else if (command == "get")
+    get(rest);
+  else if (command == "var")
+    var(rest);
+  else if (command == "form")
+    form(rest);
+  else if (command == "dump")
+    dump(rest);
+  else
+    services_.error("unknown command: " + command);
 
   if (app_->ended && !endPrinted_) {
     out_ << "end\n";
@@ -98,7 +111,8 @@ Control* ScriptRunner::resolve(const std::string& addr, FormId& form, bool mustB
   form = *id;
   const Form* record = app_->forms.host(form).record();
   if (!record) {
-    services_.error(mustBeShown ? addr + " is not shown" : std::string(FormName(form)) + " is not loaded");
+    services_.error(mustBeShown ? addr + " is not shown"
+                                : std::string(FormName(form)) + " is not loaded");
     return nullptr;
   }
   const ControlEntry* entry = record->find(name);
@@ -150,9 +164,12 @@ void ScriptRunner::answer(const std::string& words) {
   std::istringstream in(words);
   std::string w;
   while (in >> w) {
-    if (w == "yes") services_.answers.push_back(true);
-    else if (w == "no") services_.answers.push_back(false);
-    else services_.error("bad answer: " + w);
+    if (w == "yes")
+      services_.answers.push_back(true);
+    else if (w == "no")
+      services_.answers.push_back(false);
+    else
+      services_.error("bad answer: " + w);
   }
 }
 

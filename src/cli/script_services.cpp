@@ -8,13 +8,20 @@ std::string EscapeText(const std::string& text, bool quotes) {
   out.reserve(text.size());
   for (char c : text) {
     switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
       case '"':
         out += quotes ? "\\\"" : "\"";
         break;
-      default: out += c;
+      default:
+        out += c;
     }
   }
   return out;
@@ -33,7 +40,9 @@ struct ScriptServices::Dialogs_ : ::Dialogs {
   explicit Dialogs_(ScriptServices& s) : s(s) {}
   BoxAnswer messageBox(const std::string& title, const std::string& text, BoxIcon icon,
                        BoxButtons buttons) override {
-    const char* iconName = icon == BoxIcon::Info ? "info" : icon == BoxIcon::Question ? "question" : "stop";
+    const char* iconName = icon == BoxIcon::Info       ? "info"
+                           : icon == BoxIcon::Question ? "question"
+                                                       : "stop";
     const bool yesNo = buttons == BoxButtons::YesNo;
     s.out_ << "msgbox " << iconName << (yesNo ? " yesno " : " ok ") << '"'
            << EscapeText(title, true) << "\" \"" << EscapeText(text, true) << "\"\n";

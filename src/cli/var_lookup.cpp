@@ -15,8 +15,10 @@ struct VarInfo {
 template <class T, int F, int L>
 VarInfo array(const IndexedArray<T, F, L> GameVars::*member) {
   return VarInfo{F, L, [member](const GameVars& v, int i) {
-                   if constexpr (std::is_same_v<T, std::string>) return (v.*member)(i);
-                   else return std::to_string((v.*member)(i));
+                   if constexpr (std::is_same_v<T, std::string>)
+                     return (v.*member)(i);
+                   else
+                     return std::to_string((v.*member)(i));
                  }};
 }
 
@@ -25,7 +27,8 @@ VarInfo scalar(const int GameVars::*member) {
 }
 
 VarInfo areaMember(int k) {
-  return VarInfo{0, 37, [k](const GameVars& v, int i) { return std::to_string(v.AreaMember(k)(i)); }};
+  return VarInfo{0, 37,
+                 [k](const GameVars& v, int i) { return std::to_string(v.AreaMember(k)(i)); }};
 }
 
 const std::map<std::string, VarInfo>& table() {

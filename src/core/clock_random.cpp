@@ -5,8 +5,7 @@
 namespace {
 
 std::uint64_t clockTicks() {
-  return static_cast<std::uint64_t>(
-      std::chrono::steady_clock::now().time_since_epoch().count());
+  return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
 }
 
 // splitmix64 step

@@ -17,7 +17,7 @@ void PaintHitLevels(MainForm& m, int j, const LevelThresholds& thresholds) {
   const double lag = Val(m.Round_T.text()) - Val(m.Hit_Count(j).text());
   for (int k = 1; k <= 10; ++k)
     m.Hit_Level(k)(j).setBack(lag > thresholds[static_cast<std::size_t>(k - 1)] ? levelColour(k)
-                                                                                 : ButtonFace);
+                                                                                : ButtonFace);
 }
 
 void WriteRate(MainForm& m, int j, int pocketCount) {

@@ -10,7 +10,9 @@ bool AskYesNo(App& app, const std::string& text) {
   return MsgBox(app, text, BoxIcon::Question, BoxButtons::YesNo) == BoxAnswer::Yes;
 }
 
-void Beep(App& app) { app.services.dialogs->beep(); }
+void Beep(App& app) {
+  app.services.dialogs->beep();
+}
 
 bool RefuseWhileAreaEditing(App& app) {
   if (app.vars.AreaEditing != 1) return false;

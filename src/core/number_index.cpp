@@ -6,8 +6,24 @@ namespace {
 
 bool isRedNumber(int number) {
   switch (number) {
-    case 1: case 3: case 5: case 7: case 9: case 12: case 14: case 16: case 18:
-    case 19: case 21: case 23: case 25: case 27: case 30: case 32: case 34: case 36:
+    case 1:
+    case 3:
+    case 5:
+    case 7:
+    case 9:
+    case 12:
+    case 14:
+    case 16:
+    case 18:
+    case 19:
+    case 21:
+    case 23:
+    case 25:
+    case 27:
+    case 30:
+    case 32:
+    case 34:
+    case 36:
       return true;
     default:
       return false;
@@ -33,21 +49,31 @@ int ColourClassOf(int index) {
 
 Colour DarkColour(int colourClass) {
   switch (colourClass) {
-    case RedClass: return Colour::rgb(0xC00000);
-    case BlackClass: return Colour::rgb(0x000000);
-    case ZeroClass: return Colour::rgb(0x008000);
-    case DoubleZeroClass: return Colour::rgb(0x0000C0);
-    default: return ButtonFace;
+    case RedClass:
+      return Colour::rgb(0xC00000);
+    case BlackClass:
+      return Colour::rgb(0x000000);
+    case ZeroClass:
+      return Colour::rgb(0x008000);
+    case DoubleZeroClass:
+      return Colour::rgb(0x0000C0);
+    default:
+      return ButtonFace;
   }
 }
 
 Colour LightColour(int colourClass) {
   switch (colourClass) {
-    case RedClass: return Colour::rgb(0xFFC0C0);
-    case BlackClass: return Colour::rgb(0xC0C0C0);
-    case ZeroClass: return Colour::rgb(0xC0FFC0);
-    case DoubleZeroClass: return Colour::rgb(0xC0C0FF);
-    default: return ButtonFace;
+    case RedClass:
+      return Colour::rgb(0xFFC0C0);
+    case BlackClass:
+      return Colour::rgb(0xC0C0C0);
+    case ZeroClass:
+      return Colour::rgb(0xC0FFC0);
+    case DoubleZeroClass:
+      return Colour::rgb(0xC0C0FF);
+    default:
+      return ButtonFace;
   }
 }
 

@@ -11,7 +11,13 @@ class App;
 inline constexpr int ZeroIndex = 36;
 inline constexpr int DoubleZeroIndex = 37;
 
-enum ColourClassValue { NoClass = 0, RedClass = 1, BlackClass = 2, ZeroClass = 3, DoubleZeroClass = 4 };
+enum ColourClassValue {
+  NoClass = 0,
+  RedClass = 1,
+  BlackClass = 2,
+  ZeroClass = 3,
+  DoubleZeroClass = 4
+};
 
 // "1".."36", "0", "00".
 std::string NumberText(int index);

@@ -7,7 +7,9 @@
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Writes v with `digits` significant digits in plain decimal notation.
 std::string plainDecimal(double v, int digits) {
@@ -70,18 +72,26 @@ double Val(std::string_view t) {
   return std::strtod(num.c_str(), nullptr);
 }
 
-double Int(double x) { return std::floor(x); }
+double Int(double x) {
+  return std::floor(x);
+}
 
 double Round(double x, int d) {
   const double scale = std::pow(10.0, d);
   return std::nearbyint(x * scale) / scale;
 }
 
-long CInt(double x) { return std::lrint(x); }
+long CInt(double x) {
+  return std::lrint(x);
+}
 
-std::string Str(double x) { return plainDecimal(x, 15); }
+std::string Str(double x) {
+  return plainDecimal(x, 15);
+}
 
-std::string StrSingle(float x) { return plainDecimal(static_cast<double>(x), 7); }
+std::string StrSingle(float x) {
+  return plainDecimal(static_cast<double>(x), 7);
+}
 
 std::string JoinLines(std::initializer_list<std::string_view> lines) {
   std::string out;

@@ -41,7 +41,8 @@ void LoadUserSettings(App& app) {
 
 void SaveUserSettings(App& app) {
   const auto& v = app.vars;
-  SaveDataFile(app, UserFile, {{IntField(v.PocketCount), IntField(v.SoundOn), IntField(v.MainFront)}});
+  SaveDataFile(app, UserFile,
+               {{IntField(v.PocketCount), IntField(v.SoundOn), IntField(v.MainFront)}});
 }
 
 void LoadWindowSettings(App& app) {

@@ -14,7 +14,9 @@
 
 namespace {
 
-void addOne(TextBox& t) { t.setText(Str(Val(t.text()) + 1)); }
+void addOne(TextBox& t) {
+  t.setText(Str(Val(t.text()) + 1));
+}
 
 // Shares of red and black results: one decimal and "%", kept while a count is 0.
 void updateBlackOrRed(App& app, const MainForm& m) {
@@ -22,8 +24,8 @@ void updateBlackOrRed(App& app, const MainForm& m) {
   b.Black_Hit.setText(m.Black.text());
   b.Red_Hit.setText(m.Red.text());
   const double total = Val(m.Total.text());
-  for (auto [hit, rate] : {std::pair{&b.Black_Hit, &b.Black_Deme_Rate},
-                           std::pair{&b.Red_Hit, &b.Red_Deme_Rate}}) {
+  for (auto [hit, rate] :
+       {std::pair{&b.Black_Hit, &b.Black_Deme_Rate}, std::pair{&b.Red_Hit, &b.Red_Deme_Rate}}) {
     const double count = Val(hit->text());
     if (count >= 1) rate->setText(Str(Round(count / total * 100, 1)) + "%");
   }
@@ -53,9 +55,9 @@ void Count_P_Click(App& app, int i) {
 
   const double before = Val(m.Total.text());
   if (before >= v.PocketCount && v.ExpectDone == 0 && v.ExpectCheckOn == 1) {
-    if (!AskYesNo(app, JoinLines({"予想されていません。よろしいですか?",
-                                  "この問合せを表示しないときは",
-                                  "SettingのExpect Checkのチェックをはずしてください。"})))
+    if (!AskYesNo(app,
+                  JoinLines({"予想されていません。よろしいですか?", "この問合せを表示しないときは",
+                             "SettingのExpect Checkのチェックをはずしてください。"})))
       return;
   }
   const long countBefore = CInt(before);

@@ -27,9 +27,12 @@ std::optional<std::string> convert(const char* to, const char* from, std::string
       // Skip one whole UTF-8 character.
       std::size_t len = 1;
       const auto lead = static_cast<unsigned char>(*src);
-      if (lead >= 0xF0) len = 4;
-      else if (lead >= 0xE0) len = 3;
-      else if (lead >= 0xC0) len = 2;
+      if (lead >= 0xF0)
+        len = 4;
+      else if (lead >= 0xE0)
+        len = 3;
+      else if (lead >= 0xC0)
+        len = 2;
       if (len > srcLeft) len = srcLeft;
       src += len;
       srcLeft -= len;

@@ -4,7 +4,9 @@
 
 #include "store/cp932.h"
 
-Field IntField(long value) { return Field{false, std::to_string(value)}; }
+Field IntField(long value) {
+  return Field{false, std::to_string(value)};
+}
 
 Field TextField(const std::string& text) {
   Field f{true, {}};

@@ -4,14 +4,22 @@
 
 const char* FormName(FormId id) {
   switch (id) {
-    case FormId::Main_F: return "Main_F";
-    case FormId::Area_F: return "Area_F";
-    case FormId::Point_F: return "Point_F";
-    case FormId::Black_or_Red_F: return "Black_or_Red_F";
-    case FormId::Total_F: return "Total_F";
-    case FormId::Log_F: return "Log_F";
-    case FormId::Save_Load_F: return "Save_Load_F";
-    case FormId::Version_F: return "Version_F";
+    case FormId::Main_F:
+      return "Main_F";
+    case FormId::Area_F:
+      return "Area_F";
+    case FormId::Point_F:
+      return "Point_F";
+    case FormId::Black_or_Red_F:
+      return "Black_or_Red_F";
+    case FormId::Total_F:
+      return "Total_F";
+    case FormId::Log_F:
+      return "Log_F";
+    case FormId::Save_Load_F:
+      return "Save_Load_F";
+    case FormId::Version_F:
+      return "Version_F";
   }
   return "";
 }
@@ -37,8 +45,7 @@ void CheckBox::setValue(App& app, int v) {
   RunHandler(app, *this);
 }
 
-Form::Form(FormId id, std::string caption) : id_(id), caption_(std::move(caption)) {
-}
+Form::Form(FormId id, std::string caption) : id_(id), caption_(std::move(caption)) {}
 
 void Form::setVisible(bool v) {
   if (visible_ != v) {

@@ -7,7 +7,16 @@
 #include "core/indexed_array.h"
 #include "windows/controls.h"
 
-enum class FormId { Main_F, Area_F, Point_F, Black_or_Red_F, Total_F, Log_F, Save_Load_F, Version_F };
+enum class FormId {
+  Main_F,
+  Area_F,
+  Point_F,
+  Black_or_Red_F,
+  Total_F,
+  Log_F,
+  Save_Load_F,
+  Version_F
+};
 inline constexpr int FormCount = 8;
 
 const char* FormName(FormId id);

@@ -2,7 +2,9 @@
 
 namespace {
 
-std::string flag(bool b) { return b ? "1" : "0"; }
+std::string flag(bool b) {
+  return b ? "1" : "0";
+}
 
 }  // namespace
 

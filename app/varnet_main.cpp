@@ -1,0 +1,23 @@
+#include <QApplication>
+#include <QStyleFactory>
+#include <cstdio>
+#include <cstdlib>
+
+#include "gui/front_end.h"
+
+int main(int argc, char** argv) {
+  const char* platform = std::getenv("QT_QPA_PLATFORM");
+  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !platform) {
+    std::fprintf(stderr,
+                 "varnet: no display found. Start it on a desktop, or under a virtual display "
+                 "such as xvfb-run.\n");
+    return 1;
+  }
+  QApplication qt(argc, argv);
+  QApplication::setStyle(QStyleFactory::create("Fusion"));
+  QApplication::setApplicationName("00 Varnet");
+  FrontEnd frontEnd(QCoreApplication::applicationDirPath().toStdString());
+  QObject::connect(&frontEnd, &FrontEnd::ended, &qt, &QApplication::quit, Qt::QueuedConnection);
+  frontEnd.start();
+  return QApplication::exec();
+}

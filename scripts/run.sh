@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the desktop program.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+bash scripts/build.sh
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "00 Varnet is built (build/varnet) but there is no display to open its window on."
+  echo "Run this from a desktop session, or under a virtual display: xvfb-run -a $0"
+  exit 1
+fi
+exec ./build/varnet

@@ -1,0 +1,204 @@
+#include "gui/form_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "gui/front_end.h"
+#include "gui/pictures.h"
+#include "windows/dispatch.h"
+
+namespace {
+
+QColor toQColor(Colour c) {
+  if (c == ButtonFace) return QApplication::palette().color(QPalette::Button);
+  if (c == ButtonText) return QApplication::palette().color(QPalette::ButtonText);
+  return QColor::fromRgb(static_cast<QRgb>(c.value));
+}
+
+void setColours(QWidget* w, QPalette::ColorRole backRole, Colour back, QPalette::ColorRole foreRole,
+                Colour fore) {
+  QPalette p = w->palette();
+  p.setColor(backRole, toQColor(back));
+  p.setColor(foreRole, toQColor(fore));
+  w->setPalette(p);
+}
+
+void apply(const Control& c, QObject* w) {
+  const QString none;
+  switch (c.kind()) {
+    case Kind::Label: {
+      const auto& l = static_cast<const Label&>(c);
+      auto* q = static_cast<QLabel*>(w);
+      q->setText(QString::fromStdString(l.caption()));
+      setColours(q, QPalette::Window, l.back(), QPalette::WindowText, l.fore());
+      q->setVisible(l.visible());
+      break;
+    }
+    case Kind::TextBox: {
+      const auto& t = static_cast<const TextBox&>(c);
+      auto* q = static_cast<QLineEdit*>(w);
+      const QString text = QString::fromStdString(t.text());
+      if (q->text() != text) q->setText(text);
+      setColours(q, QPalette::Base, t.back(), QPalette::Text, t.fore());
+      q->setVisible(t.visible());
+      break;
+    }
+    case Kind::PictureBox: {
+      const auto& p = static_cast<const PictureBox&>(c);
+      auto* q = static_cast<QLabel*>(w);
+      if (!q->property("fixedPicture").toBool()) q->setPixmap(p.lit() ? LampPixmap() : QPixmap());
+      setColours(q, QPalette::Window, p.back(), QPalette::WindowText, ButtonText);
+      q->setVisible(p.visible());
+      break;
+    }
+    case Kind::CommandButton: {
+      const auto& b = static_cast<const CommandButton&>(c);
+      auto* q = static_cast<QPushButton*>(w);
+      q->setText(QString::fromStdString(b.caption()));
+      setColours(q, QPalette::Button, b.back(), QPalette::ButtonText, ButtonText);
+      q->setVisible(b.visible());
+      break;
+    }
+    case Kind::CheckBox: {
+      const auto& b = static_cast<const CheckBox&>(c);
+      auto* q = static_cast<QCheckBox*>(w);
+      q->setText(QString::fromStdString(b.caption()));
+      q->setChecked(b.value() != 0);
+      q->setVisible(b.visible());
+      break;
+    }
+    case Kind::MenuItem: {
+      const auto& m = static_cast<const MenuItem&>(c);
+      auto* q = static_cast<QAction*>(w);
+      q->setText(QString::fromStdString(m.caption()));
+      q->setChecked(m.checked());
+      break;
+    }
+    case Kind::Frame: {
+      const auto& f = static_cast<const Frame&>(c);
+      auto* q = static_cast<QGroupBox*>(w);
+      q->setTitle(QString::fromStdString(f.caption()));
+      q->setVisible(f.visible());
+      break;
+    }
+    case Kind::Timer:
+      break;
+  }
+}
+
+}  // namespace
+
+FormView::FormView(FrontEnd& frontEnd, Form& form)
+    : frontEnd_(frontEnd), form_(form), window_(new FormWindow) {
+  window_->setObjectName(FormName(form.id()));
+  window_->setWindowTitle(QString::fromStdString(form.caption()));
+  QObject::connect(window_, &FormWindow::closeRequested, window_, [this] {
+    frontEnd_.send({EventKind::Close, form_.id(), nullptr, {}});
+  });
+}
+
+FormView::~FormView() {
+  // The window may be inside its own event handler; Qt deletes it when that returns.
+  window_->hide();
+  window_->deleteLater();
+}
+
+void FormView::refresh() {
+  if (form_.version() == formSeen_) return;
+  formSeen_ = form_.version();
+  for (Binding& b : bindings_) {
+    if (b.control->version() == b.seen) continue;
+    b.seen = b.control->version();
+    apply(*b.control, b.widget);
+  }
+  if (form_.topmost() != topmost_) {
+    topmost_ = form_.topmost();
+    const QRect geometry = window_->geometry();
+    window_->setWindowFlag(Qt::WindowStaysOnTopHint, topmost_);
+    window_->setGeometry(geometry);
+  }
+  if (window_->isVisible() != form_.visible()) window_->setVisible(form_.visible());
+}
+
+void FormView::bind(Control& c, QObject* w) {
+  w->setObjectName(QString::fromStdString(c.address()));
+  apply(c, w);
+  bindings_.push_back({&c, w, c.version()});
+}
+
+void FormView::click(Control& c) {
+  frontEnd_.send({EventKind::Click, form_.id(), &c, {}});
+}
+
+ClickLabel* FormView::label(Label& c) {
+  auto* w = new ClickLabel;
+  w->setAutoFillBackground(true);
+  w->setAlignment(Qt::AlignCenter);
+  QObject::connect(w, &ClickLabel::clicked, w, [this, &c] { click(c); });
+  bind(c, w);
+  return w;
+}
+
+QLineEdit* FormView::textBox(TextBox& c, bool editable) {
+  auto* w = new QLineEdit;
+  w->setReadOnly(!editable);
+  w->setAlignment(Qt::AlignRight);
+  if (editable) {
+    QObject::connect(w, &QLineEdit::textEdited, w, [this, &c](const QString& text) {
+      frontEnd_.send({EventKind::Type, form_.id(), &c, text.toStdString()});
+    });
+  }
+  bind(c, w);
+  return w;
+}
+
+ClickLabel* FormView::picture(PictureBox& c, QSize size, const QPixmap* fixed) {
+  auto* w = new ClickLabel;
+  w->setAutoFillBackground(true);
+  w->setAlignment(Qt::AlignCenter);
+  w->setFixedSize(size);
+  if (fixed) {
+    w->setProperty("fixedPicture", true);
+    w->setPixmap(*fixed);
+  }
+  QObject::connect(w, &ClickLabel::clicked, w, [this, &c] { click(c); });
+  bind(c, w);
+  return w;
+}
+
+QPushButton* FormView::button(CommandButton& c) {
+  auto* w = new QPushButton;
+  w->setAutoFillBackground(true);
+  w->setFocusPolicy(Qt::NoFocus);
+  QObject::connect(w, &QPushButton::clicked, w, [this, &c] { click(c); });
+  bind(c, w);
+  return w;
+}
+
+ModelCheckBox* FormView::checkBox(CheckBox& c) {
+  auto* w = new ModelCheckBox;
+  QObject::connect(w, &QCheckBox::clicked, w, [this, &c] { click(c); });
+  bind(c, w);
+  return w;
+}
+
+QAction* FormView::action(MenuItem& c, bool checkable) {
+  auto* a = new QAction(window_);
+  a->setCheckable(checkable);
+  QObject::connect(a, &QAction::triggered, a, [this, a, &c](bool checked) {
+    // The program decides the mark; undo Qt's own toggle first.
+    if (a->isCheckable()) a->setChecked(!checked);
+    click(c);
+  });
+  bind(c, a);
+  return a;
+}
+
+QGroupBox* FormView::frame(Frame& c) {
+  auto* w = new QGroupBox;
+  bind(c, w);
+  return w;
+}

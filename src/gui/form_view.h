@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QPixmap>
+#include <cstdint>
+#include <vector>
+
+#include "gui/widgets.h"
+#include "windows/form.h"
+
+class FrontEnd;
+class QAction;
+class QGroupBox;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+// A window record drawn as a real window. Each widget is bound to its control, named by
+// the control's address ("Count_P(6)"), and redrawn only when the control has changed.
+class FormView {
+ public:
+  FormView(FrontEnd& frontEnd, Form& form);
+  FormView(const FormView&) = delete;
+  FormView& operator=(const FormView&) = delete;
+  virtual ~FormView();
+
+  FormWindow* window() const { return window_; }
+  Form& form() const { return form_; }
+  // Applies what changed since the last refresh: controls, visibility, stacking.
+  void refresh();
+
+ protected:
+  ClickLabel* label(Label& c);
+  QLineEdit* textBox(TextBox& c, bool editable = false);
+  // A lamp or coloured light; `fixed` is a picture it always shows (hit picture, icon).
+  ClickLabel* picture(PictureBox& c, QSize size, const QPixmap* fixed = nullptr);
+  QPushButton* button(CommandButton& c);
+  ModelCheckBox* checkBox(CheckBox& c);
+  QAction* action(MenuItem& c, bool checkable = false);
+  QGroupBox* frame(Frame& c);
+
+  FrontEnd& frontEnd_;
+
+ private:
+  struct Binding {
+    Control* control;
+    QObject* widget;
+    std::uint64_t seen;
+  };
+  void bind(Control& c, QObject* w);
+  void click(Control& c);
+
+  Form& form_;
+  FormWindow* window_;
+  std::vector<Binding> bindings_;
+  std::uint64_t formSeen_ = ~0ull;
+  bool topmost_ = false;
+};

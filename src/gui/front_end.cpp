@@ -1,0 +1,46 @@
+#include "gui/front_end.h"
+
+FrontEnd::FrontEnd(const std::filesystem::path& folder)
+    : services_(folder), app_(std::make_unique<App>(folder, services_.services())) {
+  services_.beforeModal = [this] { refresh(); };
+  QObject::connect(&play_, &QTimer::timeout, this, [this] {
+    if (MainForm* m = app_->forms.main.record())
+      send({EventKind::Tick, FormId::Main_F, &m->Play, {}});
+  });
+}
+
+FrontEnd::~FrontEnd() = default;
+
+void FrontEnd::start() {
+  StartProgram(*app_);
+  refresh();
+}
+
+void FrontEnd::send(const UserEvent& event) {
+  Dispatch(*app_, event);
+  refresh();
+}
+
+void FrontEnd::refresh() {
+  for (int i = 0; i < FormCount; ++i) {
+    const auto id = static_cast<FormId>(i);
+    FormHostBase& host = app_->forms.host(id);
+    auto& view = views_[static_cast<std::size_t>(i)];
+    auto& generation = generations_[static_cast<std::size_t>(i)];
+    if (generation != host.generation()) {
+      generation = host.generation();
+      view.reset();
+      if (Form* record = host.record()) view = MakeView(*this, *record);
+    }
+    if (view) view->refresh();
+  }
+  const MainForm* m = app_->forms.main.record();
+  const bool running = m && m->Play.enabled() && m->Play.interval() > 0;
+  if (running && (!play_.isActive() || play_.interval() != m->Play.interval()))
+    play_.start(m->Play.interval());
+  if (!running) play_.stop();
+  if (app_->ended) {
+    play_.stop();
+    emit ended();
+  }
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <array>
+#include <filesystem>
+#include <memory>
+
+#include "core/app.h"
+#include "gui/form_view.h"
+#include "gui/qt_services.h"
+#include "windows/dispatch.h"
+
+// The desktop program: the program's state, one Qt window per loaded window record, and
+// the Play timer. Every user event goes through the one dispatch, then the windows redraw
+// what changed.
+class FrontEnd : public QObject {
+  Q_OBJECT
+ public:
+  explicit FrontEnd(const std::filesystem::path& folder);
+  ~FrontEnd() override;
+
+  App& app() { return *app_; }
+  QtServices& services() { return services_; }
+  // Starts the program and shows its windows.
+  void start();
+  void send(const UserEvent& event);
+  // Brings every window in line with its record.
+  void refresh();
+  // The view of a window, or null when it is not loaded or has no view.
+  FormView* view(FormId id) const { return views_[static_cast<std::size_t>(id)].get(); }
+
+ signals:
+  void ended();
+
+ private:
+  QtServices services_;
+  std::unique_ptr<App> app_;
+  std::array<std::unique_ptr<FormView>, FormCount> views_;
+  std::array<std::uint64_t, FormCount> generations_{};
+  QTimer play_;
+};
+
+// The hand-made view of a window, or null for a window that has none.
+std::unique_ptr<FormView> MakeView(FrontEnd& frontEnd, Form& form);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "core/clock_random.h"
+#include "core/services.h"
+
+class QSoundEffect;
+class QTextBrowser;
+
+// The platform services of the desktop program.
+class QtServices {
+ public:
+  explicit QtServices(std::filesystem::path folder);
+  ~QtServices();
+  Services services();
+
+  // Runs before a modal box opens, so the windows show the state the box speaks of.
+  std::function<void()> beforeModal;
+  // Answers for the next message boxes, taken instead of showing them (for tests).
+  std::deque<BoxAnswer> scriptedAnswers;
+  // Texts of the message boxes shown or answered so far (for tests).
+  std::vector<std::string> shownTexts;
+
+ private:
+  struct Dialogs_;
+  struct Sound_;
+  struct Help_;
+  struct Clock_;
+
+  std::filesystem::path folder_;
+  ClockRandom random_;
+  std::unique_ptr<Dialogs> dialogs_;
+  std::unique_ptr<Sound> sound_;
+  std::unique_ptr<Help> help_;
+  std::unique_ptr<Clock> clock_;
+};

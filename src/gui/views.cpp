@@ -1,0 +1,11 @@
+#include "gui/front_end.h"
+#include "gui/main_view.h"
+
+std::unique_ptr<FormView> MakeView(FrontEnd& frontEnd, Form& form) {
+  switch (form.id()) {
+    case FormId::Main_F:
+      return std::make_unique<MainView>(frontEnd, static_cast<MainForm&>(form));
+    default:
+      return nullptr;
+  }
+}

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include "../support/test_program.h"
+#include "core/message.h"
+
+TEST(ScriptRunner, ContractExample) {
+  TestProgram p;
+  EXPECT_EQ(p.run("click Main_F.Count_P(6)\nget Main_F.Rate(6).text\nget Main_F.Log(0).back"),
+            "sound Data/Sound/Count.wav\nMain_F.Rate(6).text=3800%\nMain_F.Log(0).back=#C00000\n");
+  EXPECT_EQ(p.exitCode(), 0);
+}
+
+TEST(ScriptRunner, LinesNotUnderstoodPrintOneErrorAndTheRunGoesOn) {
+  TestProgram p;
+  EXPECT_EQ(
+      p.run("jump\nclick Main_F.Nothing\nclick Nowhere.Count_P(1)\nclick Main_F.Count_P(38)\n"
+            "click Main_F.Count_P\nget Main_F.Total.caption\nvar SpinLog(0)\nvar PocketCount(1)\n"
+            "get Log_F.Page.caption\ndump Log_F\nanswer maybe\nrandom 1\ntick x\nform Nowhere\n"
+            "var PocketCount"),
+      "error: unknown command: jump\n"
+      "error: unknown control: Main_F.Nothing\n"
+      "error: unknown address: Nowhere.Count_P(1)\n"
+      "error: unknown control: Main_F.Count_P(38)\n"
+      "error: unknown control: Main_F.Count_P\n"
+      "error: unknown property: Main_F.Total.caption\n"
+      "error: unknown variable: SpinLog(0)\n"
+      "error: unknown variable: PocketCount(1)\n"
+      "error: Log_F is not loaded\n"
+      "error: Log_F is not loaded\n"
+      "error: bad answer: maybe\n"
+      "error: bad random value: 1\n"
+      "error: bad tick count: x\n"
+      "error: unknown form: Nowhere\n"
+      "PocketCount=38\n");
+  EXPECT_EQ(p.exitCode(), 2);
+}
+
+TEST(ScriptRunner, TextsAreEscaped) {
+  TestProgram p;
+  Version_F(p.app());
+  EXPECT_EQ(p.run("get Version_F.Label1.caption"),
+            "Version_F.Label1.caption=OS : Windows98/Me/XP\\nCPU : Pentium Ⅲ 以上\\nメモリ : 32MB "
+            "以上\\n\n");
+  p.main().Total.setText("a\\b\"c\r");
+  EXPECT_EQ(p.run("get Main_F.Total.text"), "Main_F.Total.text=a\\\\b\"c\\r\n");
+}
+
+TEST(ScriptRunner, MessageBoxesTakeQueuedAnswersAndComplainWithoutOne) {
+  TestProgram p;
+  EXPECT_EQ(AskYesNo(p.app(), "say \"yes\""), false);
+  EXPECT_EQ(p.run(""),
+            "msgbox question yesno \"00 Varnet\" \"say \\\"yes\\\"\"\nerror: no answer "
+            "queued\nanswer no\n");
+  p.run("answer yes no");
+  EXPECT_TRUE(AskYesNo(p.app(), "a"));
+  EXPECT_FALSE(AskYesNo(p.app(), "b"));
+  EXPECT_EQ(p.exitCode(), 2);
+}
+
+TEST(ScriptRunner, QueuedRandomValuesComeFirst) {
+  TestProgram p;
+  p.run("random 0.25 0.5");
+  Random& r = *p.app().services.random;
+  EXPECT_EQ(r.uniform(), 0.25f);
+  EXPECT_EQ(r.uniform(), 0.5f);
+  const float own = r.uniform();
+  EXPECT_GE(own, 0.0f);
+  EXPECT_LT(own, 1.0f);
+}
+
+TEST(ScriptRunner, FormAndDumpDescribeWindows) {
+  TestProgram p;
+  EXPECT_EQ(p.run("form Main_F\nform Log_F\nform Point_F"),
+            "Main_F loaded=1 visible=1 topmost=0\nLog_F loaded=0 visible=0 topmost=0\n"
+            "Point_F loaded=1 visible=0 topmost=0\n");
+  const std::string dump = p.run("dump Main_F");
+  EXPECT_EQ(dump.substr(0, dump.find('\n', dump.find('\n') + 1) + 1),
+            "Main_F.Deme(0).caption=1\nMain_F.Deme(0).back=#C00000\n");
+  EXPECT_NE(dump.find("Main_F.Hit_Level_10(37).picture=empty\n"), std::string::npos);
+  EXPECT_NE(dump.find("Main_F.Play.enabled=0\nMain_F.Play.interval=0\n"), std::string::npos);
+  EXPECT_NE(dump.find("Main_F.Zero_Check.caption=\"00\"\nMain_F.Zero_Check.checked=1\n"),
+            std::string::npos);
+  EXPECT_NE(dump.find("Main_F.OR.caption=OR\nMain_F.OR.visible=1\nMain_F.OR.value=0\n"),
+            std::string::npos);
+}
+
+TEST(ScriptRunner, ClosingTheMainWindowEndsTheRun) {
+  TestProgram p;
+  EXPECT_EQ(p.run("close Main_F\nvar PocketCount"), "end\n");
+}

@@ -1,0 +1,77 @@
+#include "core/numeric.h"
+
+#include <gtest/gtest.h>
+
+TEST(Numeric, ValReadsTheNumericPrefix) {
+  EXPECT_EQ(Val("105%"), 105);
+  EXPECT_EQ(Val(""), 0);
+  EXPECT_EQ(Val("0"), 0);
+  EXPECT_EQ(Val("  -2.5x"), -2.5);
+  EXPECT_EQ(Val("abc"), 0);
+  EXPECT_EQ(Val("1.2.3"), 1.2);
+  EXPECT_EQ(Val("+7"), 7);
+  EXPECT_EQ(Val("-"), 0);
+  EXPECT_EQ(Val("66.7%"), 66.7);
+}
+
+TEST(Numeric, ValReadsAnExponentThatFollowsANumber) {
+  EXPECT_DOUBLE_EQ(Val("1E-05"), 0.00001);
+  EXPECT_DOUBLE_EQ(Val("-6.000000000006E-06"), -6.000000000006e-06);
+  EXPECT_EQ(Val("5E"), 5);
+  EXPECT_EQ(Val("5Ex"), 5);
+}
+
+TEST(Numeric, RoundTiesToEven) {
+  EXPECT_EQ(Round(6.25, 1), 6.2);
+  EXPECT_EQ(Round(0.5, 0), 0);
+  EXPECT_EQ(Round(1.5, 0), 2);
+  EXPECT_EQ(Round(2.5, 0), 2);
+  EXPECT_EQ(Str(Round(6.0 / 38 * 100, 6)), "15.789474");
+  EXPECT_EQ(Str(Round(9.0 / 19 * 100, 1)), "47.4");
+  EXPECT_EQ(Str(Round(1.0 / 16 * 100, 1)), "6.2");
+  EXPECT_EQ(Str(Round(2.0 / 3, 3) * 100), "66.7");
+  EXPECT_EQ(Str(Round(1.0 / 3, 3) * 100), "33.3");
+}
+
+TEST(Numeric, IntAndCIntDiffer) {
+  EXPECT_EQ(Int(-0.5), -1);
+  EXPECT_EQ(Int(37.99), 37);
+  EXPECT_EQ(CInt(0.5), 0);
+  EXPECT_EQ(CInt(1.5), 2);
+  EXPECT_EQ(CInt(1.05), 1);
+  EXPECT_EQ(CInt(70000.4), 70000);
+}
+
+TEST(Numeric, StrWritesTheShortestFormOfFifteenDigits) {
+  EXPECT_EQ(Str(40.0 / 19), "2.10526315789474");
+  EXPECT_EQ(Str(11.0 / 38), "0.289473684210526");
+  EXPECT_EQ(Str(0.5), "0.5");
+  EXPECT_EQ(Str(-0.5), "-0.5");
+  EXPECT_EQ(Str(0), "0");
+  EXPECT_EQ(Str(-0.0), "0");
+  EXPECT_EQ(Str(12), "12");
+  EXPECT_EQ(Str(-1), "-1");
+  EXPECT_EQ(Str(1.05 + 1.05 + 1.05), "3.15");
+  EXPECT_EQ(Str(0.1 + 0.2), "0.3");
+  EXPECT_EQ(Str(3800), "3800");
+  EXPECT_EQ(Str(1e15), "1000000000000000");
+}
+
+TEST(Numeric, StrNeverWritesAnExponent) {
+  EXPECT_EQ(Str(-6.000000000006E-06), "-0.000006000000000006");
+  EXPECT_EQ(Str(0.00001), "0.00001");
+  EXPECT_EQ(Val(Str(-6.000000000006E-06)), -6.000000000006E-06);
+}
+
+TEST(Numeric, SingleKeepsSevenDigits) {
+  const float h = 1, o = 0.95f;
+  EXPECT_EQ(StrSingle(static_cast<float>(Round(h / (h + o) * 100.0f, 1))), "51.3");
+  EXPECT_EQ(StrSingle(static_cast<float>(Round(2 / 2.32f * 100.0f, 1))), "86.2");
+  EXPECT_EQ(StrSingle(100), "100");
+  EXPECT_EQ(StrSingle(1.0f / 3), "0.3333333");
+}
+
+TEST(Numeric, JoinLinesUsesLineFeedThenCarriageReturn) {
+  EXPECT_EQ(JoinLines({"a", "b", "c"}), "a\n\rb\n\rc");
+  EXPECT_EQ(JoinLines({"", "b"}), "\n\rb");
+}

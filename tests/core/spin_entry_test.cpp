@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include "../support/test_program.h"
+
+namespace {
+
+std::string expectCheckOn() {
+  std::string s = "0,0,0,0,1,1,0,10\r\n";
+  for (int i = 0; i < 38; ++i) s += "0,0,0,0,0,0\r\n";
+  return s;
+}
+
+int litLevels(MainForm& m, int row) {
+  int lit = 0;
+  for (int k = 1; k <= 10; ++k) lit += m.Hit_Level(k)(row).back() != ButtonFace;
+  return lit;
+}
+
+}  // namespace
+
+TEST(SpinEntry, FirstSpinOfSeven) {
+  TestProgram p;
+  EXPECT_EQ(p.spin(6), "sound Data/Sound/Count.wav\n");
+  MainForm& m = p.main();
+  EXPECT_EQ(m.Hit_Count(6).text(), "1");
+  EXPECT_EQ(m.Total.text(), "1");
+  EXPECT_EQ(m.Round_T.text(), "0");
+  EXPECT_EQ(m.Rate(6).text(), "3800%");
+  for (int j = 0; j <= 37; ++j) {
+    if (j != 6) {
+      EXPECT_EQ(m.Rate(j).text(), "0%") << j;
+    }
+    EXPECT_EQ(litLevels(m, j), 0) << j;
+  }
+  EXPECT_EQ(m.Log(0).caption(), "7");
+  EXPECT_EQ(m.Log(0).back(), Colour::rgb(0xC00000));
+  EXPECT_EQ(m.Red.text(), "1");
+  EXPECT_EQ(m.Black.text(), "0");
+  EXPECT_EQ(p.app().vars.SpinLog(1), 7);
+  EXPECT_EQ(p.app().vars.LastIndex, 6);
+  EXPECT_EQ(p.app().vars.Unsaved, 1);
+  EXPECT_EQ(Point_F(p.app()).Zenkai_H(7).text(), "1");
+  EXPECT_EQ(Black_or_Red_F(p.app()).Red_Deme_Rate.text(), "100%");
+}
+
+TEST(SpinEntry, LevelLightsFollowTheRoundedRoundCount) {
+  TestProgram p;
+  MainForm& m = p.main();
+  for (int i = 0; i < 38; ++i) p.spin(i);
+  EXPECT_EQ(m.Round_T.text(), "1");
+  for (int j = 0; j < 38; ++j) EXPECT_EQ(m.Rate(j).text(), "100%");
+
+  // Number 1 comes out again and again: the others lag, but 1.0 is not above 1.0.
+  p.spin(0, 2);
+  EXPECT_EQ(m.Round_T.text(), "1.1");
+  EXPECT_EQ(m.Total.text(), "40");
+  EXPECT_EQ(litLevels(m, 1), 0);  // lag 1.1 - 1 = 0.1
+  TestProgram q;
+  q.spin(0, 39);
+  EXPECT_EQ(q.main().Round_T.text(), "1");
+  EXPECT_EQ(litLevels(q.main(), 5), 0);
+  q.spin(0);
+  EXPECT_EQ(q.main().Round_T.text(), "1.1");
+  EXPECT_EQ(litLevels(q.main(), 5), 1);
+  EXPECT_EQ(q.main().Hit_Level(1)(5).back(), Colour::rgb(0xC0FFFF));
+  EXPECT_EQ(litLevels(q.main(), 0), 0);
+  q.spin(0, 120);  // round count 4.2: every level of a number never hit is lit
+  EXPECT_EQ(litLevels(q.main(), 5), 10);
+  EXPECT_EQ(q.main().Hit_Level(10)(5).back(), Colour::rgb(0x008080));
+  EXPECT_EQ(q.main().Rate(0).text(), "3800%");
+}
+
+TEST(SpinEntry, ZeroAndDoubleZeroCountForNeitherColour) {
+  TestProgram p;
+  p.spin(4);   // 5, red
+  p.spin(36);  // 0
+  p.spin(37);  // 00
+  MainForm& m = p.main();
+  EXPECT_EQ(m.Red.text(), "1");
+  EXPECT_EQ(m.Black.text(), "0");
+  EXPECT_EQ(m.Log(0).caption(), "00");
+  EXPECT_EQ(m.Log(0).back(), Colour::rgb(0x0000C0));
+  EXPECT_EQ(m.Log(1).caption(), "0");
+  EXPECT_EQ(m.Log(1).back(), Colour::rgb(0x008000));
+  EXPECT_EQ(m.Log(2).back(), Colour::rgb(0xC00000));
+  EXPECT_EQ(m.Log(3).back(), ButtonFace);
+  EXPECT_EQ(Point_F(p.app()).Zenkai_H(5).text(), "3");
+  EXPECT_EQ(Point_F(p.app()).Zenkai_H(6).text(), "0");
+  EXPECT_EQ(p.app().vars.SpinLog(2), 37);
+  EXPECT_EQ(p.app().vars.SpinLog(3), 38);
+  EXPECT_EQ(Black_or_Red_F(p.app()).Red_Deme_Rate.text(), "33.3%");
+  EXPECT_EQ(Black_or_Red_F(p.app()).Black_Deme_Rate.text(), "0");
+}
+
+TEST(SpinEntry, StripKeepsTheNewest25) {
+  TestProgram p;
+  for (int n = 0; n < 30; ++n) p.spin(n);
+  MainForm& m = p.main();
+  EXPECT_EQ(m.Log(0).caption(), "30");
+  EXPECT_EQ(m.Log(24).caption(), "6");
+  EXPECT_EQ(p.app().vars.LogText(24), "6");
+  EXPECT_EQ(m.Log(24).back(), Colour::rgb(0x000000));
+}
+
+TEST(SpinEntry, NoticesAt501stAnd5001stSpin) {
+  TestProgram p;
+  const std::string notice500 =
+      "msgbox info ok \"00 Varnet\" \"500回を超えるとArea予想のデータにバラつきがでます。\\n\\r"
+      "Area予想をご利用の場合はデータのリセットをお勧めします。\"\n";
+  std::string all;
+  for (int n = 0; n < 500; ++n) all += p.spin(n % 38);
+  EXPECT_EQ(all.find("msgbox"), std::string::npos);
+  EXPECT_EQ(p.spin(3), notice500 + "sound Data/Sound/Count.wav\n");
+  EXPECT_EQ(p.main().Total.text(), "501");
+
+  for (int n = 501; n < 5000; ++n) p.spin(n % 38);
+  EXPECT_EQ(p.app().vars.SpinLog(5000), 4999 % 38 + 1);
+  EXPECT_EQ(p.spin(9),
+            "msgbox info ok \"00 Varnet\" \"ログ画面の記録は5000回までです。\\n\\r"
+            "これ以降のログは記録されません。\"\nsound Data/Sound/Count.wav\n");
+  EXPECT_EQ(p.main().Total.text(), "5001");
+  EXPECT_EQ(p.main().Hit_Count(9).text(), "133");
+  EXPECT_EQ(p.app().vars.SpinLog(5000), 4999 % 38 + 1);
+  EXPECT_EQ(p.spin(9), "sound Data/Sound/Count.wav\n");
+}
+
+TEST(SpinEntry, ExpectCheckAsksFromTheFirstFullRoundAndNoChangesNothing) {
+  TestProgram p({{"Data/Files/USER2.FIL", expectCheckOn()}});
+  std::string printed;
+  for (int n = 0; n < 38; ++n) printed += p.spin(n);
+  EXPECT_EQ(printed.find("msgbox"), std::string::npos);
+  MainForm& m = p.main();
+  const auto before = m.version();
+  const auto user2 = p.readFile("Data/Files/USER2.FIL");
+  EXPECT_EQ(
+      p.run("answer no\nclick Main_F.Count_P(4)"),
+      "msgbox question yesno \"00 Varnet\" \"予想されていません。よろしいですか?\\n\\r"
+      "この問合せを表示しないときは\\n\\rSettingのExpect Checkのチェックをはずしてください。\"\n"
+      "answer no\n");
+  EXPECT_EQ(m.version(), before);
+  EXPECT_EQ(m.Total.text(), "38");
+  EXPECT_EQ(p.app().vars.LastIndex, 37);
+  EXPECT_EQ(p.readFile("Data/Files/USER2.FIL"), user2);
+  EXPECT_EQ(p.run("answer yes\nclick Main_F.Count_P(4)").substr(0, 6), "msgbox");
+  EXPECT_EQ(m.Total.text(), "39");
+}
+
+TEST(SpinEntry, RefusedWhileTheAreasAreEdited) {
+  TestProgram p;
+  p.app().vars.AreaEditing = 1;
+  p.writeFile("Data/Files/USER.FIL", "38,0,0\r\n");  // would silence the spin if it were read
+  EXPECT_EQ(p.spin(6), "msgbox info ok \"00 Varnet\" \"エリアセットを完了してください。\"\n");
+  EXPECT_EQ(p.main().Total.text(), "0");
+  EXPECT_EQ(p.app().vars.SoundOn, 1);
+}
+
+TEST(SpinEntry, SettingsAreReadAgainBeforeEverySpin) {
+  TestProgram p;
+  p.writeFile("Data/Files/USER.FIL", "38,0,0\r\n");
+  EXPECT_EQ(p.spin(6), "");
+  EXPECT_EQ(p.app().vars.SoundOn, 0);
+}
+
+TEST(SpinEntry, AreaFiguresFollowEverySpin) {
+  // Area 1 holds 1..6, area 2 the rest.
+  std::string user2 = "0,0,0,0,0,1,0,10\r\n";
+  for (int i = 0; i < 38; ++i) user2 += i < 6 ? "1,0,0,0,0,0\r\n" : "0,1,0,0,0,0\r\n";
+  TestProgram p({{"Data/Files/USER2.FIL", user2}});
+  AreaForm& a = Area_F(p.app());
+  a.Deme_C_L(1).setCaption("6");
+  a.Deme_C_L(2).setCaption("32");
+  a.Hit_Rate(1).setText("15.789474");
+  a.Hit_Rate(2).setText("84.210526");
+  p.spin(2);
+  EXPECT_EQ(a.Hit_C(1).text(), "1");
+  EXPECT_TRUE(a.Hit_Area_L(1).visible());
+  EXPECT_FALSE(a.Hit_Area_L(2).visible());
+  EXPECT_EQ(a.Hit_Rate(1).text(), "13.573408");
+  EXPECT_EQ(p.app().vars.LastArea, 1);
+  p.spin(20);
+  EXPECT_EQ(p.app().vars.LastArea, 2);
+  EXPECT_FALSE(a.Hit_Area_L(1).visible());
+  EXPECT_EQ(a.Hit_Rate(1).text(), "13.98892");
+  EXPECT_EQ(p.app().vars.LastColour, 1);
+}

@@ -1,0 +1,57 @@
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <fstream>
+
+#include "../support/test_program.h"
+#include "gui/front_end.h"
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void clickingRecordButtonRecordsASpinAndRedraws() {
+    const auto folder = MakeProgramFolder();
+    FrontEnd frontEnd(folder);
+    frontEnd.start();
+    FormView* view = frontEnd.view(FormId::Main_F);
+    QVERIFY(view);
+    QVERIFY(view->window()->isVisible());
+    auto* record = view->window()->findChild<QPushButton*>("Count_P(6)");
+    auto* hits = view->window()->findChild<QLineEdit*>("Hit_Count(6)");
+    auto* rate = view->window()->findChild<QLineEdit*>("Rate(6)");
+    auto* strip = view->window()->findChild<QLabel*>("Log(0)");
+    QVERIFY(record && hits && rate && strip);
+    QCOMPARE(record->text(), QString("＞"));
+
+    QTest::mouseClick(record, Qt::LeftButton);
+
+    MainForm& m = Main_F(frontEnd.app());
+    QCOMPARE(m.Hit_Count(6).text(), std::string("1"));
+    QCOMPARE(hits->text(), QString("1"));
+    QCOMPARE(rate->text(), QString("3800%"));
+    QCOMPARE(strip->text(), QString("7"));
+    QCOMPARE(strip->palette().color(QPalette::Window), QColor(0xC0, 0x00, 0x00));
+    std::filesystem::remove_all(folder);
+  }
+
+  void hiddenRowHasHiddenWidgetsAndMenuMarksFollowTheRecord() {
+    const auto folder = MakeProgramFolder();
+    std::filesystem::create_directories(folder / "Data/Files");
+    std::ofstream(folder / "Data/Files/USER.FIL", std::ios::binary) << "37,0,1\r\n";
+    FrontEnd frontEnd(folder);
+    frontEnd.start();
+    QMainWindow* w = frontEnd.view(FormId::Main_F)->window();
+    QVERIFY(!w->findChild<QPushButton*>("Count_P(37)")->isVisibleTo(w));
+    QVERIFY(w->findChild<QPushButton*>("Count_P(36)")->isVisibleTo(w));
+    QVERIFY(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    auto* zero = w->findChild<QAction*>("Zero_Check");
+    QVERIFY(zero && !zero->isChecked());
+    QVERIFY(w->findChild<QAction*>("Front_Check")->isChecked());
+    std::filesystem::remove_all(folder);
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,57 @@
+#include "test_program.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+std::filesystem::path MakeProgramFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "varnet-test-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) std::abort();
+  return pattern;
+}
+
+TestProgram::TestProgram(std::initializer_list<std::pair<std::string, std::string>> files)
+    : folder_(MakeProgramFolder()) {
+  for (const auto& [path, content] : files) writeFile(path, content);
+  runner_ = std::make_unique<ScriptRunner>(folder_, out_);
+  runner_->start();
+  startOutput_ = out_.str();
+  out_.str("");
+}
+
+TestProgram::~TestProgram() {
+  runner_.reset();
+  std::error_code ec;
+  std::filesystem::remove_all(folder_, ec);
+}
+
+std::string TestProgram::run(const std::string& lines) {
+  std::istringstream in(lines);
+  std::string line;
+  while (!runner_->ended() && std::getline(in, line)) runner_->runLine(line);
+  std::string printed = out_.str();
+  out_.str("");
+  return printed;
+}
+
+std::string TestProgram::spin(int index, int times) {
+  std::string printed;
+  for (int t = 0; t < times; ++t)
+    printed += run("click Main_F.Count_P(" + std::to_string(index) + ")");
+  return printed;
+}
+
+void TestProgram::writeFile(const std::string& relative, const std::string& content) const {
+  const auto path = folder_ / relative;
+  std::filesystem::create_directories(path.parent_path());
+  std::ofstream(path, std::ios::binary) << content;
+}
+
+std::string TestProgram::readFile(const std::string& relative) const {
+  std::ifstream in(folder_ / relative, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+bool TestProgram::exists(const std::string& relative) const {
+  return std::filesystem::exists(folder_ / relative);
+}

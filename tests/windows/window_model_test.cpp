@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "../support/test_program.h"
+#include "windows/dispatch.h"
+
+TEST(WindowModel, CheckBoxRunsItsHandlerOnlyWhenItsValueChanges) {
+  TestProgram p;
+  MainForm& m = p.main();
+  m.OR.setValue(p.app(), 1);
+  EXPECT_EQ(p.run(""), "sound Data/Sound/BGM1.wav\n");
+  EXPECT_TRUE(Black_or_Red_F(p.app()).visible());
+  m.OR.setValue(p.app(), 1);
+  EXPECT_EQ(p.run(""), "");
+  m.OR.setValue(p.app(), 0);
+  EXPECT_EQ(p.run(""), "sound Data/Sound/BGM1.wav\n");
+  EXPECT_FALSE(Black_or_Red_F(p.app()).visible());
+}
+
+TEST(WindowModel, ChangesBumpControlAndWindowCountersOnlyWhenAValueChanges) {
+  TestProgram p;
+  MainForm& m = p.main();
+  const auto control = m.Total.version();
+  const auto window = m.version();
+  m.Total.setText("0");
+  EXPECT_EQ(m.Total.version(), control);
+  EXPECT_EQ(m.version(), window);
+  m.Total.setText("1");
+  EXPECT_GT(m.Total.version(), control);
+  EXPECT_GT(m.version(), window);
+}
+
+TEST(WindowModel, UnloadDiscardsTheRecordAndTheNextUseStartsFromDesignValues) {
+  TestProgram p;
+  PointForm& first = Point_F(p.app());
+  first.Hit_T.setText("5");
+  const auto generation = p.app().forms.point.generation();
+  p.app().forms.point.unload(p.app());
+  EXPECT_FALSE(p.app().forms.point.loaded());
+  EXPECT_EQ(Point_F(p.app()).Hit_T.text(), "0");
+  EXPECT_GT(p.app().forms.point.generation(), generation);
+}
+
+TEST(WindowModel, RegistryAddressesEveryControlByNameAndIndex) {
+  TestProgram p;
+  const ControlEntry* levels = p.main().find("Hit_Level_10");
+  ASSERT_NE(levels, nullptr);
+  EXPECT_EQ(levels->first, 0);
+  EXPECT_EQ(levels->last, 37);
+  EXPECT_EQ(levels->at(37), &p.main().Hit_Level(10)(37));
+  EXPECT_EQ(levels->at(38), nullptr);
+  const ControlEntry* cells = Area_F(p.app()).find("Area6_Deme");
+  ASSERT_NE(cells, nullptr);
+  EXPECT_EQ(cells->at(38)->address(), "Area6_Deme(38)");
+}
+
+TEST(WindowModel, DispatchIgnoresClicksOnControlsThatAreNotShown) {
+  TestProgram({{"Data/Files/USER.FIL", "37,1,0\r\n"}});
+  TestProgram p({{"Data/Files/USER.FIL", "37,1,0\r\n"}});
+  EXPECT_EQ(Dispatch(p.app(), {EventKind::Click, FormId::Main_F, &p.main().Count_P(37), {}}),
+            DispatchResult::NotShown);
+  EXPECT_EQ(p.main().Hit_Count(37).text(), "0");
+  EXPECT_EQ(p.run("click Main_F.Count_P(37)"), "error: Main_F.Count_P(37) is not shown\n");
+}
