@@ -3,6 +3,8 @@
 #include "core/app.h"
 #include "core/numeric.h"
 
+void ShowAreaSet(App&) {}
+
 void UpdateAreaStats(App& app) {
   auto& v = app.vars;
   AreaForm& a = Area_F(app);

@@ -7,7 +7,7 @@
 #include "core/number_index.h"
 #include "core/numeric.h"
 #include "core/settings.h"
-#include "log/log_page.h"
+#include "log/log_store.h"
 #include "predict/judge.h"
 #include "store/snapshot_cycle.h"
 #include "windows/sounds.h"
@@ -117,8 +117,5 @@ void Count_P_Click(App& app, int i) {
 
   JudgeExpect(app);
 
-  if (count <= 5000) {
-    v.SpinLog(static_cast<int>(count)) = i + 1;
-    ShowLogPage(app);
-  }
+  AppendLogEntry(app, count, i);
 }

@@ -3,3 +3,6 @@
 void SnapOrWindow(App&) {}
 void SnapPointWindow(App&) {}
 void SnapAreaWindow(App&) {}
+void RestoreOrWindow(App&) {}
+void RestorePointWindow(App&) {}
+void RestoreAreaWindow(App&) {}

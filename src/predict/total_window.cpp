@@ -1,0 +1,3 @@
+#include "predict/total_window.h"
+
+void Total_F_Load(App&) {}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "windows/forms.h"
+
+class App;
+
+// Commands of the main window that open windows or change a setting.
+void Log_B_Click(App& app, int);
+void Save_Load_Click(App& app, int);
+void Version_Click(App& app, int);
+void BGM_Check_Click(App& app, int);
+void Front_Check_Click(App& app, int);
+void Free_Check_Click(App& app, int);
+void Expect_On_Click(App& app, int);
+void Quick_Expect_Click(App& app, int);
+void Help_Click(App& app, int);
+void Exit_Click(App& app, int);
+
+// The main window is asked to close; true cancels the close.
+bool Main_F_QueryUnload(App& app, CloseMode mode);
+
+// Status windows refuse their own close box; the program still unloads them.
+bool StatusWindow_QueryUnload(App& app, CloseMode mode);
