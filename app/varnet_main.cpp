@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "gui/front_end.h"
+#include "gui/pictures.h"
 
 int main(int argc, char** argv) {
   const char* platform = std::getenv("QT_QPA_PLATFORM");
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
   QApplication qt(argc, argv);
   QApplication::setStyle(QStyleFactory::create("Fusion"));
   QApplication::setApplicationName("00 Varnet");
+  QApplication::setWindowIcon(QIcon(ProgramIconPixmap()));
   FrontEnd frontEnd(QCoreApplication::applicationDirPath().toStdString());
   QObject::connect(&frontEnd, &FrontEnd::ended, &qt, &QApplication::quit, Qt::QueuedConnection);
   frontEnd.start();

@@ -21,6 +21,15 @@ void FrontEnd::send(const UserEvent& event) {
   refresh();
 }
 
+// A window opens to the right of the main window, each kind a little lower than the last,
+// so that they do not hide each other when first shown.
+void FrontEnd::placeBesideMain(FormView& view, int slot) {
+  const FormView* main = views_[static_cast<std::size_t>(FormId::Main_F)].get();
+  if (!main) return;
+  const QRect frame = main->window()->frameGeometry();
+  view.window()->move(frame.right() + 8 + 16 * slot, frame.top() + 24 * slot);
+}
+
 void FrontEnd::refresh() {
   for (int i = 0; i < FormCount; ++i) {
     const auto id = static_cast<FormId>(i);
@@ -30,7 +39,10 @@ void FrontEnd::refresh() {
     if (generation != host.generation()) {
       generation = host.generation();
       view.reset();
-      if (Form* record = host.record()) view = MakeView(*this, *record);
+      if (Form* record = host.record()) {
+        view = MakeView(*this, *record);
+        if (view && id != FormId::Main_F) placeBesideMain(*view, i);
+      }
     }
     if (view) view->refresh();
   }

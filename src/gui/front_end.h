@@ -34,6 +34,8 @@ class FrontEnd : public QObject {
   void ended();
 
  private:
+  void placeBesideMain(FormView& view, int slot);
+
   QtServices services_;
   std::unique_ptr<App> app_;
   std::array<std::unique_ptr<FormView>, FormCount> views_;

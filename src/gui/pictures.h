@@ -4,3 +4,6 @@
 
 // The lamp shown by a lit lamp control (13 x 13).
 const QPixmap& LampPixmap();
+
+// The program's icon: a wheel with its double zero (32 x 32).
+const QPixmap& ProgramIconPixmap();

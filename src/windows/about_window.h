@@ -2,7 +2,11 @@
 
 class App;
 
-// The About window.
+// The help file opened at the About and Support topics.
+void ShowAboutHelp(App& app);
+void ShowSupportHelp(App& app);
+
+// The About window: OK closes it; however it closes, the status windows come back.
 void Version_OK_Click(App& app, int);
 void Version_Command1_Click(App& app, int);
 void Version_Command2_Click(App& app, int);

@@ -20,7 +20,9 @@ void close(App& app, FormId id) {
 }  // namespace
 
 void RunHandler(App& app, Control& control) {
-  if (control.onClick) control.onClick(app, control.index());
+  // A handler may unload its own window, and the control with it.
+  const Handler handler = control.onClick;
+  if (handler) handler(app, control.index());
 }
 
 DispatchResult Dispatch(App& app, const UserEvent& e) {

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "../support/test_program.h"
+
+TEST(Clear, NoChangesNothing) {
+  TestProgram p;
+  p.spin(6, 3);
+  const auto version = p.main().version();
+  EXPECT_EQ(
+      p.run("answer no\nclick Main_F.Clear"),
+      "beep\nmsgbox question yesno \"00 Varnet\" \"現在のデータをクリアしますか?\"\nanswer no\n");
+  EXPECT_EQ(p.main().version(), version);
+  EXPECT_EQ(p.app().vars.SpinLog(3), 7);
+}
+
+TEST(Clear, EmptiesTheGameButKeepsPredictionUndoAndSettings) {
+  TestProgram p({{"Data/Files/USER.FIL", "37,1,0\r\n"}});
+  p.spin(0, 40);
+  p.spin(36);
+  auto& v = p.app().vars;
+  v.ExpectDone = 1;
+  p.main().Hit_Count(37).setText("5");  // left over from a game with 00
+  Point_F(p.app()).Hit_T.setText("4");
+  EXPECT_EQ(
+      p.run("answer yes\nclick Main_F.Clear"),
+      "beep\nmsgbox question yesno \"00 Varnet\" \"現在のデータをクリアしますか?\"\nanswer yes\n");
+  MainForm& m = p.main();
+  EXPECT_EQ(m.Total.text(), "0");
+  EXPECT_EQ(m.Round_T.text(), "0");
+  EXPECT_EQ(m.Red.text() + m.Black.text(), "00");
+  EXPECT_EQ(m.Hit_Count(0).text(), "0");
+  EXPECT_EQ(m.Rate(0).text(), "0");
+  EXPECT_EQ(m.Hit_Count(37).text(), "0");
+  EXPECT_EQ(m.Hit_Level(1)(5).back(), ButtonFace);
+  EXPECT_EQ(m.Log(0).caption(), "");
+  EXPECT_EQ(m.Log(0).back(), ButtonFace);
+  EXPECT_EQ(v.LogText(1), "");
+  EXPECT_EQ(v.SpinLog(1), 0);
+  EXPECT_EQ(v.LogPage, 1);
+  EXPECT_EQ(v.Unsaved, 2);
+  EXPECT_EQ(v.CurrentIndex, 39);
+  EXPECT_EQ(v.ColourClass, 2);
+  EXPECT_EQ(v.ExpectDone, 1);
+  EXPECT_EQ(v.LastIndex, 36);
+  EXPECT_EQ(v.PocketCount, 37);
+  EXPECT_FALSE(p.app().forms.point.loaded());
+  EXPECT_EQ(Point_F(p.app()).Hit_T.text(), "0");
+  EXPECT_EQ(Log_F(p.app()).Page.caption(), "1");
+  EXPECT_TRUE(p.exists("Data/Files/USER2.FIL"));
+  // The game is empty, so 00 may be switched again.
+  EXPECT_EQ(p.run("click Main_F.Zero_Check"), "sound Data/Sound/Menu.wav\n");
+}
+
+TEST(Clear, TickedBoxesRunTheirHandlersAndTheirWindowsComeBackFreshAndHidden) {
+  std::string settings = "1,0,0,1,0,1,0,10\r\n";
+  for (int i = 0; i < 38; ++i) settings += "0,0,0,0,0,0\r\n";
+  TestProgram p({{"Data/Files/USER2.FIL", settings}});
+  Black_or_Red_F(p.app()).Hit_T.setText("9");
+  EXPECT_EQ(
+      p.run("answer yes\nclick Main_F.Clear"),
+      "beep\nmsgbox question yesno \"00 Varnet\" \"現在のデータをクリアしますか?\"\nanswer yes\n"
+      "sound Data/Sound/BGM1.wav\nsound Data/Sound/BGM1.wav\n");
+  EXPECT_EQ(p.run("form Black_or_Red_F\nform Total_F\nform Area_F"),
+            "Black_or_Red_F loaded=1 visible=0 topmost=0\nTotal_F loaded=1 visible=0 topmost=0\n"
+            "Area_F loaded=0 visible=0 topmost=0\n");
+  EXPECT_EQ(Black_or_Red_F(p.app()).Hit_T.text(), "0");
+  EXPECT_EQ(p.readFile("Data/Files/USER2.FIL").substr(0, 18), "0,0,0,0,0,1,0,10\r\n");
+}
+
+TEST(ZeroSwitch, WorksOnlyOnAnEmptyGame) {
+  TestProgram p;
+  p.spin(2);
+  EXPECT_EQ(p.run("click Main_F.Zero_Check"),
+            "msgbox info ok \"00 Varnet\" \"00 有無のセットはメニューの File→Clear "
+            "を実行してください。\"\n");
+  EXPECT_TRUE(p.main().Zero_Check.checked());
+  EXPECT_TRUE(p.main().Count_P(37).visible());
+  EXPECT_EQ(p.app().vars.PocketCount, 38);
+}
+
+TEST(ZeroSwitch, OffAndOnAgain) {
+  TestProgram p;
+  EXPECT_EQ(p.run("click Main_F.Zero_Check"), "sound Data/Sound/Menu.wav\n");
+  EXPECT_EQ(p.readFile("Data/Files/USER.FIL"), "37,1,0\r\n");
+  EXPECT_EQ(p.app().vars.PocketCount, 37);
+  EXPECT_FALSE(p.main().Zero_Check.checked());
+  EXPECT_FALSE(p.main().Deme(37).visible());
+  EXPECT_FALSE(p.main().Rate(37).visible());
+  // With 37 pockets a spin counts over 37 and leaves row 37 alone.
+  p.spin(0);
+  EXPECT_EQ(p.main().Rate(0).text(), "3700%");
+  EXPECT_EQ(p.main().Rate(37).text(), "0");
+  p.run("answer yes\nclick Main_F.Clear\nclick Main_F.Zero_Check");
+  EXPECT_EQ(p.readFile("Data/Files/USER.FIL"), "38,1,0\r\n");
+  EXPECT_TRUE(p.main().Deme(37).visible());
+  EXPECT_TRUE(p.main().Zero_Check.checked());
+}

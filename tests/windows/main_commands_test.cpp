@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include "../support/test_program.h"
+
+namespace {
+
+std::string user2(const std::string& firstLine) {
+  std::string s = firstLine + "\r\n";
+  for (int i = 0; i < 38; ++i) s += "0,0,0,0,0,0\r\n";
+  return s;
+}
+
+const char* const Refusal = "msgbox info ok \"00 Varnet\" \"エリアセットを完了してください。\"\n";
+
+}  // namespace
+
+TEST(StartUp, TicksTheBoxesOfShownWindowsAndLeavesTheFileAsItWas) {
+  const std::string settings = user2("1,1,1,1,0,1,0,10");
+  TestProgram p({{"Data/Files/USER2.FIL", settings}});
+  EXPECT_EQ(p.startOutput(),
+            "sound Data/Sound/BGM1.wav\nsound Data/Sound/BGM1.wav\n"
+            "sound Data/Sound/BGM1.wav\nsound Data/Sound/BGM1.wav\n");
+  MainForm& m = p.main();
+  for (const CheckBox* box : {&m.OR, &m.Area, &m.Point_C, &m.Total_C}) EXPECT_EQ(box->value(), 1);
+  EXPECT_TRUE(Black_or_Red_F(p.app()).visible());
+  EXPECT_TRUE(Area_F(p.app()).visible());
+  EXPECT_TRUE(Point_F(p.app()).visible());
+  EXPECT_TRUE(Total_F(p.app()).visible());
+  EXPECT_EQ(p.readFile("Data/Files/USER2.FIL"), settings);
+}
+
+TEST(StartUp, AppliesThe00SwitchMarksAndStacking) {
+  TestProgram p(
+      {{"Data/Files/USER.FIL", "37,0,1\r\n"}, {"Data/Files/USER2.FIL", user2("0,0,0,0,1,1,1,10")}});
+  MainForm& m = p.main();
+  EXPECT_EQ(p.startOutput(), "");
+  EXPECT_FALSE(m.Zero_Check.checked());
+  EXPECT_FALSE(m.Count_P(37).visible());
+  EXPECT_FALSE(m.Hit_Level(10)(37).visible());
+  EXPECT_TRUE(m.Count_P(36).visible());
+  EXPECT_FALSE(m.BGM_Check.checked());
+  EXPECT_TRUE(m.Expect_On.checked());
+  EXPECT_TRUE(m.Quick_Expect.checked());
+  EXPECT_TRUE(m.Front_Check.checked());
+  EXPECT_FALSE(m.Free_Check.checked());
+  EXPECT_TRUE(m.topmost());
+  EXPECT_FALSE(Point_F(p.app()).visible());
+  EXPECT_EQ(p.app().vars.LogPage, 1);
+}
+
+TEST(SettingsMenu, SoundSwitchesOnAudiblyAndOffSilently) {
+  TestProgram p;
+  EXPECT_EQ(p.run("click Main_F.BGM_Check"), "");
+  EXPECT_EQ(p.readFile("Data/Files/USER.FIL"), "38,0,0\r\n");
+  EXPECT_FALSE(p.main().BGM_Check.checked());
+  // While sound is off nothing plays: a spin, a window box, a menu item.
+  EXPECT_EQ(p.run("click Main_F.Count_P(3)\nclick Main_F.OR\nclick Main_F.Quick_Expect"), "");
+  EXPECT_EQ(p.run("click Main_F.BGM_Check"), "sound Data/Sound/Menu.wav\n");
+  EXPECT_EQ(p.readFile("Data/Files/USER.FIL"), "38,1,0\r\n");
+  EXPECT_TRUE(p.main().BGM_Check.checked());
+}
+
+TEST(SettingsMenu, MainFrontAndAllFreeSwitchStacking) {
+  TestProgram p;
+  EXPECT_EQ(p.run("click Main_F.Front_Check\nform Main_F"),
+            "sound Data/Sound/Menu.wav\nMain_F loaded=1 visible=1 topmost=1\n");
+  EXPECT_EQ(p.readFile("Data/Files/USER.FIL"), "38,1,1\r\n");
+  EXPECT_TRUE(p.main().Front_Check.checked());
+  EXPECT_FALSE(p.main().Free_Check.checked());
+  EXPECT_EQ(p.run("click Main_F.Free_Check\nform Main_F"),
+            "sound Data/Sound/Menu.wav\nMain_F loaded=1 visible=1 topmost=0\n");
+  EXPECT_EQ(p.readFile("Data/Files/USER.FIL"), "38,1,0\r\n");
+  EXPECT_TRUE(p.main().Free_Check.checked());
+}
+
+TEST(SettingsMenu, ExpectOptionsToggleAndAreStored) {
+  TestProgram p;
+  p.run("click Main_F.Expect_On\nclick Main_F.Quick_Expect");
+  EXPECT_EQ(p.readFile("Data/Files/USER2.FIL").substr(0, 18), "0,0,0,0,1,1,1,10\r\n");
+  EXPECT_TRUE(p.main().Expect_On.checked());
+  p.run("click Main_F.Quick_Expect");
+  EXPECT_EQ(p.readFile("Data/Files/USER2.FIL").substr(0, 18), "0,0,0,0,1,1,0,10\r\n");
+  EXPECT_FALSE(p.main().Quick_Expect.checked());
+}
+
+TEST(SettingsMenu, HelpClosesTheStatusWindowsForGood) {
+  TestProgram p({{"Data/Files/USER2.FIL", user2("1,0,1,0,0,1,0,10")}});
+  EXPECT_EQ(p.run("click Main_F.Help"),
+            "sound Data/Sound/BGM1.wav\nsound Data/Sound/BGM1.wav\nhelp contents\n");
+  EXPECT_EQ(p.main().OR.value(), 0);
+  EXPECT_FALSE(Point_F(p.app()).visible());
+  TestProgram restarted({{"Data/Files/USER2.FIL", p.readFile("Data/Files/USER2.FIL")}});
+  EXPECT_EQ(restarted.startOutput(), "");
+  EXPECT_EQ(restarted.main().OR.value() + restarted.main().Point_C.value(), 0);
+}
+
+TEST(AreaEditing, MostCommandsRefuseButTheWindowBoxesHelpAndExitWork) {
+  TestProgram p;
+  p.app().vars.AreaEditing = 1;
+  for (const char* command :
+       {"Count_P(1)", "Quick_Expect", "Expect_On", "Log_B", "Save_Load", "Version", "Zero_Check",
+        "Free_Check", "Front_Check", "BGM_Check", "Clear"})
+    EXPECT_EQ(p.run(std::string("click Main_F.") + command), Refusal) << command;
+  EXPECT_EQ(p.run("click Main_F.OR"), "sound Data/Sound/BGM1.wav\n");
+  EXPECT_EQ(p.run("click Main_F.Help"), "sound Data/Sound/BGM1.wav\nhelp contents\n");
+  EXPECT_EQ(p.run("click Main_F.Exit"), "end\n");
+}
+
+TEST(Leaving, UnsavedSpinsAskBeforeExit) {
+  TestProgram p;
+  p.spin(3);
+  const std::string question =
+      "msgbox question yesno \"00 Varnet\" \"データは保存されていません。よろしいですか?\"\n";
+  EXPECT_EQ(p.run("answer no\nclick Main_F.Exit"), question + "answer no\n");
+  EXPECT_FALSE(p.app().ended);
+  EXPECT_EQ(p.run("answer yes\nclick Main_F.Exit"), question + "answer yes\nend\n");
+  EXPECT_FALSE(p.app().forms.point.loaded());
+}
+
+TEST(Leaving, TheCloseBoxAsksTooAndNoKeepsTheProgramRunning) {
+  TestProgram p;
+  p.spin(3);
+  EXPECT_NE(p.run("answer no\nclose Main_F").find("answer no\n"), std::string::npos);
+  EXPECT_TRUE(p.app().forms.main.loaded());
+  EXPECT_EQ(p.run("click Main_F.Count_P(4)"), "sound Data/Sound/Count.wav\n");
+  EXPECT_EQ(p.run("answer yes\nclose Main_F").substr(0, 6), "msgbox");
+  EXPECT_TRUE(p.app().ended);
+  EXPECT_FALSE(p.app().forms.total.loaded());
+}
+
+TEST(Leaving, NothingToSaveEndsAtOnce) {
+  TestProgram p;
+  EXPECT_EQ(p.run("close Main_F"), "end\n");
+}
+
+TEST(AboutWindow, OpensAloneAndGivesTheStatusWindowsBack) {
+  TestProgram p({{"Data/Files/USER2.FIL", user2("0,0,1,0,0,1,0,10")}});
+  p.run("");
+  EXPECT_EQ(p.run("click Main_F.Version\nform Version_F\nform Point_F"),
+            "sound Data/Sound/BGM1.wav\nVersion_F loaded=1 visible=1 topmost=0\n"
+            "Point_F loaded=1 visible=0 topmost=0\n");
+  EXPECT_EQ(p.run("click Version_F.Command1\nclick Version_F.Command2"),
+            "help topic 3\nhelp topic 17\n");
+  EXPECT_EQ(p.run("click Version_F.OK\nform Version_F\nform Point_F\nform Area_F"),
+            "Version_F loaded=0 visible=0 topmost=0\nPoint_F loaded=1 visible=1 topmost=0\n"
+            "Area_F loaded=1 visible=0 topmost=0\n");
+  p.run("click Main_F.Version\nclose Version_F");
+  EXPECT_TRUE(Point_F(p.app()).visible());
+  EXPECT_FALSE(p.app().forms.version.loaded());
+  EXPECT_EQ(Version_F(p.app()).lblVersion.caption(), "Ver 2.3");
+}
