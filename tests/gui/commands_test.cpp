@@ -1,0 +1,108 @@
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include "../support/test_program.h"
+#include "gui/front_end.h"
+
+namespace {
+
+// A program of its own in a fresh folder, started as the desktop program starts.
+struct Desktop {
+  Desktop() : folder(assetsFolder()), frontEnd(folder) { frontEnd.start(); }
+  // A program folder holding what ships beside the program.
+  static std::filesystem::path assetsFolder() {
+    auto folder = MakeProgramFolder();
+    std::filesystem::copy(VARNET_ASSETS_DIR, folder, std::filesystem::copy_options::recursive);
+    return folder;
+  }
+  ~Desktop() { std::filesystem::remove_all(folder); }
+  QMainWindow* main() const { return frontEnd.view(FormId::Main_F)->window(); }
+  template <class W>
+  W* find(FormId id, const char* name) const {
+    FormView* view = frontEnd.view(id);
+    return view ? view->window()->findChild<W*>(name) : nullptr;
+  }
+  std::filesystem::path folder;
+  FrontEnd frontEnd;
+};
+
+QTextBrowser* shownHelp() {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* b = qobject_cast<QTextBrowser*>(w); b && b->isVisible()) return b;
+  return nullptr;
+}
+
+}  // namespace
+
+class CommandsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void clearThroughTheMenu() {
+    Desktop d;
+    auto* record = d.find<QPushButton>(FormId::Main_F, "Count_P(10)");
+    QTest::mouseClick(record, Qt::LeftButton);
+    QTest::mouseClick(record, Qt::LeftButton);
+    auto* total = d.find<QLineEdit>(FormId::Main_F, "Total");
+    QCOMPARE(total->text(), QString("2"));
+
+    d.frontEnd.services().scriptedAnswers.push_back(BoxAnswer::No);
+    d.find<QAction>(FormId::Main_F, "Clear")->trigger();
+    QCOMPARE(total->text(), QString("2"));
+
+    d.frontEnd.services().scriptedAnswers.push_back(BoxAnswer::Yes);
+    d.find<QAction>(FormId::Main_F, "Clear")->trigger();
+    QCOMPARE(d.frontEnd.services().shownTexts.back(), std::string("現在のデータをクリアしますか?"));
+    QCOMPARE(Main_F(d.frontEnd.app()).Total.text(), std::string("0"));
+    QCOMPARE(total->text(), QString("0"));
+    QCOMPARE(d.find<QLineEdit>(FormId::Main_F, "Hit_Count(10)")->text(), QString("0"));
+    QCOMPARE(d.find<QLabel>(FormId::Main_F, "Log(0)")->text(), QString());
+  }
+
+  void aboutWindowButtons() {
+    Desktop d;
+    d.find<QAction>(FormId::Main_F, "Version")->trigger();
+    FormView* about = d.frontEnd.view(FormId::Version_F);
+    QVERIFY(about && about->window()->isVisible());
+    QCOMPARE(d.find<QLabel>(FormId::Version_F, "lblVersion")->text(), QString("Ver 2.3"));
+
+    QTest::mouseClick(d.find<QPushButton>(FormId::Version_F, "Command1"), Qt::LeftButton);
+    QTextBrowser* help = shownHelp();
+    QVERIFY(help);
+    QCOMPARE(help->source().fragment(), QString("topic3"));
+    QTest::mouseClick(d.find<QPushButton>(FormId::Version_F, "Command2"), Qt::LeftButton);
+    QCOMPARE(help->source().fragment(), QString("topic17"));
+    QVERIFY(help->toPlainText().contains("サポート"));
+    help->close();
+
+    QTest::mouseClick(d.find<QPushButton>(FormId::Version_F, "OK"), Qt::LeftButton);
+    QVERIFY(!d.frontEnd.view(FormId::Version_F));
+    QVERIFY(!d.frontEnd.app().forms.version.loaded());
+  }
+
+  void closeBoxAsksAboutUnsavedSpins() {
+    Desktop d;
+    QSignalSpy ended(&d.frontEnd, &FrontEnd::ended);
+    QTest::mouseClick(d.find<QPushButton>(FormId::Main_F, "Count_P(0)"), Qt::LeftButton);
+
+    d.frontEnd.services().scriptedAnswers.push_back(BoxAnswer::No);
+    d.main()->close();
+    QCOMPARE(d.frontEnd.services().shownTexts.back(),
+             std::string("データは保存されていません。よろしいですか?"));
+    QVERIFY(d.main()->isVisible());
+    QCOMPARE(ended.count(), 0);
+
+    d.frontEnd.services().scriptedAnswers.push_back(BoxAnswer::Yes);
+    d.main()->close();
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(d.frontEnd.app().ended);
+  }
+};
+
+QTEST_MAIN(CommandsTest)
+#include "commands_test.moc"
