@@ -6,6 +6,7 @@
 #include "core/number_index.h"
 #include "core/numeric.h"
 #include "core/settings.h"
+#include "core/status_windows.h"
 #include "core/zero_mode.h"
 #include "log/log_store.h"
 #include "windows/sounds.h"
@@ -33,14 +34,10 @@ void Clear_Click(App& app, int) {
   app.forms.area.unload(app);
   app.forms.total.unload(app);
   // A ticked box runs its handler, which recreates its window hidden.
-  m.OR.setValue(app, 0);
-  v.OrWindowOn = 0;
-  m.Point_C.setValue(app, 0);
-  v.PointWindowOn = 0;
-  m.Area.setValue(app, 0);
-  v.AreaWindowOn = 0;
-  m.Total_C.setValue(app, 0);
-  v.TotalWindowOn = 0;
+  UntickStatusBox(app, m.OR, v.OrWindowOn);
+  UntickStatusBox(app, m.Point_C, v.PointWindowOn);
+  UntickStatusBox(app, m.Area, v.AreaWindowOn);
+  UntickStatusBox(app, m.Total_C, v.TotalWindowOn);
   SaveWindowSettings(app);
   v.Unsaved = 2;
   EmptyLog(app);

@@ -40,6 +40,11 @@ void RestoreStatusWindows(App& app) {
   Total_F(app).setVisible(m.Total_C.value() != 0);
 }
 
+void UntickStatusBox(App& app, CheckBox& box, int& flag) {
+  box.setValue(app, 0);
+  flag = 0;
+}
+
 void HideStatusWindows(App& app) {
   Black_or_Red_F(app).setVisible(false);
   Area_F(app).setVisible(false);

@@ -92,14 +92,10 @@ void Quick_Expect_Click(App& app, int) {
 void Help_Click(App& app, int) {
   auto& v = app.vars;
   MainForm& m = Main_F(app);
-  m.OR.setValue(app, 0);
-  v.OrWindowOn = 0;
-  m.Area.setValue(app, 0);
-  v.AreaWindowOn = 0;
-  m.Point_C.setValue(app, 0);
-  v.PointWindowOn = 0;
-  m.Total_C.setValue(app, 0);
-  v.TotalWindowOn = 0;
+  UntickStatusBox(app, m.OR, v.OrWindowOn);
+  UntickStatusBox(app, m.Area, v.AreaWindowOn);
+  UntickStatusBox(app, m.Point_C, v.PointWindowOn);
+  UntickStatusBox(app, m.Total_C, v.TotalWindowOn);
   SaveWindowSettings(app);
   app.services.help->openContents();
 }
