@@ -1,5 +1,7 @@
 #include "area/area_predict.h"
 
+#include <algorithm>
+
 #include "area/area_figures.h"
 #include "core/app.h"
 #include "core/indexed_array.h"
@@ -22,13 +24,13 @@ long weightOf(double level) {
   return level > 0 ? 10 * CInt(level) : 0;
 }
 
-// A whole number 1..total, equally likely. Single precision can round total x u + 1 up
-// to total + 1 when u lies just below 1; such a pick belongs to the last bound.
+// A whole number 1..total, computed in single precision. It is held to the total so that
+// the search for its area always ends on a bound, however large a level read back from
+// a stored text may be.
 long drawPick(App& app, long total) {
   const float u = app.services.random->uniform();
-  const float scaled = static_cast<float>(total) * u + 1.0f;
-  const auto pick = static_cast<long>(Int(scaled));
-  return pick > total ? total : pick;
+  const auto pick = static_cast<long>(Int(static_cast<float>(total) * u + 1.0f));
+  return std::min(pick, total);
 }
 
 // The draw landed on the area of the last spin: it stands with a chance of its rounded
