@@ -1,3 +1,9 @@
 #include "area/area_window.h"
 
-void Area_F_Load(App&) {}
+#include "area/area_stats.h"
+#include "core/app.h"
+
+void Area_F_Load(App& app) {
+  Area_F(app).setTopmost(true);
+  ShowAreaSet(app);
+}

@@ -1,6 +1,10 @@
 #include "gui/pictures.h"
 
+#include <cmath>
+#include <numbers>
+
 #include <QPainter>
+#include <QPainterPath>
 #include <QRadialGradient>
 
 const QPixmap& LampPixmap() {
@@ -19,6 +23,43 @@ const QPixmap& LampPixmap() {
     return p;
   }();
   return lamp;
+}
+
+const QPixmap& HitPixmap() {
+  static const QPixmap hit = [] {
+    QPixmap p(62, 71);
+    p.fill(Qt::transparent);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    // A five-pointed star above a short ribbon.
+    const QPointF centre(31, 30);
+    QPainterPath star;
+    for (int point = 0; point < 10; ++point) {
+      const double radius = point % 2 == 0 ? 28 : 11.5;
+      const double angle = -std::numbers::pi / 2 + point * std::numbers::pi / 5;
+      const QPointF at = centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
+      if (point == 0)
+        star.moveTo(at);
+      else
+        star.lineTo(at);
+    }
+    star.closeSubpath();
+    QPolygonF ribbon;
+    ribbon << QPointF(20, 50) << QPointF(42, 50) << QPointF(46, 70) << QPointF(31, 63)
+           << QPointF(16, 70);
+    g.setPen(QPen(QColor(150, 20, 20), 1.2));
+    g.setBrush(QColor(210, 30, 30));
+    g.drawPolygon(ribbon);
+    QRadialGradient gold(QPointF(26, 22), 30);
+    gold.setColorAt(0, QColor(255, 250, 200));
+    gold.setColorAt(0.45, QColor(255, 210, 40));
+    gold.setColorAt(1, QColor(200, 120, 0));
+    g.setBrush(gold);
+    g.setPen(QPen(QColor(130, 70, 0), 1.5));
+    g.drawPath(star);
+    return p;
+  }();
+  return hit;
 }
 
 const QPixmap& ProgramIconPixmap() {

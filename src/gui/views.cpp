@@ -1,3 +1,4 @@
+#include "gui/area_view.h"
 #include "gui/front_end.h"
 #include "gui/main_view.h"
 #include "gui/version_view.h"
@@ -8,6 +9,8 @@ std::unique_ptr<FormView> MakeView(FrontEnd& frontEnd, Form& form) {
       return std::make_unique<MainView>(frontEnd, static_cast<MainForm&>(form));
     case FormId::Version_F:
       return std::make_unique<VersionView>(frontEnd, static_cast<VersionForm&>(form));
+    case FormId::Area_F:
+      return std::make_unique<AreaView>(frontEnd, static_cast<AreaForm&>(form));
     default:
       return nullptr;
   }

@@ -136,14 +136,15 @@ TEST(Leaving, NothingToSaveEndsAtOnce) {
 TEST(AboutWindow, OpensAloneAndGivesTheStatusWindowsBack) {
   TestProgram p({{"Data/Files/USER2.FIL", user2("0,0,1,0,0,1,0,10")}});
   p.run("");
-  EXPECT_EQ(p.run("click Main_F.Version\nform Version_F\nform Point_F"),
-            "sound Data/Sound/BGM1.wav\nVersion_F loaded=1 visible=1 topmost=0\n"
-            "Point_F loaded=1 visible=0 topmost=0\n");
+  EXPECT_EQ(p.run("click Main_F.Version"), "sound Data/Sound/BGM1.wav\n");
+  EXPECT_TRUE(Version_F(p.app()).visible());
+  EXPECT_FALSE(Point_F(p.app()).visible());
   EXPECT_EQ(p.run("click Version_F.Command1\nclick Version_F.Command2"),
             "help topic 3\nhelp topic 17\n");
-  EXPECT_EQ(p.run("click Version_F.OK\nform Version_F\nform Point_F\nform Area_F"),
-            "Version_F loaded=0 visible=0 topmost=0\nPoint_F loaded=1 visible=1 topmost=0\n"
-            "Area_F loaded=1 visible=0 topmost=0\n");
+  p.run("click Version_F.OK");
+  EXPECT_FALSE(p.app().forms.version.loaded());
+  EXPECT_TRUE(Point_F(p.app()).visible());
+  EXPECT_FALSE(Area_F(p.app()).visible());
   p.run("click Main_F.Version\nclose Version_F");
   EXPECT_TRUE(Point_F(p.app()).visible());
   EXPECT_FALSE(p.app().forms.version.loaded());
