@@ -3,6 +3,7 @@
 #include "area/area_figures.h"
 #include "area/area_stats.h"
 #include "core/app.h"
+#include "core/figures.h"
 #include "core/message.h"
 #include "core/number_index.h"
 #include "core/numeric.h"

@@ -4,6 +4,7 @@
 
 #include "area/area_figures.h"
 #include "core/app.h"
+#include "core/figures.h"
 #include "core/indexed_array.h"
 #include "core/numeric.h"
 #include "predict/verdict_style.h"

@@ -2,6 +2,7 @@
 
 #include "area/area_figures.h"
 #include "core/app.h"
+#include "core/figures.h"
 #include "core/number_index.h"
 #include "core/numeric.h"
 

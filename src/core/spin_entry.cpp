@@ -2,6 +2,7 @@
 
 #include "area/area_stats.h"
 #include "core/app.h"
+#include "core/figures.h"
 #include "core/hit_levels.h"
 #include "core/message.h"
 #include "core/number_index.h"
@@ -13,10 +14,6 @@
 #include "windows/sounds.h"
 
 namespace {
-
-void addOne(TextBox& t) {
-  t.setText(Str(Val(t.text()) + 1));
-}
 
 // Shares of red and black results: one decimal and "%", kept while a count is 0.
 void updateBlackOrRed(App& app, const MainForm& m) {
@@ -39,7 +36,7 @@ void updatePoint(App& app, const MainForm& m, int i) {
     if (n == i + 1) {
       p.Zenkai_H(n).setText("1");
     } else if (Val(p.Zenkai_H(n).text()) != 0) {
-      addOne(p.Zenkai_H(n));
+      AddTo(p.Zenkai_H(n), 1);
     }
   }
 }
@@ -84,8 +81,8 @@ void Count_P_Click(App& app, int i) {
   PlayCountSound(app);
   v.LastIndex = i;
 
-  addOne(m.Hit_Count(i));
-  addOne(m.Total);
+  AddTo(m.Hit_Count(i), 1);
+  AddTo(m.Total, 1);
   const double total = Val(m.Total.text());
   m.Round_T.setText(Str(Round(total / v.PocketCount, 1)));
   for (int j = 0; j < v.PocketCount; ++j) {
@@ -106,8 +103,8 @@ void Count_P_Click(App& app, int i) {
   ClassifyColour(app);
   PaintStripCell(m, 0, v.ColourClass);
   v.LogColour(0) = v.ColourClass;
-  if (v.ColourClass == RedClass) addOne(m.Red);
-  if (v.ColourClass == BlackClass) addOne(m.Black);
+  if (v.ColourClass == RedClass) AddTo(m.Red, 1);
+  if (v.ColourClass == BlackClass) AddTo(m.Black, 1);
   for (int j = 1; j <= 24; ++j) PaintStripCell(m, j, v.LogColour(j));
 
   updateBlackOrRed(app, m);

@@ -26,6 +26,16 @@ void setColours(QWidget* w, QPalette::ColorRole backRole, Colour back, QPalette:
   w->setPalette(p);
 }
 
+// A widget not yet placed in its window is never shown: it would open as a window of its
+// own. Unless hidden it shows with its window.
+void showIf(QWidget* w, bool visible) {
+  if (!visible) {
+    w->hide();
+  } else if (w->parentWidget()) {
+    w->show();
+  }
+}
+
 void apply(const Control& c, QObject* w) {
   const QString none;
   switch (c.kind()) {
@@ -34,7 +44,7 @@ void apply(const Control& c, QObject* w) {
       auto* q = static_cast<QLabel*>(w);
       q->setText(QString::fromStdString(l.caption()));
       setColours(q, QPalette::Window, l.back(), QPalette::WindowText, l.fore());
-      q->setVisible(l.visible());
+      showIf(q, l.visible());
       break;
     }
     case Kind::TextBox: {
@@ -43,7 +53,7 @@ void apply(const Control& c, QObject* w) {
       const QString text = QString::fromStdString(t.text());
       if (q->text() != text) q->setText(text);
       setColours(q, QPalette::Base, t.back(), QPalette::Text, t.fore());
-      q->setVisible(t.visible());
+      showIf(q, t.visible());
       break;
     }
     case Kind::PictureBox: {
@@ -51,7 +61,7 @@ void apply(const Control& c, QObject* w) {
       auto* q = static_cast<QLabel*>(w);
       if (!q->property("fixedPicture").toBool()) q->setPixmap(p.lit() ? LampPixmap() : QPixmap());
       setColours(q, QPalette::Window, p.back(), QPalette::WindowText, ButtonText);
-      q->setVisible(p.visible());
+      showIf(q, p.visible());
       break;
     }
     case Kind::CommandButton: {
@@ -59,7 +69,7 @@ void apply(const Control& c, QObject* w) {
       auto* q = static_cast<QPushButton*>(w);
       q->setText(QString::fromStdString(b.caption()));
       setColours(q, QPalette::Button, b.back(), QPalette::ButtonText, ButtonText);
-      q->setVisible(b.visible());
+      showIf(q, b.visible());
       break;
     }
     case Kind::CheckBox: {
@@ -67,7 +77,7 @@ void apply(const Control& c, QObject* w) {
       auto* q = static_cast<QCheckBox*>(w);
       q->setText(QString::fromStdString(b.caption()));
       q->setChecked(b.value() != 0);
-      q->setVisible(b.visible());
+      showIf(q, b.visible());
       break;
     }
     case Kind::MenuItem: {
@@ -81,7 +91,7 @@ void apply(const Control& c, QObject* w) {
       const auto& f = static_cast<const Frame&>(c);
       auto* q = static_cast<QGroupBox*>(w);
       q->setTitle(QString::fromStdString(f.caption()));
-      q->setVisible(f.visible());
+      showIf(q, f.visible());
       break;
     }
     case Kind::Timer:
