@@ -26,6 +26,13 @@ void setColours(QWidget* w, QPalette::ColorRole backRole, Colour back, QPalette:
   w->setPalette(p);
 }
 
+// A widget shows with the window it is placed in: shown before it is placed, it would
+// open as a window of its own and be left out of its layout's size.
+void setShown(QWidget* w, bool visible) {
+  if (visible && !w->parentWidget()) return;
+  w->setVisible(visible);
+}
+
 void apply(const Control& c, QObject* w) {
   const QString none;
   switch (c.kind()) {
@@ -34,7 +41,7 @@ void apply(const Control& c, QObject* w) {
       auto* q = static_cast<QLabel*>(w);
       q->setText(QString::fromStdString(l.caption()));
       setColours(q, QPalette::Window, l.back(), QPalette::WindowText, l.fore());
-      q->setVisible(l.visible());
+      setShown(q, l.visible());
       break;
     }
     case Kind::TextBox: {
@@ -43,7 +50,7 @@ void apply(const Control& c, QObject* w) {
       const QString text = QString::fromStdString(t.text());
       if (q->text() != text) q->setText(text);
       setColours(q, QPalette::Base, t.back(), QPalette::Text, t.fore());
-      q->setVisible(t.visible());
+      setShown(q, t.visible());
       break;
     }
     case Kind::PictureBox: {
@@ -51,7 +58,7 @@ void apply(const Control& c, QObject* w) {
       auto* q = static_cast<QLabel*>(w);
       if (!q->property("fixedPicture").toBool()) q->setPixmap(p.lit() ? LampPixmap() : QPixmap());
       setColours(q, QPalette::Window, p.back(), QPalette::WindowText, ButtonText);
-      q->setVisible(p.visible());
+      setShown(q, p.visible());
       break;
     }
     case Kind::CommandButton: {
@@ -59,7 +66,7 @@ void apply(const Control& c, QObject* w) {
       auto* q = static_cast<QPushButton*>(w);
       q->setText(QString::fromStdString(b.caption()));
       setColours(q, QPalette::Button, b.back(), QPalette::ButtonText, ButtonText);
-      q->setVisible(b.visible());
+      setShown(q, b.visible());
       break;
     }
     case Kind::CheckBox: {
@@ -67,7 +74,7 @@ void apply(const Control& c, QObject* w) {
       auto* q = static_cast<QCheckBox*>(w);
       q->setText(QString::fromStdString(b.caption()));
       q->setChecked(b.value() != 0);
-      q->setVisible(b.visible());
+      setShown(q, b.visible());
       break;
     }
     case Kind::MenuItem: {
@@ -81,7 +88,7 @@ void apply(const Control& c, QObject* w) {
       const auto& f = static_cast<const Frame&>(c);
       auto* q = static_cast<QGroupBox*>(w);
       q->setTitle(QString::fromStdString(f.caption()));
-      q->setVisible(f.visible());
+      setShown(q, f.visible());
       break;
     }
     case Kind::Timer:

@@ -20,3 +20,19 @@ const QPixmap& LampPixmap() {
   }();
   return lamp;
 }
+
+const QPixmap& HitPixmap() {
+  static const QPixmap hit = [] {
+    QPixmap p(62, 71);
+    p.fill(QColor(255, 230, 80));
+    QPainter g(&p);
+    g.setPen(QColor(200, 0, 0));
+    QFont f = g.font();
+    f.setBold(true);
+    f.setPixelSize(18);
+    g.setFont(f);
+    g.drawText(p.rect(), Qt::AlignCenter, "HIT");
+    return p;
+  }();
+  return hit;
+}
