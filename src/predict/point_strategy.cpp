@@ -24,7 +24,8 @@ bool predicted(const PointForm& p, int n) {
 }
 
 // Whether the draw can choose number n: its point is a nonzero step of the running sums.
-// Number 1 also needs a hit, so that a point kept from earlier cannot choose it alone.
+// The draw takes number 1 only while it has hits, so a point it kept from earlier does
+// not count.
 bool drawable(const PointForm& p, int n) {
   if (n == 1) return number(p.Point_Total(1)) > 0 && number(p.Hit_Count(1)) >= 1;
   return number(p.Point_Total(n)) > number(p.Point_Total(n - 1));
