@@ -7,23 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-constexpr int RowHeight = 18;
-
-template <class W>
-W* sized(W* w, int width, int height = RowHeight) {
-  w->setFixedSize(width, height);
-  return w;
-}
-
-// Lights and strip cells are drawn sunken so that they show while empty.
-QLabel* sunken(QLabel* l) {
-  l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  return l;
-}
-
-}  // namespace
+#include "gui/view_helpers.h"
 
 MainView::MainView(FrontEnd& frontEnd, MainForm& m) : FormView(frontEnd, m) {
   auto* central = new QWidget;
@@ -34,22 +18,22 @@ MainView::MainView(FrontEnd& frontEnd, MainForm& m) : FormView(frontEnd, m) {
   // Totals and commands.
   auto* top = new QHBoxLayout;
   top->setSpacing(4);
-  top->addWidget(sized(label(m.Label5), 34));
-  top->addWidget(sized(textBox(m.Total), 52));
-  top->addWidget(sized(label(m.Label6), 40));
-  top->addWidget(sized(textBox(m.Round_T), 52));
-  top->addWidget(sized(label(m.Label34), 14));
-  top->addWidget(sized(textBox(m.Red), 44));
-  top->addWidget(sized(label(m.Label35), 14));
-  top->addWidget(sized(textBox(m.Black), 44));
+  top->addWidget(Sized(label(m.Label5), 34));
+  top->addWidget(Sized(textBox(m.Total), 52));
+  top->addWidget(Sized(label(m.Label6), 40));
+  top->addWidget(Sized(textBox(m.Round_T), 52));
+  top->addWidget(Sized(label(m.Label34), 14));
+  top->addWidget(Sized(textBox(m.Red), 44));
+  top->addWidget(Sized(label(m.Label35), 14));
+  top->addWidget(Sized(textBox(m.Black), 44));
   top->addSpacing(10);
   top->addWidget(checkBox(m.OR));
   top->addWidget(checkBox(m.Area));
   top->addWidget(checkBox(m.Point_C));
   top->addWidget(checkBox(m.Total_C));
   top->addStretch(1);
-  top->addWidget(sized(button(m.Log_B), 52, 24));
-  top->addWidget(sized(button(m.Expect), 84, 24));
+  top->addWidget(Sized(button(m.Log_B), 52, 24));
+  top->addWidget(Sized(button(m.Expect), 84, 24));
   outer->addLayout(top);
 
   // The number grid and the strip beside it.
@@ -58,26 +42,26 @@ MainView::MainView(FrontEnd& frontEnd, MainForm& m) : FormView(frontEnd, m) {
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(2);
   grid->setVerticalSpacing(1);
-  grid->addWidget(sized(label(m.Label3), 24), 0, 0);
-  grid->addWidget(sized(label(m.Label2), 24), 0, 2);
-  grid->addWidget(sized(label(m.Label1), 44), 0, 3);
-  grid->addWidget(sized(label(m.Label4), 56), 0, 4);
+  grid->addWidget(Sized(label(m.Label3), 24), 0, 0);
+  grid->addWidget(Sized(label(m.Label2), 24), 0, 2);
+  grid->addWidget(Sized(label(m.Label1), 44), 0, 3);
+  grid->addWidget(Sized(label(m.Label4), 56), 0, 4);
   grid->addWidget(label(m.Label7), 0, 5, 1, 10);
   for (int i = 0; i <= 37; ++i) {
     const int row = i + 1;
-    grid->addWidget(sized(button(m.Count_M(i)), 24), row, 0);
-    grid->addWidget(sized(label(m.Deme(i)), 28), row, 1);
-    grid->addWidget(sized(button(m.Count_P(i)), 24), row, 2);
-    grid->addWidget(sized(textBox(m.Hit_Count(i)), 44), row, 3);
-    grid->addWidget(sized(textBox(m.Rate(i)), 56), row, 4);
+    grid->addWidget(Sized(button(m.Count_M(i)), 24), row, 0);
+    grid->addWidget(Sized(label(m.Deme(i)), 28), row, 1);
+    grid->addWidget(Sized(button(m.Count_P(i)), 24), row, 2);
+    grid->addWidget(Sized(textBox(m.Hit_Count(i)), 44), row, 3);
+    grid->addWidget(Sized(textBox(m.Rate(i)), 56), row, 4);
     for (int k = 1; k <= 10; ++k)
-      grid->addWidget(sunken(picture(m.Hit_Level(k)(i), QSize(14, RowHeight - 2))), row, 4 + k);
+      grid->addWidget(Sunken(picture(m.Hit_Level(k)(i), QSize(14, RowHeight - 2))), row, 4 + k);
   }
   body->addLayout(grid);
 
   auto* strip = new QVBoxLayout;
   strip->setSpacing(1);
-  for (int j = 0; j <= 24; ++j) strip->addWidget(sunken(sized(label(m.Log(j)), 34, 26)));
+  for (int j = 0; j <= 24; ++j) strip->addWidget(Sunken(Sized(label(m.Log(j)), 34, 26)));
   strip->addStretch(1);
   body->addLayout(strip);
   body->addStretch(1);

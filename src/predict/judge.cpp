@@ -1,3 +1,17 @@
 #include "predict/judge.h"
 
-void JudgeExpect(App&) {}
+#include "area/area_predict.h"
+#include "core/app.h"
+#include "predict/black_or_red_strategy.h"
+#include "predict/point_strategy.h"
+#include "predict/total_window.h"
+
+void JudgeExpect(App& app) {
+  const bool stood = app.vars.ExpectDone != 0;
+  // Whatever the verdicts, the prediction ends with this spin.
+  app.vars.ExpectDone = 0;
+  AreaJudgeStep(app, stood);
+  BlackOrRedJudgeStep(app, stood);
+  PointJudgeStep(app, stood);
+  if (stood) ShowTotalStatus(app, TotalStatusAfter::Verdict);
+}

@@ -1,4 +1,24 @@
 #include "predict/total_window.h"
 
-void Total_F_Load(App&) {}
-void ShowTotalStatus(App&) {}
+#include "core/app.h"
+#include "core/numeric.h"
+#include "predict/verdict_style.h"
+#include "predict/win_rate.h"
+
+void Total_F_Load(App& app) {
+  Total_F(app).setTopmost(true);
+}
+
+void ShowTotalStatus(App& app, TotalStatusAfter after) {
+  TotalForm& t = Total_F(app);
+  const double hits = Val(t.Expect_Hit.text());
+  const double outs = Val(t.Expect_Out.text());
+  const bool rateShown = hits >= 1;
+  if (after == TotalStatusAfter::SlotLoad && !rateShown) return;
+  // The rate divides by the rounded hit sum plus the miss sum; with both 0 there is no
+  // rate, and the window keeps the last one it showed.
+  if (static_cast<float>(CInt(hits)) + static_cast<float>(outs) == 0.0f) return;
+  const float rate = ScoreWinRate(hits, outs);
+  if (rateShown) t.Win_Rate.setText(ScoreWinRateText(rate));
+  ShowVerdict(t.Status_L, t.Image1, rate >= 50 ? Verdict::OverallWin : Verdict::OverallLoss);
+}

@@ -5,6 +5,16 @@ class App;
 // The Total window: overall tallies of all strategies.
 void Total_F_Load(App& app);
 
-// Recomputes the Total window's win rate and status from its tallies, as after every
-// verdict and after a slot load.
-void ShowTotalStatus(App& app);
+// When the Total window's rate and status are brought up to date.
+enum class TotalStatusAfter {
+  // After a verdict: the rate only once the hit sum reaches 1, the status always.
+  Verdict,
+  // After a slot load: rate and status only once the hit sum reaches 1; below that the
+  // status label keeps what it showed before the load.
+  SlotLoad,
+};
+
+// Recomputes the Total window's win rate and "Com Win Good!" / "Com Loss Sorry" status
+// from its tallies. While no rate can be computed (no hit rounds to a whole one and no
+// miss is counted) rate and status keep what they show.
+void ShowTotalStatus(App& app, TotalStatusAfter after = TotalStatusAfter::SlotLoad);

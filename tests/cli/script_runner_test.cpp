@@ -72,7 +72,7 @@ TEST(ScriptRunner, FormAndDumpDescribeWindows) {
   TestProgram p;
   EXPECT_EQ(p.run("form Main_F\nform Log_F\nform Point_F"),
             "Main_F loaded=1 visible=1 topmost=0\nLog_F loaded=0 visible=0 topmost=0\n"
-            "Point_F loaded=1 visible=0 topmost=0\n");
+            "Point_F loaded=1 visible=0 topmost=1\n");
   const std::string dump = p.run("dump Main_F");
   EXPECT_EQ(dump.substr(0, dump.find('\n', dump.find('\n') + 1) + 1),
             "Main_F.Deme(0).caption=1\nMain_F.Deme(0).back=#C00000\n");

@@ -61,7 +61,7 @@ TEST(Clear, TickedBoxesRunTheirHandlersAndTheirWindowsComeBackFreshAndHidden) {
       "beep\nmsgbox question yesno \"00 Varnet\" \"現在のデータをクリアしますか?\"\nanswer yes\n"
       "sound Data/Sound/BGM1.wav\nsound Data/Sound/BGM1.wav\n");
   EXPECT_EQ(p.run("form Black_or_Red_F\nform Total_F\nform Area_F"),
-            "Black_or_Red_F loaded=1 visible=0 topmost=0\nTotal_F loaded=1 visible=0 topmost=0\n"
+            "Black_or_Red_F loaded=1 visible=0 topmost=1\nTotal_F loaded=1 visible=0 topmost=1\n"
             "Area_F loaded=0 visible=0 topmost=0\n");
   EXPECT_EQ(Black_or_Red_F(p.app()).Hit_T.text(), "0");
   EXPECT_EQ(p.readFile("Data/Files/USER2.FIL").substr(0, 18), "0,0,0,0,0,1,0,10\r\n");

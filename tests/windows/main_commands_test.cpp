@@ -98,8 +98,8 @@ TEST(AreaEditing, MostCommandsRefuseButTheWindowBoxesHelpAndExitWork) {
   TestProgram p;
   p.app().vars.AreaEditing = 1;
   for (const char* command :
-       {"Count_P(1)", "Quick_Expect", "Expect_On", "Log_B", "Save_Load", "Version", "Zero_Check",
-        "Free_Check", "Front_Check", "BGM_Check", "Clear"})
+       {"Count_P(1)", "Expect", "Quick_Expect", "Expect_On", "Log_B", "Save_Load", "Version",
+        "Zero_Check", "Free_Check", "Front_Check", "BGM_Check", "Clear"})
     EXPECT_EQ(p.run(std::string("click Main_F.") + command), Refusal) << command;
   EXPECT_EQ(p.run("click Main_F.OR"), "sound Data/Sound/BGM1.wav\n");
   EXPECT_EQ(p.run("click Main_F.Help"), "sound Data/Sound/BGM1.wav\nhelp contents\n");

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLabel>
+#include <QString>
+
+// Rows of the windows' grids are this many pixels high.
+inline constexpr int RowHeight = 18;
+
+template <class W>
+W* Sized(W* w, int width, int height = RowHeight) {
+  w->setFixedSize(width, height);
+  return w;
+}
+
+// Lights, lamps and strip cells are drawn sunken so that they show while empty.
+QLabel* Sunken(QLabel* l);
+
+// The hit picture keeps its place while hidden, so a fixed-size window has room for it.
+QLabel* KeepsPlace(QLabel* l);
+
+// A caption drawn beside the controls that no program state changes ("HC", "勝  率").
+QLabel* Caption(const QString& text, Qt::Alignment align = Qt::AlignCenter);

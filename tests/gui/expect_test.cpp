@@ -1,0 +1,62 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+#include <fstream>
+
+#include "../support/test_program.h"
+#include "gui/front_end.h"
+
+// A program folder with sound off, Quick Expect on and the Point window shown.
+std::filesystem::path QuickExpectFolder() {
+  const auto folder = MakeProgramFolder();
+  std::filesystem::create_directories(folder / "Data/Files");
+  std::ofstream(folder / "Data/Files/USER.FIL", std::ios::binary) << "38,0,0\r\n";
+  std::ofstream settings(folder / "Data/Files/USER2.FIL", std::ios::binary);
+  settings << "1,0,1,1,0,1,1,10\r\n";
+  for (int i = 0; i < 38; ++i) settings << "0,0,0,0,0,0\r\n";
+  return folder;
+}
+
+class ExpectTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void quickExpectLightsThePredictedNumbersAtOnce() {
+    const auto folder = QuickExpectFolder();
+    FrontEnd frontEnd(folder);
+    frontEnd.start();
+    QMainWindow* main = frontEnd.view(FormId::Main_F)->window();
+    // Two rounds of spins by clicking the real record buttons.
+    for (int spin = 0; spin < 80; ++spin) {
+      auto* record = main->findChild<QPushButton*>(QString("Count_P(%1)").arg(spin % 38));
+      QTest::mouseClick(record, Qt::LeftButton);
+    }
+    QTest::mouseClick(main->findChild<QPushButton*>("Expect"), Qt::LeftButton);
+
+    FormView* point = frontEnd.view(FormId::Point_F);
+    QVERIFY(point && point->window()->isVisible());
+    QCOMPARE(point->window()->findChild<QLabel*>("Status_L")->text(), QString("予想済み"));
+    PointForm& p = Point_F(frontEnd.app());
+    int lit = 0;
+    for (int n = 1; n <= 36; ++n) {
+      auto* lamp = point->window()->findChild<QLabel*>(QString("Expect_Light(%1)").arg(n));
+      QVERIFY(lamp);
+      const bool predicted = p.Expect_H(n).text() == "1";
+      QCOMPARE(!lamp->pixmap().isNull(), predicted);
+      lit += predicted;
+    }
+    QCOMPARE(lit, 18);
+    QVERIFY(!frontEnd.app().forms.main.record()->Play.enabled());
+
+    // The colour's lamp and the Total window follow the next spin's verdict.
+    QMainWindow* colour = frontEnd.view(FormId::Black_or_Red_F)->window();
+    const bool red = frontEnd.app().vars.ExpectColour == 1;
+    QCOMPARE(!colour->findChild<QLabel*>("Red_Light")->pixmap().isNull(), red);
+    QTest::mouseClick(main->findChild<QPushButton*>("Count_P(36)"), Qt::LeftButton);
+    QCOMPARE(colour->findChild<QLabel*>("B_OR_R_L")->text(), QString("0 ﾋｯﾄ 予想結果なし"));
+    std::filesystem::remove_all(folder);
+  }
+};
+
+QTEST_MAIN(ExpectTest)
+#include "expect_test.moc"
