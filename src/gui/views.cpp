@@ -1,6 +1,7 @@
 #include "gui/area_view.h"
 #include "gui/black_or_red_view.h"
 #include "gui/front_end.h"
+#include "gui/log_view.h"
 #include "gui/main_view.h"
 #include "gui/point_view.h"
 #include "gui/total_view.h"
@@ -20,6 +21,8 @@ std::unique_ptr<FormView> MakeView(FrontEnd& frontEnd, Form& form) {
       return std::make_unique<TotalView>(frontEnd, static_cast<TotalForm&>(form));
     case FormId::Version_F:
       return std::make_unique<VersionView>(frontEnd, static_cast<VersionForm&>(form));
+    case FormId::Log_F:
+      return std::make_unique<LogView>(frontEnd, static_cast<LogForm&>(form));
     default:
       return nullptr;
   }
