@@ -1,10 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-
+#include "bench_support.h"
 #include "gui/front_end.h"
 #include "log/log_page.h"
 
@@ -13,18 +9,13 @@ namespace {
 // The desktop program, silent, with its log window shown and two full log pages.
 class ShownLog {
  public:
-  ShownLog() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "varnet-bench-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) std::abort();
-    folder_ = pattern;
-    std::filesystem::create_directories(folder_ / "Data/Files");
-    std::ofstream(folder_ / "Data/Files/USER.FIL", std::ios::binary) << "38,0,0\r\n";
+  ShownLog() : folder_(MakeBenchFolder()) {
     frontEnd_ = std::make_unique<FrontEnd>(folder_);
     frontEnd_->start();
     for (int k = 1; k <= 200; ++k) app().vars.SpinLog(k) = (k * 7) % 38 + 1;
     MainForm& m = Main_F(app());
     frontEnd_->send({EventKind::Click, FormId::Main_F, &m.Log_B, {}});
-    settle();
+    Settle();
   }
   ~ShownLog() {
     frontEnd_.reset();
@@ -33,8 +24,6 @@ class ShownLog {
   }
   App& app() { return frontEnd_->app(); }
   FrontEnd& frontEnd() { return *frontEnd_; }
-  // Lets Qt paint what the last event changed.
-  static void settle() { QCoreApplication::processEvents(); }
 
  private:
   std::filesystem::path folder_;
@@ -63,19 +52,9 @@ void BM_GuiSpinWithLogOpen(benchmark::State& state) {
   int spin = 0;
   for (auto _ : state) {
     s.frontEnd().send({EventKind::Click, FormId::Main_F, &m.Count_P(spin++ % 38), {}});
-    ShownLog::settle();
+    Settle();
   }
 }
 BENCHMARK(BM_GuiSpinWithLogOpen)->Unit(benchmark::kMicrosecond)->Iterations(400);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication qt(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
