@@ -20,7 +20,8 @@ void close(App& app, FormId id) {
 }  // namespace
 
 void RunHandler(App& app, Control& control) {
-  if (control.onClick) control.onClick(app, control.index());
+  // A handler may unload its own window, and this control with it: run a copy.
+  if (const Handler handler = control.onClick) handler(app, control.index());
 }
 
 DispatchResult Dispatch(App& app, const UserEvent& e) {
