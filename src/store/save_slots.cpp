@@ -3,7 +3,6 @@
 #include "core/app.h"
 #include "core/hit_levels.h"
 #include "core/message.h"
-#include "core/numeric.h"
 #include "core/status_windows.h"
 #include "log/log_page.h"
 #include "predict/total_window.h"
@@ -193,8 +192,9 @@ void Load_Click(App& app, int n) {
   // The undo snapshot belongs to the data that was replaced: nothing to take back.
   v.LastIndex = 100;
   PlayExpectEndSound(app);
-  // Below one hit the Total window keeps the rate from the file and its status.
-  if (Val(Total_F(app).Expect_Hit.text()) >= 1) ShowTotalStatus(app);
+  // From one hit on the rate and status follow the loaded tallies; below that the Total
+  // window keeps the rate from the file and the status it showed.
+  ShowTotalStatus(app);
 }
 
 void Save_Load_Command1_Click(App& app, int) {
