@@ -4,6 +4,7 @@
 
 #include "core/game_vars.h"
 #include "core/services.h"
+#include "store/snapshot_files.h"
 #include "windows/forms.h"
 
 // One running program: its folder, platform services, game variables and windows.
@@ -18,6 +19,8 @@ class App {
   Services services;
   GameVars vars;
   Forms forms;
+  // The status windows on their way to and from REAL_SAVE.FIL and the slots.
+  Snapshot snapshot;
   // Set when the program has ended (Exit, or the main window closed).
   bool ended = false;
 };

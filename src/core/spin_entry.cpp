@@ -11,6 +11,7 @@
 #include "log/log_store.h"
 #include "predict/judge.h"
 #include "store/snapshot_cycle.h"
+#include "store/snapshot_files.h"
 #include "windows/sounds.h"
 
 namespace {
@@ -71,6 +72,7 @@ void Count_P_Click(App& app, int i) {
   SnapOrWindow(app);
   SnapPointWindow(app);
   SnapAreaWindow(app);
+  WriteSnapshotFile(app);
   v.CurrentIndex = i;
 
   Label& limit = Point_F(app).Ex_Limit;

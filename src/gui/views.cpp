@@ -4,6 +4,7 @@
 #include "gui/log_view.h"
 #include "gui/main_view.h"
 #include "gui/point_view.h"
+#include "gui/save_load_view.h"
 #include "gui/total_view.h"
 #include "gui/version_view.h"
 
@@ -23,6 +24,8 @@ std::unique_ptr<FormView> MakeView(FrontEnd& frontEnd, Form& form) {
       return std::make_unique<VersionView>(frontEnd, static_cast<VersionForm&>(form));
     case FormId::Log_F:
       return std::make_unique<LogView>(frontEnd, static_cast<LogForm&>(form));
+    case FormId::Save_Load_F:
+      return std::make_unique<SaveLoadView>(frontEnd, static_cast<SaveLoadForm&>(form));
     default:
       return nullptr;
   }

@@ -3,12 +3,19 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <string_view>
+#include <vector>
 
-// Replaces a file whole: writes a temporary file in the same folder, flushes it (and
-// syncs it to disk when asked), then renames it over the target. Missing folders are
-// created. Returns false on any failure, and the old file is then still whole.
-bool ReplaceFile(const std::filesystem::path& target, std::string_view bytes, bool sync);
+struct FileBytes {
+  std::filesystem::path target;
+  std::string bytes;
+};
+
+// Replaces files whole: writes a temporary file beside each target, flushes it (and
+// syncs it to disk when asked), and only when every temporary file is complete renames
+// them over their targets. Missing folders are created. Returns the index of the file
+// that failed, or files.size() when all were replaced; when writing fails every old file
+// is still whole.
+std::size_t ReplaceFiles(const std::vector<FileBytes>& files, bool sync);
 
 // The whole content, or nothing when the file cannot be read.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file);

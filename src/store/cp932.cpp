@@ -47,13 +47,22 @@ std::optional<std::string> convert(const char* to, const char* from, std::string
   return out;
 }
 
+// Plain ASCII is the same in both encodings; most stored texts are figures.
+bool isAscii(std::string_view s) {
+  for (char c : s)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
 }  // namespace
 
 std::string Utf8ToCp932(std::string_view utf8) {
+  if (isAscii(utf8)) return std::string(utf8);
   // A string that is not valid UTF-8 leaves convert() with nothing: write it as is.
   return convert("CP932", "UTF-8", utf8, true).value_or(std::string(utf8));
 }
 
 std::optional<std::string> Cp932ToUtf8(std::string_view cp932) {
+  if (isAscii(cp932)) return std::string(cp932);
   return convert("UTF-8", "CP932", cp932, false);
 }

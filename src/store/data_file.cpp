@@ -9,11 +9,20 @@ std::filesystem::path DataPath(const App& app, const std::string& relative) {
   return app.folder / relative;
 }
 
+bool SaveDataFiles(App& app, const std::vector<DataFile>& files, bool sync) {
+  std::vector<FileBytes> bytes;
+  for (const DataFile& f : files)
+    bytes.push_back({DataPath(app, f.relative), FormatDataFile(f.lines)});
+  const std::size_t failed = ReplaceFiles(bytes, sync);
+  if (failed == files.size()) return true;
+  MsgBox(app, JoinLines({"ファイルに保存できませんでした。", files[failed].relative}),
+         BoxIcon::Stop);
+  return false;
+}
+
 bool SaveDataFile(App& app, const std::string& relative, const std::vector<Line>& lines,
                   bool sync) {
-  if (ReplaceFile(DataPath(app, relative), FormatDataFile(lines), sync)) return true;
-  MsgBox(app, JoinLines({"ファイルに保存できませんでした。", relative}), BoxIcon::Stop);
-  return false;
+  return SaveDataFiles(app, {{relative, lines}}, sync);
 }
 
 std::optional<std::vector<Line>> ReadDataFile(const App& app, const std::string& relative) {

@@ -101,3 +101,26 @@ std::string FormatDataFile(const std::vector<Line>& lines) {
   }
   return out;
 }
+
+const Field* LayoutReader::next() {
+  while (ok_ && line_ < lines_.size()) {
+    if (field_ < lines_[line_].size()) return &lines_[line_][field_++];
+    ++line_;
+    field_ = 0;
+  }
+  ok_ = false;
+  return nullptr;
+}
+
+void LayoutReader::text(std::string& s) {
+  if (const Field* f = next()) s = f->text;
+}
+
+void LayoutReader::integer(int& v, long min, long max) {
+  const Field* f = next();
+  const auto value = f ? AsInteger(*f) : std::nullopt;
+  if (value && *value >= min && *value <= max)
+    v = static_cast<int>(*value);
+  else
+    ok_ = false;
+}

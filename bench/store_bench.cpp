@@ -1,0 +1,162 @@
+// What the user waits for after a click that touches the disk (a spin, an undo, a slot
+// save or load), measured end to end through the scripted front end, and the bare file
+// operations underneath as the floor.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <string>
+
+#include "cli/script_runner.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class Folder {
+ public:
+  Folder() {
+    std::string pattern = (fs::temp_directory_path() / "varnet-bench-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) std::abort();
+    path = pattern;
+  }
+  ~Folder() { fs::remove_all(path); }
+  fs::path path;
+};
+
+// A program with a game of 200 spins and slot 1 saved.
+struct Program {
+  Program() : runner(folder.path, out) {
+    runner.start();
+    for (int n = 0; n < 200; ++n) spin(n * 7 % 38);
+    runner.runLine("click Main_F.Save_Load");
+    runner.runLine("answer yes");
+    runner.runLine("click Save_Load_F.Save(1)");
+  }
+  void spin(int index) { runner.runLine("click Main_F.Count_P(" + std::to_string(index) + ")"); }
+  std::string file(const char* relative) const {
+    std::ifstream in(folder.path / relative, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+
+  Folder folder;
+  std::ostream out{nullptr};
+  ScriptRunner runner;
+};
+
+void BM_SpinEntry(benchmark::State& state) {
+  Program p;
+  int n = 0;
+  for (auto _ : state) p.spin(n++ % 38);
+}
+BENCHMARK(BM_SpinEntry)->Unit(benchmark::kMicrosecond);
+
+void BM_Undo(benchmark::State& state) {
+  Program p;
+  for (auto _ : state) {
+    state.PauseTiming();
+    p.spin(5);
+    state.ResumeTiming();
+    p.runner.runLine("click Main_F.Count_M(5)");
+  }
+}
+BENCHMARK(BM_Undo)->Unit(benchmark::kMicrosecond);
+
+void BM_SlotSave(benchmark::State& state) {
+  Program p;
+  for (auto _ : state) {
+    p.runner.runLine("answer yes");
+    p.runner.runLine("click Save_Load_F.Save(2)");
+  }
+}
+BENCHMARK(BM_SlotSave)->Unit(benchmark::kMicrosecond);
+
+void BM_SlotLoad(benchmark::State& state) {
+  Program p;
+  for (auto _ : state) {
+    p.runner.runLine("answer yes");
+    p.runner.runLine("click Save_Load_F.Load(1)");
+  }
+}
+BENCHMARK(BM_SlotLoad)->Unit(benchmark::kMicrosecond);
+
+// The floor: the same bytes written to a temporary file and renamed over the target, with
+// nothing else.
+void bareReplace(const fs::path& target, const std::string& bytes, bool sync) {
+  const std::string temp = target.string() + ".tmp";
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()))
+    std::abort();
+  if (sync) ::fsync(fd);
+  ::close(fd);
+  std::rename(temp.c_str(), target.c_str());
+}
+
+void syncFolder(const fs::path& folder) {
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  ::fsync(dir);
+  ::close(dir);
+}
+
+std::string bareRead(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A spin reads both settings files and replaces REAL_SAVE.FIL.
+void BM_BareSpinFiles(benchmark::State& state) {
+  Program p;
+  const fs::path files = p.folder.path / "Data/Files";
+  const std::string bytes = p.file("Data/Files/REAL_SAVE.FIL");
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(bareRead(files / "USER.FIL"));
+    benchmark::DoNotOptimize(bareRead(files / "USER2.FIL"));
+    bareReplace(p.folder.path / "bare.FIL", bytes, false);
+  }
+}
+BENCHMARK(BM_BareSpinFiles)->Unit(benchmark::kMicrosecond);
+
+// An undo reads REAL_SAVE.FIL.
+void BM_BareUndoFiles(benchmark::State& state) {
+  Program p;
+  const fs::path file = p.folder.path / "Data/Files/REAL_SAVE.FIL";
+  for (auto _ : state) benchmark::DoNotOptimize(bareRead(file));
+}
+BENCHMARK(BM_BareUndoFiles)->Unit(benchmark::kMicrosecond);
+
+// A slot save writes the slot's two files and USER2.FIL; the slot files are synced.
+void BM_BareSlotSaveFiles(benchmark::State& state) {
+  Program p;
+  const std::string save = p.file("Data/Files/Save1.FIL");
+  const std::string user3 = p.file("Data/Files/USER3_1.FIL");
+  const std::string user2 = p.file("Data/Files/USER2.FIL");
+  const fs::path dir = p.folder.path;
+  for (auto _ : state) {
+    bareReplace(dir / "bareSave.FIL", save, true);
+    bareReplace(dir / "bareUSER3.FIL", user3, true);
+    syncFolder(dir);
+    bareReplace(dir / "bareUSER2.FIL", user2, false);
+  }
+}
+BENCHMARK(BM_BareSlotSaveFiles)->Unit(benchmark::kMicrosecond);
+
+// A slot load reads the slot's two files and rewrites USER2.FIL.
+void BM_BareSlotLoadFiles(benchmark::State& state) {
+  Program p;
+  const fs::path files = p.folder.path / "Data/Files";
+  const std::string user2 = p.file("Data/Files/USER2.FIL");
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(bareRead(files / "Save1.FIL"));
+    benchmark::DoNotOptimize(bareRead(files / "USER3_1.FIL"));
+    bareReplace(p.folder.path / "bareUSER2.FIL", user2, false);
+  }
+}
+BENCHMARK(BM_BareSlotLoadFiles)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

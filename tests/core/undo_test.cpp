@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include "../support/test_program.h"
+
+namespace {
+
+std::string undo(TestProgram& p, int index) {
+  return p.run("click Main_F.Count_M(" + std::to_string(index) + ")");
+}
+
+int litLevels(MainForm& m, int row) {
+  int lit = 0;
+  for (int k = 1; k <= 10; ++k) lit += m.Hit_Level(k)(row).back() != ButtonFace;
+  return lit;
+}
+
+}  // namespace
+
+TEST(Undo, OnlyTheLastSpinAndOnlyOnce) {
+  TestProgram p;
+  MainForm& m = p.main();
+  EXPECT_EQ(undo(p, 6), "");  // nothing recorded yet
+  p.spin(6);
+  p.spin(13);  // 14, red
+  EXPECT_EQ(undo(p, 6), "");
+  EXPECT_EQ(m.Total.text(), "2");
+  EXPECT_EQ(undo(p, 13), "sound Data/Sound/Count.wav\n");
+  EXPECT_EQ(m.Total.text(), "1");
+  EXPECT_EQ(m.Hit_Count(13).text(), "0");
+  EXPECT_EQ(m.Red.text(), "1");
+  EXPECT_EQ(m.Rate(6).text(), "3800%");
+  EXPECT_EQ(m.Rate(13).text(), "0%");
+  EXPECT_EQ(m.Log(0).caption(), "7");
+  EXPECT_EQ(m.Log(1).caption(), "");
+  EXPECT_EQ(m.Log(1).back(), ButtonFace);
+  EXPECT_EQ(p.app().vars.SpinLog(2), 0);
+  EXPECT_EQ(p.app().vars.SpinLog(1), 7);
+  EXPECT_EQ(undo(p, 13), "");
+  EXPECT_EQ(undo(p, 6), "");
+  EXPECT_EQ(m.Total.text(), "1");
+}
+
+TEST(Undo, TakingBackTheOnlySpinKeepsRatesAndRoundCount) {
+  TestProgram p;
+  MainForm& m = p.main();
+  p.spin(36);                    // 0
+  p.app().vars.AreaEditing = 1;  // undo has no area-edit refusal
+  undo(p, 36);
+  EXPECT_EQ(m.Total.text(), "0");
+  EXPECT_EQ(m.Hit_Count(36).text(), "0");
+  EXPECT_EQ(m.Rate(36).text(), "3800%");
+  EXPECT_EQ(m.Round_T.text(), "0");
+  EXPECT_EQ(m.Red.text(), "0");
+  EXPECT_EQ(m.Black.text(), "0");
+  EXPECT_EQ(m.Log(0).caption(), "");
+  EXPECT_EQ(m.Log(0).back(), ButtonFace);
+  EXPECT_EQ(p.app().vars.LogColour(0), 0);
+  EXPECT_EQ(p.app().vars.SpinLog(1), 0);
+}
+
+TEST(Undo, UnroundedRoundCountAndItsOwnLevelSteps) {
+  TestProgram p;
+  MainForm& m = p.main();
+  p.spin(0, 48);
+  EXPECT_EQ(m.Round_T.text(), "1.3");
+  EXPECT_EQ(litLevels(m, 5), 1);  // lag 1.3 is above 1.0 only of the spin steps
+  undo(p, 0);
+  // 47 / 38 written whole; lag 1.2368 is above 1.0 and 1.2 of the undo steps.
+  EXPECT_EQ(m.Round_T.text(), "1.23684210526316");
+  EXPECT_EQ(litLevels(m, 5), 2);
+  EXPECT_EQ(m.Hit_Level(2)(5).back(), Colour::rgb(0xC0FFFF));
+  EXPECT_EQ(m.Rate(0).text(), "3800%");
+}
+
+TEST(Undo, StripMovesUpAndItsOldestCellDoesNotComeBack) {
+  TestProgram p;
+  MainForm& m = p.main();
+  for (int n = 0; n < 26; ++n) p.spin(n);
+  EXPECT_EQ(m.Log(24).caption(), "2");
+  p.spin(36);
+  undo(p, 36);
+  EXPECT_EQ(m.Log(0).caption(), "26");
+  EXPECT_EQ(m.Log(23).caption(), "3");
+  EXPECT_EQ(m.Log(24).caption(), "");
+  EXPECT_EQ(m.Log(24).back(), ButtonFace);
+  EXPECT_EQ(m.Red.text(), "13");  // a zero taken back changes neither colour
+  EXPECT_EQ(m.Black.text(), "13");
+}
+
+TEST(Undo, TheLogForgetsTheSpinOnlyWithinItsFirst5000) {
+  TestProgram p;
+  auto& v = p.app().vars;
+  p.main().Total.setText("4999");
+  p.spin(3);
+  EXPECT_EQ(v.SpinLog(5000), 4);
+  undo(p, 3);
+  EXPECT_EQ(v.SpinLog(5000), 0);
+  EXPECT_EQ(p.main().Total.text(), "4999");
+  p.spin(1);
+  p.spin(2);  // the 5001st spin is not logged, and its undo leaves entry 5000 alone
+  undo(p, 2);
+  EXPECT_EQ(p.main().Total.text(), "5000");
+  EXPECT_EQ(v.SpinLog(5000), 2);
+}
+
+TEST(Undo, PutsBackTheStatusWindowsAndTheStandingPrediction) {
+  TestProgram p;
+  auto& v = p.app().vars;
+  BlackOrRedForm& b = Black_or_Red_F(p.app());
+  PointForm& pt = Point_F(p.app());
+  AreaForm& a = Area_F(p.app());
+  v.ExpectDone = 1;
+  p.main().Expect.setBack(Colour::rgb(0x80FFFF));
+  b.Hit_Hantei_Red.setText("1");
+  b.Hit_Hantei_Black.setText("1");
+  b.Expect_Red_Hit.setText("2, or so");  // a comma is kept whole
+  pt.Expect_H(5).setText("1");
+  pt.Out_T.setText("");
+  a.Expect_H(2).setText("1");
+  a.Win_Rate(7).setText("51.3%");
+  p.spin(6);
+  EXPECT_EQ(p.main().Expect.back(), ButtonFace);
+
+  // What the verdict of the spin would leave behind.
+  v.ExpectDone = 0;
+  b.Hit_Hantei_Red.setText("0");
+  b.Expect_Red_Hit.setText("3");
+  b.B_OR_R_L.setCaption("予想的中 !");
+  b.Image1.setVisible(true);
+  b.Black_Light.setLit(true);
+  pt.Expect_H(5).setText("0");
+  pt.Expect_H(9).setText("1");
+  pt.Out_T.setText("4");
+  pt.Status_L.setCaption("予想アウト");
+  a.Hit_Area_L(3).setVisible(true);
+  a.Status_L(7).setCaption("予想結果なし");
+  a.Win_Rate(7).setText("60%");
+  v.AreaMember(1)(0) = 1;
+
+  undo(p, 6);
+  EXPECT_EQ(v.ExpectDone, 1);
+  EXPECT_EQ(p.main().Expect.back(), Colour::rgb(0x80FFFF));
+  EXPECT_EQ(b.Hit_Hantei_Red.text(), "1");
+  EXPECT_EQ(b.Expect_Red_Hit.text(), "2, or so");
+  EXPECT_TRUE(b.Red_Light.lit());  // both flags set: red wins
+  EXPECT_FALSE(b.Black_Light.lit());
+  EXPECT_EQ(b.B_OR_R_L.caption(), "");
+  EXPECT_FALSE(b.Image1.visible());
+  EXPECT_EQ(pt.Expect_H(9).text(), "0");
+  EXPECT_TRUE(pt.Expect_Light(5).lit());
+  EXPECT_FALSE(pt.Expect_Light(9).lit());
+  EXPECT_EQ(pt.Out_T.text(), "");
+  EXPECT_EQ(pt.Status_L.caption(), "");
+  EXPECT_FALSE(a.Hit_Area_L(3).visible());
+  EXPECT_TRUE(a.Expect_Light(2).lit());
+  EXPECT_EQ(a.Status_L(7).caption(), "");
+  EXPECT_EQ(a.Win_Rate(7).text(), "51.3%");
+  EXPECT_EQ(v.AreaMember(1)(0), 1);  // undo never touches the areas
+}
+
+TEST(Undo, LampsKeepTheirPicturesWhenNoColourWasPredicted) {
+  TestProgram p;
+  BlackOrRedForm& b = Black_or_Red_F(p.app());
+  b.Hit_Hantei_Red.setText("0");
+  b.Hit_Hantei_Black.setText("0");
+  p.spin(3);
+  b.Black_Light.setLit(true);
+  undo(p, 3);
+  EXPECT_TRUE(b.Black_Light.lit());
+  EXPECT_FALSE(b.Red_Light.lit());
+}

@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "../support/test_program.h"
+#include "core/number_index.h"
+
+namespace {
+
+// Every figure a window holds in its text boxes, as `dump` prints them; for the main
+// window also the strip and the level lights.
+std::string figures(TestProgram& p, const std::string& form) {
+  std::istringstream dump(p.run("dump " + form));
+  std::string out, line;
+  while (std::getline(dump, line))
+    if (line.find(".text=") != std::string::npos || line.find(".Log(") != std::string::npos ||
+        line.find(".Hit_Level_") != std::string::npos)
+      out += line + "\n";
+  return out;
+}
+
+std::string allFigures(TestProgram& p) {
+  std::string out;
+  for (const char* form : {"Main_F", "Black_or_Red_F", "Point_F", "Area_F", "Total_F"})
+    out += figures(p, form);
+  auto& v = p.app().vars;
+  for (int k = 1; k <= 5000; ++k) out += std::to_string(v.SpinLog(k)) + ",";
+  for (int j = 0; j <= 24; ++j) out += v.LogText(j) + ":" + std::to_string(v.LogColour(j)) + ",";
+  for (int k = 1; k <= 6; ++k)
+    for (int i = 0; i <= 37; ++i) out += std::to_string(v.AreaMember(k)(i));
+  return out + "ExpectDone=" + std::to_string(v.ExpectDone);
+}
+
+std::string save(TestProgram& p, int n) {
+  return p.run("answer yes\nclick Save_Load_F.Save(" + std::to_string(n) + ")");
+}
+
+std::string load(TestProgram& p, int n) {
+  return p.run("answer yes\nclick Save_Load_F.Load(" + std::to_string(n) + ")");
+}
+
+// A game with figures in every window.
+void playSomeSpins(TestProgram& p) {
+  for (int n : {6, 13, 36, 0, 24, 37, 6, 19, 2, 30, 6}) p.spin(n);
+  auto& v = p.app().vars;
+  for (int i = 0; i < 12; ++i) v.AreaMember(1 + i % 6)(i) = 1;
+  Black_or_Red_F(p.app()).Hit_Hantei_Black.setText("1");
+  Point_F(p.app()).Expect_H(7).setText("1");
+  Point_F(p.app()).Win_Rate.setText("66.7%");
+  Area_F(p.app()).Hit_Rate(2).setText("13.573408");
+  Area_F(p.app()).Expect_Out(7).setText("0.95");
+  Total_F(p.app()).Expect_Hit.setText("2.05");
+  Total_F(p.app()).Expect_Out.setText("0.95");
+  Total_F(p.app()).Win_Rate.setText("67.8%");  // as a load computes it again
+  v.ExpectDone = 1;
+}
+
+}  // namespace
+
+TEST(SaveSlots, SaveThenLoadBringsBackEveryFigure) {
+  TestProgram p;
+  playSomeSpins(p);
+  p.run(
+      "click Main_F.Save_Load\ntype Save_Load_F.Comment(2) 赤が続く, 注意\nnow 2026/03/01 "
+      "21:15:07");
+  const std::string before = allFigures(p);
+  EXPECT_EQ(
+      save(p, 2),
+      "beep\nmsgbox question yesno \"00 Varnet\" \"Data 2 は上書きされます。よろしいですか?\"\n"
+      "answer yes\nsound Data/Sound/Expect_END.wav\n");
+  EXPECT_EQ(p.app().vars.Unsaved, 2);
+  EXPECT_EQ(p.app().vars.SlotMode, 0);
+
+  p.run("answer yes\nclick Main_F.Clear\nclick Main_F.Count_P(5)");
+  p.app().vars.AreaMember(1)(0) = 0;
+  p.app().vars.LogPage = 7;
+  ASSERT_NE(allFigures(p), before);
+  EXPECT_EQ(load(p, 2),
+            "beep\nmsgbox question yesno \"00 Varnet\" \"現在のデータを消去し Data 2 "
+            "を読み込みます。よろしいですか?\"\nanswer yes\nsound Data/Sound/Expect_END.wav\n");
+  EXPECT_EQ(allFigures(p), before);
+  auto& v = p.app().vars;
+  EXPECT_EQ(v.LogPage, 7);
+  EXPECT_EQ(v.Unsaved, 1);  // a load leaves the flag as it was
+  EXPECT_EQ(v.LastIndex, 100);
+  EXPECT_EQ(p.run("click Main_F.Count_M(5)"), "");  // nothing to take back after a load
+  EXPECT_EQ(p.main().Expect.back(), Colour::rgb(0x80FFFF));
+  EXPECT_TRUE(Black_or_Red_F(p.app()).Black_Light.lit());
+  EXPECT_TRUE(Point_F(p.app()).Expect_Light(7).lit());
+  EXPECT_EQ(Area_F(p.app()).Hit_Rate(2).text(), "13.573408");
+  // The loaded areas are the settings' areas too.
+  const std::string user2 = p.readFile("Data/Files/USER2.FIL");
+  EXPECT_EQ(user2.substr(user2.find("\r\n") + 2, 13), "1,0,0,0,0,0\r\n");
+
+  // Listed again when the window opens anew.
+  p.run("click Save_Load_F.Command1\nclick Main_F.Save_Load");
+  SaveLoadForm& w = Save_Load_F(p.app());
+  EXPECT_EQ(w.Date(2).caption(), "2026/03/01 21:15:07");
+  EXPECT_EQ(w.Comment(2).text(), "赤が続く, 注意");
+  EXPECT_EQ(w.Date(1).caption(), "");
+}
+
+TEST(SaveSlots, SavingTwiceKeepsTheSecondAndLeavesTheGameAsItIs) {
+  TestProgram p;
+  p.spin(4);
+  p.run("click Main_F.Save_Load\nnow 2026/03/01 10:00:00\ntype Save_Load_F.Comment(3) first");
+  save(p, 3);
+  const std::string game = allFigures(p);
+  const std::string realSave = p.readFile("Data/Files/REAL_SAVE.FIL");
+  p.run("now 2026/03/02 11:30:00\ntype Save_Load_F.Comment(3) ");
+  save(p, 3);
+  EXPECT_EQ(Save_Load_F(p.app()).Date(3).caption(), "2026/03/02 11:30:00");
+  const std::string file = p.readFile("Data/Files/Save3.FIL");
+  EXPECT_EQ(file.substr(0, file.find('\n') + 1),
+            "\"2026/03/02 11:30:00\",\"\",\"1\",\"0\",\"1\",\"0\"\r\n");
+  EXPECT_EQ(allFigures(p), game);
+  EXPECT_EQ(p.readFile("Data/Files/REAL_SAVE.FIL"), realSave);
+  EXPECT_FALSE(p.exists("Data/Files/Save2.FIL"));
+
+  // No keeps the old save.
+  p.run("now 2026/03/03 12:00:00\nanswer no\nclick Save_Load_F.Save(3)");
+  EXPECT_EQ(p.readFile("Data/Files/Save3.FIL"), file);
+  EXPECT_EQ(Save_Load_F(p.app()).Date(3).caption(), "2026/03/02 11:30:00");
+}
+
+TEST(SaveSlots, ClosingTheWindowBringsBackTheStatusWindowsThatAreTicked) {
+  TestProgram p;
+  p.run("click Main_F.Point_C\nclick Main_F.Save_Load");
+  EXPECT_FALSE(Point_F(p.app()).visible());
+  p.run("close Save_Load_F");
+  EXPECT_TRUE(Point_F(p.app()).visible());
+  EXPECT_FALSE(Black_or_Red_F(p.app()).visible());
+  p.run("click Main_F.Save_Load\nclick Save_Load_F.Command1");
+  EXPECT_EQ(p.run("form Save_Load_F"), "Save_Load_F loaded=0 visible=0 topmost=0\n");
+  EXPECT_TRUE(Point_F(p.app()).visible());
+}
+
+TEST(SaveSlots, NeverSavedSlotIsListedEmptyAndDoesNotLoad) {
+  TestProgram p;
+  p.spin(8);
+  p.run("click Main_F.Save_Load");
+  const std::string game = allFigures(p);
+  EXPECT_EQ(load(p, 4),
+            "beep\nmsgbox question yesno \"00 Varnet\" \"現在のデータを消去し Data 4 "
+            "を読み込みます。よろしいですか?\"\nanswer yes\n"
+            "msgbox info ok \"00 Varnet\" \"Data 4 は保存されていません。\"\n");
+  EXPECT_EQ(allFigures(p), game);
+  EXPECT_EQ(p.app().vars.LastIndex, 8);
+}
+
+TEST(SaveSlots, LoadingWithout00KeepsItsFiguresButNotItsLights) {
+  TestProgram p;
+  p.spin(37, 3);
+  p.spin(0, 80);  // round count 2.2: every row but 00 and 1 lags
+  p.run("click Main_F.Save_Load");
+  save(p, 1);
+  p.run("answer yes\nclick Main_F.Clear\nclick Main_F.Zero_Check");
+  MainForm& m = p.main();
+  m.Hit_Level(1)(37).setBack(Colour::rgb(0x123456));
+  load(p, 1);
+  EXPECT_EQ(m.Hit_Count(37).text(), "3");
+  EXPECT_EQ(m.Rate(37).text(), "137%");
+  EXPECT_EQ(m.Hit_Level(1)(37).back(), Colour::rgb(0x123456));
+  EXPECT_EQ(m.Hit_Level(5)(36).back(), ButtonFace);  // lag 2.2 is not above 2.2
+  EXPECT_EQ(m.Hit_Level(4)(36).back(), Colour::rgb(0x80FFFF));
+}
+
+TEST(SaveSlots, BelowOneHitTheTotalWindowKeepsItsStatusAndTheStoredRate) {
+  TestProgram p;
+  TotalForm& t = Total_F(p.app());
+  t.Expect_Hit.setText("0.95");
+  t.Expect_Out.setText("3");
+  t.Win_Rate.setText("24%");
+  p.run("click Main_F.Save_Load");
+  save(p, 5);
+  t.Win_Rate.setText("99%");
+  t.Status_L.setCaption("Com Win Good!");
+  load(p, 5);
+  EXPECT_EQ(t.Win_Rate.text(), "24%");
+  EXPECT_EQ(t.Status_L.caption(), "Com Win Good!");
+}
