@@ -179,3 +179,29 @@ TEST(SaveSlots, BelowOneHitTheTotalWindowKeepsItsStatusAndTheStoredRate) {
   EXPECT_EQ(t.Win_Rate.text(), "24%");
   EXPECT_EQ(t.Status_L.caption(), "Com Win Good!");
 }
+
+TEST(SaveSlots, ALoadWorksOutTheTotalRateAndStatusFromTheStoredTallies) {
+  struct Case {
+    const char* hits;
+    const char* outs;
+    const char* rate;
+    const char* status;
+  };
+  for (const Case& c : {Case{"1", "1", "50%", "Com Win Good!"},
+                        Case{"1", "2", "33.3%", "Com Loss Sorry"},
+                        Case{"1.05", "0.95", "51.3%", "Com Win Good!"}}) {
+    TestProgram p;
+    TotalForm& t = Total_F(p.app());
+    t.Expect_Hit.setText(c.hits);
+    t.Expect_Out.setText(c.outs);
+    p.run("click Main_F.Save_Load");
+    save(p, 2);
+    p.run("answer yes\nclick Main_F.Clear");
+    load(p, 2);
+    TotalForm& loaded = Total_F(p.app());
+    EXPECT_EQ(loaded.Expect_Hit.text(), c.hits);
+    EXPECT_EQ(loaded.Win_Rate.text(), c.rate) << c.hits << "/" << c.outs;
+    EXPECT_EQ(loaded.Status_L.caption(), c.status) << c.hits << "/" << c.outs;
+    EXPECT_EQ(loaded.Image1.visible(), std::string(c.status) == "Com Win Good!");
+  }
+}
