@@ -1,47 +1,16 @@
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <ostream>
 #include <sstream>
 
 #include "area/area_predict.h"
 #include "area/area_stats.h"
-#include "cli/script_runner.h"
+#include "support/bench_program.h"
 
 namespace {
 
-// A started program in a fresh folder whose saved set has areas of 6, 6, 6, 6, 7 and 7
-// numbers; output goes nowhere.
-class AreaProgram {
- public:
-  AreaProgram() : out_(nullptr) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "varnet-bench-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) std::abort();
-    folder_ = pattern;
-    std::filesystem::create_directories(folder_ / "Data/Files");
-    std::ofstream user2(folder_ / "Data/Files/USER2.FIL", std::ios::binary);
-    user2 << "0,1,0,0,0,1,1,10\r\n";
-    const int sizes[] = {6, 6, 6, 6, 7, 7};
-    for (int k = 0, i = 0; k < 6; ++k)
-      for (int n = 0; n < sizes[k]; ++n, ++i)
-        for (int j = 0; j < 6; ++j) user2 << (j == k ? "1" : "0") << (j < 5 ? "," : "\r\n");
-    user2.close();
-    runner_ = std::make_unique<ScriptRunner>(folder_, out_);
-    runner_->start();
-  }
-  ~AreaProgram() {
-    runner_.reset();
-    std::filesystem::remove_all(folder_);
-  }
-  App& app() { return runner_->app(); }
-  void run(std::istream& script) { runner_->run(script); }
-
- private:
-  std::filesystem::path folder_;
-  std::ostream out_;
-  std::unique_ptr<ScriptRunner> runner_;
+// A started program whose saved set has areas of 6, 6, 6, 6, 7 and 7 numbers.
+struct AreaProgram : BenchProgram {
+  AreaProgram() : BenchProgram(WindowSettings("0,1,0,0,0,1,1,10", {6, 6, 6, 6, 7, 7})) {}
 };
 
 // The per-spin update of counts, markers and levels.
@@ -86,7 +55,7 @@ void BM_AreaEdit(benchmark::State& state) {
   clicks += "click Area_F.Set_B\n";
   for (auto _ : state) {
     std::istringstream script(clicks);
-    p.run(script);
+    p.runner().run(script);
   }
   if (p.app().vars.AreaEditing != 0 || p.app().vars.AreaMember(6)(37) != 1)
     state.SkipWithError("the edit did not complete");

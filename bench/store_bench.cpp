@@ -6,48 +6,25 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <ostream>
 #include <string>
 
-#include "cli/script_runner.h"
+#include "support/bench_program.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class Folder {
- public:
-  Folder() {
-    std::string pattern = (fs::temp_directory_path() / "varnet-bench-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) std::abort();
-    path = pattern;
-  }
-  ~Folder() { fs::remove_all(path); }
-  fs::path path;
-};
-
 // A program with a game of 200 spins and slot 1 saved.
-struct Program {
-  Program() : runner(folder.path, out) {
-    runner.start();
+struct Program : BenchProgram {
+  Program() {
     for (int n = 0; n < 200; ++n) spin(n * 7 % 38);
-    runner.runLine("click Main_F.Save_Load");
-    runner.runLine("answer yes");
-    runner.runLine("click Save_Load_F.Save(1)");
+    run("click Main_F.Save_Load");
+    run("answer yes");
+    run("click Save_Load_F.Save(1)");
   }
-  void spin(int index) { runner.runLine("click Main_F.Count_P(" + std::to_string(index) + ")"); }
-  std::string file(const char* relative) const {
-    std::ifstream in(folder.path / relative, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-
-  Folder folder;
-  std::ostream out{nullptr};
-  ScriptRunner runner;
 };
 
 void BM_SpinEntry(benchmark::State& state) {
@@ -63,7 +40,7 @@ void BM_Undo(benchmark::State& state) {
     state.PauseTiming();
     p.spin(5);
     state.ResumeTiming();
-    p.runner.runLine("click Main_F.Count_M(5)");
+    p.run("click Main_F.Count_M(5)");
   }
 }
 BENCHMARK(BM_Undo)->Unit(benchmark::kMicrosecond);
@@ -71,8 +48,8 @@ BENCHMARK(BM_Undo)->Unit(benchmark::kMicrosecond);
 void BM_SlotSave(benchmark::State& state) {
   Program p;
   for (auto _ : state) {
-    p.runner.runLine("answer yes");
-    p.runner.runLine("click Save_Load_F.Save(2)");
+    p.run("answer yes");
+    p.run("click Save_Load_F.Save(2)");
   }
 }
 BENCHMARK(BM_SlotSave)->Unit(benchmark::kMicrosecond);
@@ -80,8 +57,8 @@ BENCHMARK(BM_SlotSave)->Unit(benchmark::kMicrosecond);
 void BM_SlotLoad(benchmark::State& state) {
   Program p;
   for (auto _ : state) {
-    p.runner.runLine("answer yes");
-    p.runner.runLine("click Save_Load_F.Load(1)");
+    p.run("answer yes");
+    p.run("click Save_Load_F.Load(1)");
   }
 }
 BENCHMARK(BM_SlotLoad)->Unit(benchmark::kMicrosecond);
@@ -112,12 +89,12 @@ std::string bareRead(const fs::path& file) {
 // A spin reads both settings files and replaces REAL_SAVE.FIL.
 void BM_BareSpinFiles(benchmark::State& state) {
   Program p;
-  const fs::path files = p.folder.path / "Data/Files";
+  const fs::path files = p.folder() / "Data/Files";
   const std::string bytes = p.file("Data/Files/REAL_SAVE.FIL");
   for (auto _ : state) {
     benchmark::DoNotOptimize(bareRead(files / "USER.FIL"));
     benchmark::DoNotOptimize(bareRead(files / "USER2.FIL"));
-    bareReplace(p.folder.path / "bare.FIL", bytes, false);
+    bareReplace(p.folder() / "bare.FIL", bytes, false);
   }
 }
 BENCHMARK(BM_BareSpinFiles)->Unit(benchmark::kMicrosecond);
@@ -125,7 +102,7 @@ BENCHMARK(BM_BareSpinFiles)->Unit(benchmark::kMicrosecond);
 // An undo reads REAL_SAVE.FIL.
 void BM_BareUndoFiles(benchmark::State& state) {
   Program p;
-  const fs::path file = p.folder.path / "Data/Files/REAL_SAVE.FIL";
+  const fs::path file = p.folder() / "Data/Files/REAL_SAVE.FIL";
   for (auto _ : state) benchmark::DoNotOptimize(bareRead(file));
 }
 BENCHMARK(BM_BareUndoFiles)->Unit(benchmark::kMicrosecond);
@@ -136,7 +113,7 @@ void BM_BareSlotSaveFiles(benchmark::State& state) {
   const std::string save = p.file("Data/Files/Save1.FIL");
   const std::string user3 = p.file("Data/Files/USER3_1.FIL");
   const std::string user2 = p.file("Data/Files/USER2.FIL");
-  const fs::path dir = p.folder.path;
+  const fs::path dir = p.folder();
   for (auto _ : state) {
     bareReplace(dir / "bareSave.FIL", save, true);
     bareReplace(dir / "bareUSER3.FIL", user3, true);
@@ -149,12 +126,12 @@ BENCHMARK(BM_BareSlotSaveFiles)->Unit(benchmark::kMicrosecond);
 // A slot load reads the slot's two files and rewrites USER2.FIL.
 void BM_BareSlotLoadFiles(benchmark::State& state) {
   Program p;
-  const fs::path files = p.folder.path / "Data/Files";
+  const fs::path files = p.folder() / "Data/Files";
   const std::string user2 = p.file("Data/Files/USER2.FIL");
   for (auto _ : state) {
     benchmark::DoNotOptimize(bareRead(files / "Save1.FIL"));
     benchmark::DoNotOptimize(bareRead(files / "USER3_1.FIL"));
-    bareReplace(p.folder.path / "bareUSER2.FIL", user2, false);
+    bareReplace(p.folder() / "bareUSER2.FIL", user2, false);
   }
 }
 BENCHMARK(BM_BareSlotLoadFiles)->Unit(benchmark::kMicrosecond);

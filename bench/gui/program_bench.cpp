@@ -28,9 +28,7 @@ BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond)->Iterations(20);
 // Every window open and the log full: what a user waits for between a click on "＞" and
 // the repainted windows, late in a long game.
 void BM_SpinWithEveryWindowOpen(benchmark::State& state) {
-  std::string settings = "1,1,1,1,0,1,1,10\r\n";
-  for (int i = 0; i < 38; ++i) settings += i < 19 ? "1,0,0,0,0,0\r\n" : "0,1,0,0,0,0\r\n";
-  const auto folder = MakeBenchFolder(settings);
+  const auto folder = MakeBenchFolder(WindowSettings("1,1,1,1,0,1,1,10", {19, 19}));
   {
     FrontEnd frontEnd(folder);
     frontEnd.start();

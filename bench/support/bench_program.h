@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "cli/script_runner.h"
+
+// A fresh program folder with sound off and, when given, the window settings file
+// (USER2.FIL) written as it stands.
+std::filesystem::path MakeBenchFolder(const std::string& windowSettings = {});
+
+// USER2.FIL with the given first line and areas of the given sizes, filled in number order.
+std::string WindowSettings(const std::string& firstLine, std::initializer_list<int> areaSizes);
+
+// A program started in a folder of its own, driven like varnet-cli; what it prints goes
+// nowhere. The folder is removed with it.
+class BenchProgram {
+ public:
+  explicit BenchProgram(const std::string& windowSettings = {});
+  ~BenchProgram();
+
+  App& app() { return runner_->app(); }
+  ScriptRunner& runner() { return *runner_; }
+  const std::filesystem::path& folder() const { return folder_; }
+  void run(const std::string& line) { runner_->runLine(line); }
+  void spin(int index, int times = 1);
+  std::string file(const std::string& relative) const;
+
+ private:
+  std::filesystem::path folder_;
+  std::ostream discard_{nullptr};
+  std::unique_ptr<ScriptRunner> runner_;
+};
