@@ -187,9 +187,9 @@ TEST(SaveSlots, ALoadWorksOutTheTotalRateAndStatusFromTheStoredTallies) {
     const char* rate;
     const char* status;
   };
-  for (const Case& c : {Case{"1", "1", "50%", "Com Win Good!"},
-                        Case{"1", "2", "33.3%", "Com Loss Sorry"},
-                        Case{"1.05", "0.95", "51.3%", "Com Win Good!"}}) {
+  for (const Case& c :
+       {Case{"1", "1", "50%", "Com Win Good!"}, Case{"1", "2", "33.3%", "Com Loss Sorry"},
+        Case{"1.05", "0.95", "51.3%", "Com Win Good!"}}) {
     TestProgram p;
     TotalForm& t = Total_F(p.app());
     t.Expect_Hit.setText(c.hits);
