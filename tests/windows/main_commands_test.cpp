@@ -104,6 +104,9 @@ TEST(AreaEditing, MostCommandsRefuseButTheWindowBoxesHelpAndExitWork) {
   EXPECT_EQ(p.run("click Main_F.OR"), "sound Data/Sound/BGM1.wav\n");
   EXPECT_EQ(p.run("click Main_F.Help"), "sound Data/Sound/BGM1.wav\nhelp contents\n");
   EXPECT_EQ(p.run("click Main_F.Exit"), "end\n");
+  TestProgram closing;
+  closing.app().vars.AreaEditing = 1;
+  EXPECT_EQ(closing.run("close Main_F"), "end\n");
 }
 
 TEST(Leaving, UnsavedSpinsAskBeforeExit) {
