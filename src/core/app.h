@@ -1,9 +1,11 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 
 #include "core/game_vars.h"
 #include "core/services.h"
+#include "store/disk.h"
 #include "store/snapshot_files.h"
 #include "windows/forms.h"
 
@@ -17,6 +19,8 @@ class App {
 
   std::filesystem::path folder;
   Services services;
+  // Every change to the program's files goes through it; a test may put its own in place.
+  std::unique_ptr<Disk> disk = std::make_unique<Disk>();
   GameVars vars;
   Forms forms;
   // The status windows on their way to and from REAL_SAVE.FIL and the slots.
@@ -25,5 +29,6 @@ class App {
   bool ended = false;
 };
 
-// Starts the program as a user launching it would: the main window loads and shows.
+// Starts the program as a user launching it would: files left by an interrupted save are
+// put right, then the main window loads and shows.
 void StartProgram(App& app);

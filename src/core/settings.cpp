@@ -1,5 +1,7 @@
 #include "core/settings.h"
 
+#include <limits>
+#include <string>
 #include <vector>
 
 #include "core/app.h"
@@ -11,30 +13,35 @@ const char* const UserFile = "Data/Files/USER.FIL";
 const char* const WindowFile = "Data/Files/USER2.FIL";
 
 // The values of a settings file in file order; commas and line ends both separate them.
-class FieldSequence {
+// Each value is judged on its own, so one damaged value costs only its own field.
+class SettingsReader {
  public:
-  explicit FieldSequence(const App& app, const char* file) {
-    if (auto lines = ReadDataFile(app, file))
-      for (auto& line : *lines)
-        for (auto& f : line) fields_.push_back(AsInteger(f));
-  }
-  int next(int factory) {
-    const std::size_t i = pos_++;
-    if (i < fields_.size() && fields_[i]) return static_cast<int>(*fields_[i]);
-    return factory;
+  SettingsReader(const App& app, const char* file)
+      : bytes_(ReadDataFile(app, file).value_or(std::string())), in_(bytes_) {}
+  SettingsReader(const SettingsReader&) = delete;
+  SettingsReader& operator=(const SettingsReader&) = delete;
+
+  // The next value when it is a whole number within min..max; otherwise (missing, not a
+  // number, a byte the code page does not define) the factory value.
+  int next(int factory, long min = std::numeric_limits<int>::min(),
+           long max = std::numeric_limits<int>::max()) {
+    RawField f;
+    if (!in_.nextValue(f)) return factory;
+    const auto v = AsInteger(f);
+    return v && *v >= min && *v <= max ? static_cast<int>(*v) : factory;
   }
 
  private:
-  std::vector<std::optional<long>> fields_;
-  std::size_t pos_ = 0;
+  std::string bytes_;
+  FieldScanner in_;
 };
 
 }  // namespace
 
 void LoadUserSettings(App& app) {
-  FieldSequence in(app, UserFile);
+  SettingsReader in(app, UserFile);
   auto& v = app.vars;
-  v.PocketCount = in.next(38);
+  v.PocketCount = in.next(38, 37, 38);
   v.SoundOn = in.next(1);
   v.MainFront = in.next(0);
 }
@@ -46,7 +53,7 @@ void SaveUserSettings(App& app) {
 }
 
 void LoadWindowSettings(App& app) {
-  FieldSequence in(app, WindowFile);
+  SettingsReader in(app, WindowFile);
   auto& v = app.vars;
   v.OrWindowOn = in.next(0);
   v.AreaWindowOn = in.next(0);
@@ -55,7 +62,7 @@ void LoadWindowSettings(App& app) {
   v.ExpectCheckOn = in.next(0);
   v.PointMode = in.next(1);
   v.QuickExpectOn = in.next(0);
-  v.PointLimit = in.next(10);
+  v.PointLimit = in.next(10, 1, 38);
   for (int i = 0; i <= 37; ++i)
     for (int k = 1; k <= 6; ++k) v.AreaMember(k)(i) = in.next(0);
 }

@@ -4,7 +4,8 @@ class App;
 
 // USER.FIL: PocketCount, SoundOn, MainFront. USER2.FIL: the window flags and options on
 // its first line, then one line of six area memberships per number index 0..37. A field
-// that is missing or not a whole number takes its factory value.
+// that is missing or cannot be read (not a whole number, a PocketCount other than 37 or
+// 38, a PointLimit outside 1..38) takes its factory value; the others keep theirs.
 void LoadUserSettings(App& app);
 void SaveUserSettings(App& app);
 void LoadWindowSettings(App& app);

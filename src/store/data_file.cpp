@@ -3,17 +3,23 @@
 #include "core/app.h"
 #include "core/message.h"
 #include "core/numeric.h"
-#include "store/atomic_file.h"
+#include "store/file_group.h"
+
+namespace {
+
+const char* const DataFolder = "Data/Files";
+
+}  // namespace
 
 std::filesystem::path DataPath(const App& app, const std::string& relative) {
   return app.folder / relative;
 }
 
-bool SaveDataFiles(App& app, const std::vector<DataFile>& files, bool sync) {
+bool SaveDataFiles(App& app, const std::vector<DataFile>& files, bool durable) {
   std::vector<FileBytes> bytes;
   for (const DataFile& f : files)
     bytes.push_back({DataPath(app, f.relative), FormatDataFile(f.lines)});
-  const std::size_t failed = ReplaceFiles(bytes, sync);
+  const std::size_t failed = ReplaceFiles(*app.disk, bytes, durable);
   if (failed == files.size()) return true;
   MsgBox(app, JoinLines({"ファイルに保存できませんでした。", files[failed].relative}),
          BoxIcon::Stop);
@@ -21,16 +27,18 @@ bool SaveDataFiles(App& app, const std::vector<DataFile>& files, bool sync) {
 }
 
 bool SaveDataFile(App& app, const std::string& relative, const std::vector<Line>& lines,
-                  bool sync) {
-  return SaveDataFiles(app, {{relative, lines}}, sync);
+                  bool durable) {
+  return SaveDataFiles(app, {{relative, lines}}, durable);
 }
 
-std::optional<std::vector<Line>> ReadDataFile(const App& app, const std::string& relative) {
-  auto bytes = ReadWholeFile(DataPath(app, relative));
-  if (!bytes) return std::nullopt;
-  return ParseDataFile(*bytes);
+std::optional<std::string> ReadDataFile(const App& app, const std::string& relative) {
+  return ReadWholeFile(DataPath(app, relative));
 }
 
 void ShowReadFailure(App& app, const std::string& relative) {
   MsgBox(app, JoinLines({"ファイルを読み込めませんでした。", relative}), BoxIcon::Stop);
+}
+
+void RecoverDataFiles(App& app) {
+  RecoverReplacedFiles(*app.disk, DataPath(app, DataFolder));
 }

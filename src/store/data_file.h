@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "store/disk.h"
 #include "store/line_format.h"
 
 class App;
@@ -18,25 +19,30 @@ struct DataFile {
   std::vector<Line> lines;
 };
 
-// Writes data files whole, all or none: on failure shows the stop box with the name of
-// the file that failed and returns false; the old files are left as they were.
-bool SaveDataFiles(App& app, const std::vector<DataFile>& files, bool sync = false);
+// Writes data files of one folder whole, all or none (see ReplaceFiles; `durable` for
+// files that must outlast a power cut): on failure shows the stop box with the name of the
+// file that failed and returns false; the old files are left as they were.
+bool SaveDataFiles(App& app, const std::vector<DataFile>& files, bool durable = false);
 bool SaveDataFile(App& app, const std::string& relative, const std::vector<Line>& lines,
-                  bool sync = false);
+                  bool durable = false);
 
-// Reads and parses a data file; empty when it is missing or cannot be parsed.
-std::optional<std::vector<Line>> ReadDataFile(const App& app, const std::string& relative);
+// The whole content of a data file; nothing when it is missing or cannot be read.
+std::optional<std::string> ReadDataFile(const App& app, const std::string& relative);
 
 // Reads a data file whole through a layout walker (see LayoutReader); false, with nothing
-// reported, when it is missing, short or malformed.
+// reported, when it is missing, cannot be read, is short or malformed.
 template <class Walk>
 bool ReadLayoutFile(const App& app, const std::string& relative, Walk walk) {
-  const auto lines = ReadDataFile(app, relative);
-  if (!lines) return false;
-  LayoutReader in(*lines);
+  const auto bytes = ReadDataFile(app, relative);
+  if (!bytes) return false;
+  LayoutReader in(*bytes);
   walk(in);
-  return in.ok();
+  return in.complete();
 }
 
 // The stop box for a file that could not be read.
 void ShowReadFailure(App& app, const std::string& relative);
+
+// Finishes or undoes the writes a kill or power cut interrupted in the data folder and
+// removes their temporary files; run at start before any data file is read.
+void RecoverDataFiles(App& app);

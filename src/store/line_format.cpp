@@ -18,72 +18,6 @@ Field TextField(const std::string& text) {
   return f;
 }
 
-std::optional<long> AsInteger(const Field& field) {
-  if (field.quoted) return std::nullopt;
-  std::string_view t = field.text;
-  while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
-  while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
-  if (!t.empty() && t.front() == '+') t.remove_prefix(1);
-  long v = 0;
-  auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
-  if (ec != std::errc() || end != t.data() + t.size() || t.empty()) return std::nullopt;
-  return v;
-}
-
-namespace {
-
-// Splits one line (without its line end) into fields.
-std::optional<Line> parseLine(std::string_view s) {
-  Line line;
-  if (s.empty()) return line;
-  std::size_t i = 0;
-  while (true) {
-    while (i < s.size() && s[i] == ' ') ++i;
-    Field f;
-    if (i < s.size() && s[i] == '"') {
-      const auto close = s.find('"', i + 1);
-      if (close == std::string_view::npos) return std::nullopt;
-      auto text = Cp932ToUtf8(s.substr(i + 1, close - i - 1));
-      if (!text) return std::nullopt;
-      f.quoted = true;
-      f.text = std::move(*text);
-      i = close + 1;
-      // Anything between the closing quote and the next comma is not part of the value.
-      while (i < s.size() && s[i] != ',') ++i;
-    } else {
-      const auto comma = s.find(',', i);
-      const auto end = comma == std::string_view::npos ? s.size() : comma;
-      auto text = Cp932ToUtf8(s.substr(i, end - i));
-      if (!text) return std::nullopt;
-      f.text = std::move(*text);
-      i = end;
-    }
-    line.push_back(std::move(f));
-    if (i >= s.size()) break;
-    ++i;  // the comma
-  }
-  return line;
-}
-
-}  // namespace
-
-std::optional<std::vector<Line>> ParseDataFile(std::string_view bytes) {
-  std::vector<Line> lines;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    auto end = bytes.find('\n', start);
-    const bool last = end == std::string_view::npos;
-    if (last) end = bytes.size();
-    auto text = bytes.substr(start, end - start);
-    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
-    auto line = parseLine(text);
-    if (!line) return std::nullopt;
-    lines.push_back(std::move(*line));
-    start = end + 1;
-  }
-  return lines;
-}
-
 std::string FormatDataFile(const std::vector<Line>& lines) {
   std::string out;
   for (const Line& line : lines) {
@@ -102,25 +36,97 @@ std::string FormatDataFile(const std::vector<Line>& lines) {
   return out;
 }
 
-const Field* LayoutReader::next() {
-  while (ok_ && line_ < lines_.size()) {
-    if (field_ < lines_[line_].size()) return &lines_[line_][field_++];
-    ++line_;
-    field_ = 0;
+std::optional<long> AsInteger(const RawField& field) {
+  if (field.quoted) return std::nullopt;
+  std::string_view t = field.bytes;
+  while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
+  while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+  if (!t.empty() && t.front() == '+') t.remove_prefix(1);
+  long v = 0;
+  auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
+  if (ec != std::errc() || end != t.data() + t.size() || t.empty()) return std::nullopt;
+  return v;
+}
+
+FieldScanner::FieldScanner(std::string_view bytes) : rest_(bytes) {
+  nextLine();
+}
+
+bool FieldScanner::nextLine() {
+  line_ = {};
+  lineDone_ = true;
+  if (rest_.empty()) return false;
+  const auto end = rest_.find('\n');
+  line_ = rest_.substr(0, end);
+  rest_ = end == std::string_view::npos ? std::string_view() : rest_.substr(end + 1);
+  if (!line_.empty() && line_.back() == '\r') line_.remove_suffix(1);
+  lineDone_ = line_.empty();
+  return true;
+}
+
+bool FieldScanner::nextField(RawField& f) {
+  if (lineDone_) return false;
+  std::size_t i = line_.find_first_not_of(' ');
+  if (i == std::string_view::npos) i = line_.size();
+  if (i < line_.size() && line_[i] == '"') {
+    const auto close = line_.find('"', i + 1);
+    f.quoted = true;
+    f.closed = close != std::string_view::npos;
+    f.bytes = line_.substr(i + 1, (f.closed ? close : line_.size()) - i - 1);
+    i = f.closed ? close + 1 : line_.size();
+  } else {
+    f.quoted = false;
+    f.closed = true;
+    f.bytes = line_.substr(i, line_.find(',', i) - i);
   }
+  i = std::min(line_.find(',', i), line_.size());
+  if (i == line_.size())
+    lineDone_ = true;
+  else
+    line_.remove_prefix(i + 1);
+  return true;
+}
+
+bool FieldScanner::nextValue(RawField& f) {
+  while (!nextField(f))
+    if (!nextLine()) return false;
+  return true;
+}
+
+const RawField* LayoutReader::next() {
+  if (ok_ && in_.nextField(field_) && field_.closed) return &field_;
   ok_ = false;
   return nullptr;
 }
 
 void LayoutReader::text(std::string& s) {
-  if (const Field* f = next()) s = f->text;
+  const RawField* f = next();
+  if (!f) return;
+  if (auto text = Cp932ToUtf8(f->bytes))
+    s = std::move(*text);
+  else
+    ok_ = false;
 }
 
 void LayoutReader::integer(int& v, long min, long max) {
-  const Field* f = next();
+  const RawField* f = next();
   const auto value = f ? AsInteger(*f) : std::nullopt;
   if (value && *value >= min && *value <= max)
     v = static_cast<int>(*value);
   else
     ok_ = false;
+}
+
+void LayoutReader::endLine() {
+  RawField extra;
+  if (in_.nextField(extra)) ok_ = false;
+  in_.nextLine();
+}
+
+bool LayoutReader::complete() {
+  RawField extra;
+  do {
+    if (in_.nextField(extra)) return false;
+  } while (in_.nextLine());
+  return ok_;
 }

@@ -18,13 +18,38 @@ Field IntField(long value);
 // Double quotes cannot be stored and are dropped; CR and LF become spaces.
 Field TextField(const std::string& text);
 
-// A bare (unquoted) whole number, blanks around it allowed.
-std::optional<long> AsInteger(const Field& field);
-
-// Empty when a text is not valid CP932 or a quote is not closed.
-std::optional<std::vector<Line>> ParseDataFile(std::string_view bytes);
-
 std::string FormatDataFile(const std::vector<Line>& lines);
+
+// One value as it stands in the file, still in CP932. A quoted value runs to its closing
+// quote; one left open (`closed` false) runs to the end of its line.
+struct RawField {
+  bool quoted = false;
+  bool closed = true;
+  std::string_view bytes;
+};
+
+// A bare (unquoted) whole number, blanks around it allowed.
+std::optional<long> AsInteger(const RawField& field);
+
+// Walks the values of a file where they stand, line by line, without copying them.
+// Blanks before a value are skipped; after a closing quote, anything up to the next comma
+// is not part of the value. An empty line has no values.
+class FieldScanner {
+ public:
+  // Starts on the first line.
+  explicit FieldScanner(std::string_view bytes);
+  // The next value of the current line; false when the line has no more.
+  bool nextField(RawField& f);
+  // Moves to the next line; false when the file has no more.
+  bool nextLine();
+  // The next value in file order, across line ends; false at the end of the file.
+  bool nextValue(RawField& f);
+
+ private:
+  std::string_view rest_;  // the lines after the current one
+  std::string_view line_;  // the part of the current line not yet taken
+  bool lineDone_ = true;
+};
 
 // A file layout is written once, as a function template that walks its values in file
 // order through `io.text(s)`, `io.integer(v, min, max)` and `io.endLine()`; the writer and
@@ -45,25 +70,29 @@ class LayoutWriter {
   Line line_;
 };
 
-// Takes the values of a parsed file in sequence; commas and line ends both end a value,
-// as for a reader of the original files. A value of the wrong kind, out of its range or
-// missing fails the whole read, so a caller checks ok() before it applies any value.
+// Takes the values of a file line by line as the layout walks them. A value of the wrong
+// kind, out of its range or not valid CP932, a line with fewer or more values than the
+// layout gives it, and values left over after the layout's last line all make the file
+// malformed, so a caller checks complete() before it applies any value.
 class LayoutReader {
  public:
-  explicit LayoutReader(const std::vector<Line>& lines) : lines_(lines) {}
+  explicit LayoutReader(std::string_view bytes) : in_(bytes) {}
 
   // A quoted or bare value, as text.
   void text(std::string& s);
   // A bare whole number within min..max.
   void integer(int& v, long min, long max);
-  void endLine() {}
+  // The line must have no values left.
+  void endLine();
+  // Every value read so far was as the layout says.
   bool ok() const { return ok_; }
+  // Every value was read as the layout says, and only blank lines follow.
+  bool complete();
 
  private:
-  const Field* next();
+  const RawField* next();
 
-  const std::vector<Line>& lines_;
-  std::size_t line_ = 0;
-  std::size_t field_ = 0;
+  FieldScanner in_;
+  RawField field_;
   bool ok_ = true;
 };

@@ -6,7 +6,6 @@
 #include "core/status_windows.h"
 #include "log/log_page.h"
 #include "predict/total_window.h"
-#include "store/atomic_file.h"
 #include "store/data_file.h"
 #include "store/snapshot_cycle.h"
 #include "store/snapshot_files.h"
@@ -61,11 +60,14 @@ std::string slotFileName(int n) {
 // The first two values of the slot's first line: its date and comment; empty for a slot
 // never saved or unreadable.
 std::pair<std::string, std::string> slotListing(const App& app, int n) {
-  const auto bytes = ReadWholeFile(DataPath(app, slotFileName(n)));
+  const auto bytes = ReadDataFile(app, slotFileName(n));
   if (!bytes) return {};
-  const auto lines = ParseDataFile(std::string_view(*bytes).substr(0, bytes->find('\n')));
-  if (!lines || lines->empty() || (*lines)[0].size() < 2) return {};
-  return {(*lines)[0][0].text, (*lines)[0][1].text};
+  LayoutReader in(*bytes);
+  std::string date, comment;
+  in.text(date);
+  in.text(comment);
+  if (!in.ok()) return {};
+  return {date, comment};
 }
 
 SlotFile takeSlotFile(App& app, int n) {
@@ -163,8 +165,7 @@ void Load_Click(App& app, int n) {
     return;
   auto& v = app.vars;
   const std::string name = slotFileName(n);
-  if (!std::filesystem::exists(DataPath(app, name)) &&
-      !std::filesystem::exists(DataPath(app, SlotSnapshotFileName(n)))) {
+  if (IsMissing(DataPath(app, name)) && IsMissing(DataPath(app, SlotSnapshotFileName(n)))) {
     MsgBox(app, "Data " + std::to_string(n) + " は保存されていません。", BoxIcon::Info);
     return;
   }

@@ -4,30 +4,51 @@
 
 #include "store/cp932.h"
 
+namespace {
+
+// A small layout: a line of a text and an integer within 0..38, then a line of one text.
+struct Record {
+  std::string name, note;
+  int number = 0;
+};
+
+template <class Io>
+void walkRecord(Io& io, Record& r) {
+  io.text(r.name);
+  io.integer(r.number, 0, 38);
+  io.endLine();
+  io.text(r.note);
+  io.endLine();
+}
+
+std::optional<Record> readRecord(std::string_view bytes) {
+  Record r;
+  LayoutReader in(bytes);
+  walkRecord(in, r);
+  if (!in.complete()) return std::nullopt;
+  return r;
+}
+
+}  // namespace
+
 TEST(LineFormat, WritesQuotedTextsBareIntegersAndCrLf) {
   const std::vector<Line> lines = {{IntField(38), IntField(-1), IntField(0)},
                                    {TextField("a,b"), TextField(""), TextField("5%")}};
   EXPECT_EQ(FormatDataFile(lines), "38,-1,0\r\n\"a,b\",\"\",\"5%\"\r\n");
 }
 
-TEST(LineFormat, ReadsBackWhatItWrites) {
-  const std::vector<Line> lines = {{TextField("2026/12/07 10:00:00"), TextField("赤が続く, 注意")},
-                                   {IntField(37)}};
-  auto parsed = ParseDataFile(FormatDataFile(lines));
-  ASSERT_TRUE(parsed);
-  ASSERT_EQ(parsed->size(), 2u);
-  EXPECT_EQ((*parsed)[0][1].text, "赤が続く, 注意");
-  EXPECT_TRUE((*parsed)[0][1].quoted);
-  EXPECT_EQ(AsInteger((*parsed)[1][0]), 37);
-}
-
-TEST(LineFormat, JapaneseTextsAreCp932OnDisk) {
-  // "予想" in CP932
-  const std::string bytes = FormatDataFile({{TextField("予想")}});
-  EXPECT_EQ(bytes, "\"\x97\x5C\x91\x7A\"\r\n");
-  auto parsed = ParseDataFile(bytes);
-  ASSERT_TRUE(parsed);
-  EXPECT_EQ((*parsed)[0][0].text, "予想");
+TEST(LineFormat, ReadsBackWhatItWritesWithJapaneseTextsInCp932) {
+  Record r{"2026/12/07 10:00:00", "赤が続く, 注意", 37};
+  LayoutWriter out;
+  walkRecord(out, r);
+  const std::string bytes = FormatDataFile(out.lines);
+  // "赤" in CP932 is 90 D4
+  EXPECT_NE(bytes.find("\"\x90\xD4"), std::string::npos);
+  const auto back = readRecord(bytes);
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->name, r.name);
+  EXPECT_EQ(back->number, 37);
+  EXPECT_EQ(back->note, r.note);
 }
 
 TEST(LineFormat, TextsThatCannotBeStoredAreMended) {
@@ -36,21 +57,33 @@ TEST(LineFormat, TextsThatCannotBeStoredAreMended) {
   EXPECT_EQ(Utf8ToCp932("a😀b"), "a?b");
 }
 
-TEST(LineFormat, ReaderSkipsBlanksAndAcceptsBareLineFeeds) {
-  auto parsed = ParseDataFile(" 1, \"x\" ,2\n3");
-  ASSERT_TRUE(parsed);
-  ASSERT_EQ(parsed->size(), 2u);
-  ASSERT_EQ((*parsed)[0].size(), 3u);
-  EXPECT_EQ(AsInteger((*parsed)[0][0]), 1);
-  EXPECT_EQ((*parsed)[0][1].text, "x");
-  EXPECT_EQ(AsInteger((*parsed)[0][2]), 2);
-  EXPECT_EQ(AsInteger((*parsed)[1][0]), 3);
+TEST(LineFormat, ReaderTakesBlanksBareLineFeedsAndTrailingBlankLines) {
+  for (const char* bytes :
+       {" \"x\" , 5\n \"y\"", "x,+5\r\n\"y\"\r\n\r\n", "\"x\"junk,5\r\ny\r\n"}) {
+    const auto r = readRecord(bytes);
+    ASSERT_TRUE(r) << bytes;
+    EXPECT_EQ(r->name, "x");
+    EXPECT_EQ(r->number, 5);
+    EXPECT_EQ(r->note, "y");
+  }
 }
 
-TEST(LineFormat, MalformedInputIsRefusedOrNotAnInteger) {
-  EXPECT_FALSE(ParseDataFile("\"unclosed\r\n"));
-  EXPECT_FALSE(ParseDataFile("\"\x81\"\r\n"));  // a lead byte with no trail byte
-  auto parsed = ParseDataFile("1x,\"2\",,99999999999999999999\r\n");
-  ASSERT_TRUE(parsed);
-  for (const Field& f : (*parsed)[0]) EXPECT_FALSE(AsInteger(f)) << f.text;
+TEST(LineFormat, AFileThatDoesNotMatchItsLayoutIsRefused) {
+  const char* const bad[] = {
+      "",                            // empty
+      "\"x\",5\r\n",                 // a line short
+      "\"x\"\r\n5\r\n\"y\"\r\n",     // a value moved to the next line
+      "\"x\",5,6\r\n\"y\"\r\n",      // a value too many at the end of a line
+      "\"x\",5,\r\n\"y\"\r\n",       // a comma too many
+      "\"x\",5\r\n\"y\",\"z\"\r\n",  // one value too many on the last line
+      "\"x\",5\r\n\"y\"\r\n7\r\n",   // values left over after the layout
+      "\"x\",5\r\n\r\n\"y\"\r\n",    // a blank line within
+      "\"x\",39\r\n\"y\"\r\n",       // out of range
+      "\"x\",5x\r\n\"y\"\r\n",       // not a whole number
+      "\"x\",\"5\"\r\n\"y\"\r\n",    // a number in quotes
+      "\"x\",99999999999999999999\r\n\"y\"\r\n",
+      "\"x,5\r\n\"y\"\r\n",       // a quote left open
+      "\"\x81\",5\r\n\"y\"\r\n",  // a lead byte with no trail byte
+  };
+  for (const char* bytes : bad) EXPECT_FALSE(readRecord(bytes)) << bytes;
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "../support/failing_disk.h"
 #include "../support/test_program.h"
 #include "core/number_index.h"
 
@@ -21,8 +22,8 @@ int stripIndex(int j) {
   return (39 - j) % 38;
 }
 
-// Save1.FIL as the original program writes it, line by line from its layout.
-std::string originalSaveFile() {
+// Save1.FIL line by line from its layout, with Japanese text in CP932.
+std::string storedSaveFile() {
   std::string f = q("2025/03/01 21:15:07") + "," + q(Comment932) + "," + q("40") + "," + q("3.5") +
                   "," + q("19") + "," + q("19") + CrLf;
   for (int i = 0; i < 38; ++i) f += q(i < 2 ? "2" : "1") + CrLf;
@@ -35,7 +36,7 @@ std::string originalSaveFile() {
 }
 
 // USER3_1.FIL: seven numbers an area (the last area eight), then the status windows.
-std::string originalSnapshotFile() {
+std::string storedSnapshotFile() {
   std::string f;
   for (int i = 0; i < 38; ++i)
     for (int k = 1; k <= 6; ++k)
@@ -81,9 +82,9 @@ std::string state(TestProgram& p) {
 
 }  // namespace
 
-TEST(SnapshotFiles, SlotWrittenByTheOriginalProgramLoadsAndSavesBackTheSame) {
-  TestProgram p({{"Data/Files/Save1.FIL", originalSaveFile()},
-                 {"Data/Files/USER3_1.FIL", originalSnapshotFile()}});
+TEST(SnapshotFiles, StoredSlotLoadsAndSavesBackByteForByte) {
+  TestProgram p({{"Data/Files/Save1.FIL", storedSaveFile()},
+                 {"Data/Files/USER3_1.FIL", storedSnapshotFile()}});
   p.run("click Main_F.Save_Load");
   SaveLoadForm& w = Save_Load_F(p.app());
   EXPECT_EQ(w.Date(1).caption(), "2025/03/01 21:15:07");
@@ -133,25 +134,80 @@ TEST(SnapshotFiles, SlotWrittenByTheOriginalProgramLoadsAndSavesBackTheSame) {
 
   // Saved back at the same moment, both files come out byte for byte as they went in.
   p.run("now 2025/03/01 21:15:07\nanswer yes\nclick Save_Load_F.Save(1)");
-  EXPECT_EQ(p.readFile("Data/Files/Save1.FIL"), originalSaveFile());
-  EXPECT_EQ(p.readFile("Data/Files/USER3_1.FIL"), originalSnapshotFile());
+  EXPECT_EQ(p.readFile("Data/Files/Save1.FIL"), storedSaveFile());
+  EXPECT_EQ(p.readFile("Data/Files/USER3_1.FIL"), storedSnapshotFile());
 }
+
+namespace {
+
+using Spoil = void (*)(TestProgram&, const std::string& file);
+
+// Replaces the `n`-th line (from 1) of a data file.
+void replaceLine(TestProgram& p, const std::string& file, int n, const std::string& line) {
+  std::string s = p.readFile(file);
+  std::size_t at = 0;
+  for (int i = 1; i < n; ++i) at = s.find("\r\n", at) + 2;
+  s.replace(at, s.find("\r\n", at) - at, line);
+  p.writeFile(file, s);
+}
+
+void spoilText(TestProgram& p, const std::string& file, std::string (*spoil)(std::string)) {
+  p.writeFile(file, spoil(p.readFile(file)));
+}
+
+// Files that exist but cannot be read.
+void folderInItsPlace(TestProgram& p, const std::string& file) {
+  std::filesystem::remove(p.folder() / file);
+  p.writeFile(file + "/keep", "");
+}
+
+void linkToItself(TestProgram& p, const std::string& file) {
+  const auto path = p.folder() / file;
+  std::filesystem::remove(path);
+  std::filesystem::create_symlink(path.filename(), path);
+}
+
+}  // namespace
 
 TEST(SnapshotFiles, BadSlotFilesAreReportedAndChangeNothing) {
   struct Case {
     const char* what;
     const char* file;
-    std::string (*spoil)(std::string);
+    Spoil spoil;
   };
   const Case cases[] = {
-      {"truncated", "Data/Files/Save2.FIL", [](std::string s) { return s.substr(0, 3000); }},
+      {"truncated", "Data/Files/Save2.FIL",
+       [](TestProgram& p, const std::string& f) {
+         spoilText(p, f, [](std::string s) { return s.substr(0, 3000); });
+       }},
       {"a letter for an integer", "Data/Files/USER3_2.FIL",
-       [](std::string s) { return s.replace(4, 1, "x"); }},
+       [](TestProgram& p, const std::string& f) {
+         spoilText(p, f, [](std::string s) { return s.replace(4, 1, "x"); });
+       }},
       {"a log value of 39", "Data/Files/Save2.FIL",
-       [](std::string s) { return s.replace(s.size() - 3, 1, "39"); }},
-      {"missing", "Data/Files/Save2.FIL", [](std::string) { return std::string(); }},
+       [](TestProgram& p, const std::string& f) {
+         spoilText(p, f, [](std::string s) { return s.replace(s.size() - 3, 1, "39"); });
+       }},
+      {"missing", "Data/Files/Save2.FIL",
+       [](TestProgram& p, const std::string& f) { std::filesystem::remove(p.folder() / f); }},
       {"one line short", "Data/Files/USER3_2.FIL",
-       [](std::string s) { return s.substr(0, s.rfind("\"", s.size() - 4) - 1); }},
+       [](TestProgram& p, const std::string& f) {
+         spoilText(p, f,
+                   [](std::string s) { return s.substr(0, s.rfind("\"", s.size() - 4) - 1); });
+       }},
+      {"a value too many on a log line", "Data/Files/Save2.FIL",
+       [](TestProgram& p, const std::string& f) { replaceLine(p, f, 129, "7,8"); }},
+      {"seven flags on an area line", "Data/Files/USER3_2.FIL",
+       [](TestProgram& p, const std::string& f) { replaceLine(p, f, 5, "0,0,0,0,0,0,1"); }},
+      {"a value too many on the ExpectDone line", "Data/Files/USER3_2.FIL",
+       [](TestProgram& p, const std::string& f) { replaceLine(p, f, 39, "0,0"); }},
+      {"a value too many in the middle", "Data/Files/Save2.FIL",
+       [](TestProgram& p, const std::string& f) { replaceLine(p, f, 50, "\"0%\",\"0%\""); }},
+      {"a line left over at the end", "Data/Files/USER3_2.FIL",
+       [](TestProgram& p, const std::string& f) { p.writeFile(f, p.readFile(f) + "\"\"\r\n"); }},
+      {"a folder in place of Save2.FIL", "Data/Files/Save2.FIL", folderInItsPlace},
+      {"a folder in place of USER3_2.FIL", "Data/Files/USER3_2.FIL", folderInItsPlace},
+      {"a link to itself", "Data/Files/Save2.FIL", linkToItself},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -160,10 +216,7 @@ TEST(SnapshotFiles, BadSlotFilesAreReportedAndChangeNothing) {
     p.run("click Main_F.Save_Load");
     p.run("answer yes\nclick Save_Load_F.Save(2)");
     p.spin(20);
-    if (std::string(c.what) == "missing")
-      std::filesystem::remove(p.folder() / c.file);
-    else
-      p.writeFile(c.file, c.spoil(p.readFile(c.file)));
+    c.spoil(p, c.file);
     const std::string before = state(p);
     const std::string user2 = p.readFile("Data/Files/USER2.FIL");
     EXPECT_EQ(p.run("answer yes\nclick Save_Load_F.Load(2)"),
@@ -173,30 +226,52 @@ TEST(SnapshotFiles, BadSlotFilesAreReportedAndChangeNothing) {
   }
 }
 
-TEST(SnapshotFiles, UndoWithoutItsSnapshotIsReportedAndChangesNothing) {
+TEST(SnapshotFiles, SlotsThatCannotBeReadAreListedBlank) {
   TestProgram p;
-  p.spin(6);
-  p.spin(7);
-  std::filesystem::remove(p.folder() / "Data/Files/REAL_SAVE.FIL");
-  const std::string before = state(p);
-  EXPECT_EQ(p.run("click Main_F.Count_M(7)"),
-            stopBox("ファイルを読み込めませんでした。", "Data/Files/REAL_SAVE.FIL"));
-  EXPECT_EQ(state(p), before);
+  p.run("click Main_F.Save_Load\nnow 2026/01/01 09:00:00");
+  for (int n : {1, 2, 3}) p.run("answer yes\nclick Save_Load_F.Save(" + std::to_string(n) + ")");
+  folderInItsPlace(p, "Data/Files/Save1.FIL");
+  linkToItself(p, "Data/Files/Save2.FIL");
+  p.run("click Save_Load_F.Command1\nclick Main_F.Save_Load");
+  SaveLoadForm& w = Save_Load_F(p.app());
+  EXPECT_EQ(w.Date(1).caption(), "");
+  EXPECT_EQ(w.Date(2).caption(), "");
+  EXPECT_EQ(w.Date(3).caption(), "2026/01/01 09:00:00");
+}
+
+TEST(SnapshotFiles, UndoWithoutAGoodSnapshotIsReportedAndChangesNothing) {
+  const Spoil spoils[] = {
+      [](TestProgram& p, const std::string& f) { std::filesystem::remove(p.folder() / f); },
+      [](TestProgram& p, const std::string& f) { replaceLine(p, f, 1, "0,0"); },
+      folderInItsPlace,
+      linkToItself,
+  };
+  for (Spoil spoil : spoils) {
+    TestProgram p;
+    p.spin(6);
+    p.spin(7);
+    spoil(p, "Data/Files/REAL_SAVE.FIL");
+    const std::string before = state(p);
+    EXPECT_EQ(p.run("click Main_F.Count_M(7)"),
+              stopBox("ファイルを読み込めませんでした。", "Data/Files/REAL_SAVE.FIL"));
+    EXPECT_EQ(state(p), before);
+  }
 }
 
 TEST(SnapshotFiles, FailedSlotSaveKeepsTheOldSlotWhole) {
-  // A folder where a temporary file must go fails the write, also for root.
-  for (const char* blocked : {"Data/Files/Save2.FIL", "Data/Files/USER3_2.FIL"}) {
+  // A folder in the place of one of the slot's files fails its write.
+  for (const std::string blocked : {"Data/Files/Save2.FIL", "Data/Files/USER3_2.FIL"}) {
     SCOPED_TRACE(blocked);
     TestProgram p;
     p.spin(6);
     p.run("click Main_F.Save_Load\nnow 2026/01/01 09:00:00");
     p.run("answer yes\nclick Save_Load_F.Save(2)");
-    const std::string save2 = p.readFile("Data/Files/Save2.FIL");
-    const std::string user3 = p.readFile("Data/Files/USER3_2.FIL");
     p.spin(20);
     p.run("now 2026/01/01 10:00:00");
-    p.writeFile(std::string(blocked) + ".tmp/keep", "");
+    folderInItsPlace(p, blocked);
+    const std::string save2 = p.readFile("Data/Files/Save2.FIL");
+    const std::string user3 = p.readFile("Data/Files/USER3_2.FIL");
+    const auto files = p.dataFiles();
     EXPECT_EQ(
         p.run("answer yes\nclick Save_Load_F.Save(2)"),
         "beep\nmsgbox question yesno \"00 Varnet\" \"Data 2 は上書きされます。よろしいですか?\"\n"
@@ -204,21 +279,19 @@ TEST(SnapshotFiles, FailedSlotSaveKeepsTheOldSlotWhole) {
             stopBox("ファイルに保存できませんでした。", blocked));
     EXPECT_EQ(p.readFile("Data/Files/Save2.FIL"), save2);
     EXPECT_EQ(p.readFile("Data/Files/USER3_2.FIL"), user3);
-    for (const std::string other : {"Data/Files/Save2.FIL", "Data/Files/USER3_2.FIL"}) {
-      if (other != blocked) {
-        EXPECT_FALSE(p.exists(other + ".tmp"));
-      }
-    }
+    EXPECT_EQ(p.dataFiles(), files);
     EXPECT_EQ(p.app().vars.Unsaved, 1);
     EXPECT_EQ(p.app().vars.SlotMode, 0);
-    EXPECT_EQ(Save_Load_F(p.app()).Date(2).caption(), "2026/01/01 09:00:00");
+    p.run("click Save_Load_F.Command1\nclick Main_F.Save_Load");
+    EXPECT_EQ(Save_Load_F(p.app()).Date(2).caption(),
+              blocked == "Data/Files/Save2.FIL" ? "" : "2026/01/01 09:00:00");
   }
 }
 
 TEST(SnapshotFiles, UndoRefusesASnapshotThatCouldNotBeWrittenForTheLastSpin) {
   TestProgram p;
   p.spin(6);
-  p.writeFile("Data/Files/REAL_SAVE.FIL.tmp/keep", "");
+  FailStep(p.app(), 1);
   EXPECT_EQ(p.spin(7), stopBox("ファイルに保存できませんでした。", "Data/Files/REAL_SAVE.FIL") +
                            "sound Data/Sound/Count.wav\n");
   EXPECT_EQ(p.main().Total.text(), "2");
@@ -227,7 +300,7 @@ TEST(SnapshotFiles, UndoRefusesASnapshotThatCouldNotBeWrittenForTheLastSpin) {
             stopBox("ファイルを読み込めませんでした。", "Data/Files/REAL_SAVE.FIL"));
   EXPECT_EQ(p.main().Total.text(), "2");
 
-  std::filesystem::remove_all(p.folder() / "Data/Files/REAL_SAVE.FIL.tmp");
+  p.app().disk = std::make_unique<Disk>();
   p.spin(8);
   EXPECT_EQ(p.run("click Main_F.Count_M(8)"), "sound Data/Sound/Count.wav\n");
   EXPECT_EQ(p.main().Total.text(), "2");

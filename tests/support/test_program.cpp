@@ -1,8 +1,10 @@
 #include "test_program.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
+
+#include "store/disk.h"
 
 std::filesystem::path MakeProgramFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "varnet-test-XXXXXX").string();
@@ -13,6 +15,12 @@ std::filesystem::path MakeProgramFolder() {
 TestProgram::TestProgram(std::initializer_list<std::pair<std::string, std::string>> files)
     : folder_(MakeProgramFolder()) {
   for (const auto& [path, content] : files) writeFile(path, content);
+  restart();
+}
+
+void TestProgram::restart() {
+  runner_.reset();
+  out_.str("");
   runner_ = std::make_unique<ScriptRunner>(folder_, out_);
   runner_->start();
   startOutput_ = out_.str();
@@ -48,10 +56,18 @@ void TestProgram::writeFile(const std::string& relative, const std::string& cont
 }
 
 std::string TestProgram::readFile(const std::string& relative) const {
-  std::ifstream in(folder_ / relative, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return ReadWholeFile(folder_ / relative).value_or("");
 }
 
 bool TestProgram::exists(const std::string& relative) const {
   return std::filesystem::exists(folder_ / relative);
+}
+
+std::vector<std::string> TestProgram::dataFiles() const {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (const auto& e : std::filesystem::directory_iterator(folder_ / "Data/Files", ec))
+    names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "cli/script_runner.h"
 
@@ -16,6 +17,9 @@ class TestProgram {
 
   // Runs the lines (separated by '\n') and returns what they printed.
   std::string run(const std::string& lines);
+  // Ends the program without any of its closing steps, as a kill would, and starts it
+  // again in the same folder.
+  void restart();
   // What start-up printed.
   const std::string& startOutput() const { return startOutput_; }
 
@@ -25,8 +29,11 @@ class TestProgram {
   int exitCode() const { return runner_->exitCode(); }
 
   void writeFile(const std::string& relative, const std::string& content) const;
+  // Empty when the file is missing or cannot be read.
   std::string readFile(const std::string& relative) const;
   bool exists(const std::string& relative) const;
+  // The names in Data/Files.
+  std::vector<std::string> dataFiles() const;
 
   // Records spins of number index i, `times` times.
   std::string spin(int index, int times = 1);

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "../support/failing_disk.h"
+#include "../support/test_program.h"
+
+namespace {
+
+using Files = std::map<std::string, std::string>;
+using Group = std::vector<std::string>;
+
+// A save the program makes, and the files it writes: each group changes together.
+struct Writer {
+  const char* what;
+  const char* before;  // script lines that lead up to the save
+  const char* save;
+  std::vector<Group> groups;
+};
+
+const Group Slot2 = {"Save2.FIL", "USER3_2.FIL"};
+
+const Writer Writers[] = {
+    {"USER.FIL by the BGM menu",
+     "click Main_F.BGM_Check",
+     "click Main_F.BGM_Check",
+     {{"USER.FIL"}}},
+    {"USER2.FIL by a status window box", "click Main_F.OR", "click Main_F.OR", {{"USER2.FIL"}}},
+    {"REAL_SAVE.FIL by a spin",
+     "click Main_F.Count_P(6)",
+     "click Main_F.Count_P(7)",
+     {{"REAL_SAVE.FIL"}}},
+    {"a slot saved over",
+     "click Main_F.Count_P(6)\nclick Main_F.Save_Load\nnow 2026/01/01 09:00:00\n"
+     "answer yes\nclick Save_Load_F.Save(2)\nclick Main_F.Count_P(20)\nnow 2026/01/01 10:00:00",
+     "answer yes\nclick Save_Load_F.Save(2)",
+     {Slot2, {"USER2.FIL"}}},
+    {"a slot saved for the first time",
+     "click Main_F.Count_P(6)\nclick Main_F.Save_Load\nnow 2026/01/01 09:00:00",
+     "answer yes\nclick Save_Load_F.Save(2)",
+     {Slot2, {"USER2.FIL"}}},
+};
+
+// The content of each file of the groups; "-" for a file that does not exist.
+Files contents(const TestProgram& p, const std::vector<Group>& groups) {
+  Files files;
+  for (const Group& g : groups)
+    for (const std::string& name : g) {
+      const std::string path = "Data/Files/" + name;
+      files[name] = p.exists(path) ? p.readFile(path) : "-";
+    }
+  return files;
+}
+
+bool reportedFailure(const std::string& printed, const Group& g) {
+  for (const std::string& name : g)
+    if (printed.find("ファイルに保存できませんでした。\\n\\rData/Files/" + name + "\"") !=
+        std::string::npos)
+      return true;
+  return false;
+}
+
+// Whether a group is, as a whole, as it was before the save or as the save wrote it;
+// fails the test when it is a mixture.
+struct GroupState {
+  bool isOld = true, isNew = true;
+};
+
+GroupState stateOf(const Group& g, const Files& now, const Files& old, const Files& saved) {
+  GroupState s;
+  for (const std::string& name : g) {
+    s.isOld = s.isOld && now.at(name) == old.at(name);
+    s.isNew = s.isNew && now.at(name) == saved.at(name);
+  }
+  EXPECT_TRUE(s.isOld || s.isNew) << "mixed files, first " << g.front();
+  return s;
+}
+
+// Makes the n-th step of the save fail for every n the save reaches. With Once a group
+// named in a failure is left as it was, and a group left as it was means a failure was
+// reported (a later group may not be written once an earlier one failed); with FromThenOn (killed
+// at that step) the next start finds every group whole, old or new. Either way nothing
+// but the data files is left in the folder after the next start.
+void failEveryStep(const Writer& w, FailingDisk::Mode mode) {
+  TestProgram clean;
+  clean.run(w.before);
+  const Files old = contents(clean, w.groups);
+  ASSERT_EQ(clean.run(w.save).find("msgbox stop"), std::string::npos);
+  const Files saved = contents(clean, w.groups);
+  const std::vector<std::string> names = clean.dataFiles();
+
+  for (int n = 1;; ++n) {
+    SCOPED_TRACE(std::string(w.what) + ", step " + std::to_string(n));
+    TestProgram p;
+    p.run(w.before);
+    const FailingDisk& disk = FailStep(p.app(), n, mode);
+    const std::string printed = p.run(w.save);
+    if (!disk.hit()) {
+      EXPECT_EQ(contents(p, w.groups), saved);
+      break;
+    }
+    p.restart();
+    const Files now = contents(p, w.groups);
+    for (const Group& g : w.groups) {
+      const GroupState s = stateOf(g, now, old, saved);
+      if (mode == FailingDisk::Mode::Once && !(s.isOld && s.isNew)) {
+        EXPECT_TRUE(s.isOld || !reportedFailure(printed, g)) << printed;
+        EXPECT_TRUE(!s.isOld ||
+                    printed.find("ファイルに保存できませんでした。") != std::string::npos);
+      }
+    }
+    std::vector<std::string> left = p.dataFiles();
+    std::erase_if(left, [&](const std::string& f) {
+      return std::find(names.begin(), names.end(), f) != names.end();
+    });
+    EXPECT_TRUE(left.empty()) << left.front();
+    ASSERT_LT(n, 100);
+  }
+}
+
+}  // namespace
+
+TEST(FileGroup, EveryWriterSurvivesAFailureAtAnyStep) {
+  for (const Writer& w : Writers) failEveryStep(w, FailingDisk::Mode::Once);
+}
+
+TEST(FileGroup, EveryWriterSurvivesAKillAtAnyStep) {
+  for (const Writer& w : Writers) failEveryStep(w, FailingDisk::Mode::FromThenOn);
+}
+
+TEST(FileGroup, StartActsOnlyOnWhatAMarkerSafelyNames) {
+  const std::string files = "Data/Files/";
+  TestProgram p({{"outside.txt", "keep"},
+                 {files + "notes.txt", "keep"},
+                 {files + "USER.FIL.bak", "keep"},
+                 {files + "USER.FIL.0123.new", "keep"},
+                 // A marker that names a file outside its folder, and one cut short.
+                 {files + "00000000000000aa.group", "\"../../outside.txt\",0\r\n"},
+                 {files + "00000000000000bb.group", "\"Save1.F"},
+                 {files + "Save1.FIL.00000000000000bb.new", "left over"},
+                 {files + "Save1.FIL", "keep"}});
+  EXPECT_EQ(p.readFile("outside.txt"), "keep");
+  EXPECT_EQ(p.dataFiles(), (std::vector<std::string>{"Save1.FIL", "USER.FIL.0123.new",
+                                                     "USER.FIL.bak", "notes.txt"}));
+  EXPECT_EQ(p.readFile(files + "Save1.FIL"), "keep");
+}
