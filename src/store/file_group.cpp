@@ -1,14 +1,13 @@
 #include "store/file_group.h"
 
+#include <sys/random.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
-#include <random>
 #include <set>
-#include <stdexcept>
 
 #include "store/disk.h"
 #include "store/line_format.h"
@@ -27,12 +26,9 @@ std::string newId() {
   std::uint64_t id =
       static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
       (static_cast<std::uint64_t>(::getpid()) << 40);
-  try {
-    std::random_device random;
-    id ^= (std::uint64_t{random()} << 32) | random();
-  } catch (const std::exception&) {
-    // No source of randomness: the clock and the process still make the name unique.
-  }
+  // Without random bytes the clock and the process still make the name unique.
+  std::uint64_t random = 0;
+  if (::getrandom(&random, sizeof random, GRND_NONBLOCK) == sizeof random) id ^= random;
   char text[IdLength + 1];
   std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(id));
   return text;
@@ -152,10 +148,14 @@ std::size_t switchGroup(Disk& disk, const Group& g, bool durable) {
 std::size_t ReplaceFiles(Disk& disk, const std::vector<FileBytes>& files, bool durable) {
   if (files.empty()) return 0;
   Group g{files[0].target.parent_path(), newId(), {}};
+  // A single file that need not outlast a power cut takes its target's place in one
+  // rename, which also fails by itself over a folder.
+  const bool group = files.size() > 1 || durable;
   for (std::size_t i = 0; i < files.size(); ++i) {
+    const fs::path& target = files[i].target;
     // A folder in a target's place is not ours to move aside.
-    if (files[i].target.parent_path() != g.folder || IsFolder(files[i].target)) return i;
-    g.add(files[i].target.filename().string(), !IsMissing(files[i].target));
+    if (target.parent_path() != g.folder || (group && IsFolder(target))) return i;
+    g.add(target.filename().string(), group && !IsMissing(target));
   }
   std::error_code ec;
   fs::create_directories(g.folder, ec);
@@ -164,7 +164,7 @@ std::size_t ReplaceFiles(Disk& disk, const std::vector<FileBytes>& files, bool d
     for (std::size_t j = 0; j <= i; ++j) disk.remove(g.members[j].temp);
     return i;
   }
-  if (files.size() > 1 || durable) return switchGroup(disk, g, durable);
+  if (group) return switchGroup(disk, g, durable);
   const Member& m = g.members[0];
   if (disk.rename(m.temp, m.target)) return 1;
   disk.remove(m.temp);

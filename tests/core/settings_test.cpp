@@ -136,8 +136,4 @@ TEST(Settings, FilesThatCannotBeReadGiveFactoryValues) {
   EXPECT_EQ(p.app().vars.PointLimit, 10);
   p.spin(6);
   EXPECT_EQ(p.main().Total.text(), "1");
-  EXPECT_EQ(p.run("click Main_F.BGM_Check"),
-            "msgbox stop ok \"00 Varnet\" "
-            "\"ファイルに保存できませんでした。\\n\\rData/Files/USER.FIL\"\n");
-  EXPECT_TRUE(p.exists("Data/Files/USER.FIL/keep"));
 }

@@ -226,19 +226,6 @@ TEST(SnapshotFiles, BadSlotFilesAreReportedAndChangeNothing) {
   }
 }
 
-TEST(SnapshotFiles, SlotsThatCannotBeReadAreListedBlank) {
-  TestProgram p;
-  p.run("click Main_F.Save_Load\nnow 2026/01/01 09:00:00");
-  for (int n : {1, 2, 3}) p.run("answer yes\nclick Save_Load_F.Save(" + std::to_string(n) + ")");
-  folderInItsPlace(p, "Data/Files/Save1.FIL");
-  linkToItself(p, "Data/Files/Save2.FIL");
-  p.run("click Save_Load_F.Command1\nclick Main_F.Save_Load");
-  SaveLoadForm& w = Save_Load_F(p.app());
-  EXPECT_EQ(w.Date(1).caption(), "");
-  EXPECT_EQ(w.Date(2).caption(), "");
-  EXPECT_EQ(w.Date(3).caption(), "2026/01/01 09:00:00");
-}
-
 TEST(SnapshotFiles, UndoWithoutAGoodSnapshotIsReportedAndChangesNothing) {
   const Spoil spoils[] = {
       [](TestProgram& p, const std::string& f) { std::filesystem::remove(p.folder() / f); },
