@@ -1,7 +1,10 @@
 #include "core/numeric.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 // Numbers are read and written with from_chars and to_chars: the C locale that a desktop
 // session sets (a decimal comma, say) must never change a figure.
@@ -12,38 +15,62 @@ bool isDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
+// The significant figures of a number, without trailing zeros, and the power of ten of
+// the first one.
+struct Figures {
+  char digits[24];
+  int count = 0;
+  int exponent = 0;
+};
+
+// v (positive, finite) rounded to `digits` significant figures, at most 15. The shortest
+// figures that read back as v are used when there are no more than `digits` of them: a
+// normal v lies within half its own spacing of them, which is less than half the spacing
+// of decimals of 15 figures or fewer, so they are what rounding gives, and far cheaper.
+Figures roundedFigures(double v, int digits) {
+  // d.ddde±x
+  char sci[40];
+  char* end = std::to_chars(sci, sci + sizeof sci, v, std::chars_format::scientific).ptr;
+  if (v < std::numeric_limits<double>::min() || std::find(sci, end, 'e') - sci > digits + 1)
+    end = std::to_chars(sci, sci + sizeof sci, v, std::chars_format::scientific, digits - 1).ptr;
+  Figures f;
+  const char* p = sci;
+  for (; *p != 'e'; ++p)
+    if (isDigit(*p)) f.digits[f.count++] = *p;
+  while (f.count > 1 && f.digits[f.count - 1] == '0') --f.count;
+  std::from_chars(p + 2, end, f.exponent);
+  if (p[1] == '-') f.exponent = -f.exponent;
+  return f;
+}
+
+constexpr double powerOfTen(int n) {
+  double p = 1;
+  while (n-- > 0) p *= 10;
+  return p;
+}
+
 // Writes v with `digits` significant digits, correctly rounded, in plain decimal notation.
 std::string plainDecimal(double v, int digits) {
   if (v == 0 || !std::isfinite(v)) return "0";
-  // d.ddde±x: the rounded figures and the power of ten of the first one.
-  char sci[32];
-  const auto sciEnd =
-      std::to_chars(sci, sci + sizeof sci, std::fabs(v), std::chars_format::scientific, digits - 1)
-          .ptr;
-  char figures[24];
-  int count = 0;
-  const char* p = sci;
-  for (; *p != 'e'; ++p)
-    if (isDigit(*p)) figures[count++] = *p;
-  while (count > 1 && figures[count - 1] == '0') --count;
-  const bool negativeExponent = p[1] == '-';
-  int exponent = 0;
-  std::from_chars(p + 2, sciEnd, exponent);
-  if (negativeExponent) exponent = -exponent;
-
-  // At most a sign, "0.", 323 zeros and the figures, or 309 whole digits.
   char out[352];
+  if (std::fabs(v) < powerOfTen(digits) && v == std::trunc(v)) {
+    // A whole number of no more than `digits` figures, as most counts are, is exact.
+    const auto end = std::to_chars(out, out + sizeof out, static_cast<std::int64_t>(v)).ptr;
+    return std::string(out, end);
+  }
+  const Figures f = roundedFigures(std::fabs(v), digits);
+  // At most a sign, "0.", 323 zeros and the figures, or 309 whole digits.
   char* o = out;
   if (v < 0) *o++ = '-';
-  if (exponent < 0) {
+  if (f.exponent < 0) {
     *o++ = '0';
     *o++ = '.';
-    for (int z = -exponent - 1; z > 0; --z) *o++ = '0';
-    for (int k = 0; k < count; ++k) *o++ = figures[k];
+    o = std::fill_n(o, -f.exponent - 1, '0');
+    o = std::copy_n(f.digits, f.count, o);
   } else {
-    for (int k = 0; k <= exponent || k < count; ++k) {
-      if (k == exponent + 1) *o++ = '.';
-      *o++ = k < count ? figures[k] : '0';
+    for (int k = 0; k <= f.exponent || k < f.count; ++k) {
+      if (k == f.exponent + 1) *o++ = '.';
+      *o++ = k < f.count ? f.digits[k] : '0';
     }
   }
   return std::string(out, o);
@@ -68,17 +95,26 @@ double Val(std::string_view t) {
   }
   if (!digits) return 0;
   // An exponent counts only when digits follow it; "5E" reads 5.
+  bool exponent = false;
   if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
     std::size_t j = i + 1;
     if (j < t.size() && (t[j] == '+' || t[j] == '-')) ++j;
     if (j < t.size() && isDigit(t[j])) {
       while (j < t.size() && isDigit(t[j])) ++j;
       i = j;
+      exponent = true;
     }
   }
-  // A number beyond the range of a double reads 0, as it would be written back.
   double value = 0;
-  if (std::from_chars(t.data() + start, t.data() + i, value).ec != std::errc()) return 0;
+  if (!point && !exponent && i - start <= 15) {
+    // A whole number of up to 15 digits, as most counts are, is exact as a double.
+    std::int64_t whole = 0;
+    std::from_chars(t.data() + start, t.data() + i, whole);
+    value = static_cast<double>(whole);
+  } else if (std::from_chars(t.data() + start, t.data() + i, value).ec != std::errc()) {
+    // A number beyond the range of a double reads 0, as it would be written back.
+    return 0;
+  }
   return negative ? -value : value;
 }
 
