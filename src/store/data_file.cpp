@@ -11,8 +11,7 @@ std::filesystem::path DataPath(const App& app, const std::string& relative) {
 
 bool SaveDataFiles(App& app, const std::vector<DataFile>& files, bool sync) {
   std::vector<FileBytes> bytes;
-  for (const DataFile& f : files)
-    bytes.push_back({DataPath(app, f.relative), FormatDataFile(f.lines)});
+  for (const DataFile& f : files) bytes.push_back({DataPath(app, f.relative), f.bytes});
   const std::size_t failed = ReplaceFiles(bytes, sync);
   if (failed == files.size()) return true;
   MsgBox(app, JoinLines({"ファイルに保存できませんでした。", files[failed].relative}),
@@ -22,7 +21,7 @@ bool SaveDataFiles(App& app, const std::vector<DataFile>& files, bool sync) {
 
 bool SaveDataFile(App& app, const std::string& relative, const std::vector<Line>& lines,
                   bool sync) {
-  return SaveDataFiles(app, {{relative, lines}}, sync);
+  return SaveDataFiles(app, {{relative, FormatDataFile(lines)}}, sync);
 }
 
 std::optional<std::vector<Line>> ReadDataFile(const App& app, const std::string& relative) {

@@ -15,7 +15,7 @@ std::filesystem::path DataPath(const App& app, const std::string& relative);
 
 struct DataFile {
   std::string relative;
-  std::vector<Line> lines;
+  std::string bytes;
 };
 
 // Writes data files whole, all or none: on failure shows the stop box with the name of

@@ -8,16 +8,6 @@ Field IntField(long value) {
   return Field{false, std::to_string(value)};
 }
 
-Field TextField(const std::string& text) {
-  Field f{true, {}};
-  f.text.reserve(text.size());
-  for (char c : text) {
-    if (c == '"') continue;
-    f.text += (c == '\r' || c == '\n') ? ' ' : c;
-  }
-  return f;
-}
-
 std::optional<long> AsInteger(const Field& field) {
   if (field.quoted) return std::nullopt;
   std::string_view t = field.text;
@@ -85,21 +75,51 @@ std::optional<std::vector<Line>> ParseDataFile(std::string_view bytes) {
 }
 
 std::string FormatDataFile(const std::vector<Line>& lines) {
-  std::string out;
+  LayoutWriter out;
   for (const Line& line : lines) {
-    for (std::size_t i = 0; i < line.size(); ++i) {
-      if (i) out += ',';
-      if (line[i].quoted) {
-        out += '"';
-        out += Utf8ToCp932(line[i].text);
-        out += '"';
-      } else {
-        out += line[i].text;
-      }
+    for (const Field& f : line) {
+      if (f.quoted)
+        out.text(f.text);
+      else
+        out.bare(f.text);
     }
-    out += "\r\n";
+    out.endLine();
   }
-  return out;
+  return std::move(out.bytes);
+}
+
+void LayoutWriter::separate() {
+  if (lineStarted_) bytes += ',';
+  lineStarted_ = true;
+}
+
+void LayoutWriter::text(std::string_view s) {
+  separate();
+  bytes += '"';
+  if (s.find_first_of("\"\r\n") == std::string_view::npos) {
+    AppendCp932(bytes, s);
+  } else {
+    std::string mended;
+    for (char c : s)
+      if (c != '"') mended += (c == '\r' || c == '\n') ? ' ' : c;
+    AppendCp932(bytes, mended);
+  }
+  bytes += '"';
+}
+
+void LayoutWriter::integer(long v, long, long) {
+  char digits[24];
+  bare(std::string_view(digits, std::to_chars(digits, digits + sizeof digits, v).ptr));
+}
+
+void LayoutWriter::bare(std::string_view s) {
+  separate();
+  bytes += s;
+}
+
+void LayoutWriter::endLine() {
+  bytes += "\r\n";
+  lineStarted_ = false;
 }
 
 const Field* LayoutReader::next() {

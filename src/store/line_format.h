@@ -15,8 +15,6 @@ struct Field {
 using Line = std::vector<Field>;
 
 Field IntField(long value);
-// Double quotes cannot be stored and are dropped; CR and LF become spaces.
-Field TextField(const std::string& text);
 
 // A bare (unquoted) whole number, blanks around it allowed.
 std::optional<long> AsInteger(const Field& field);
@@ -30,19 +28,23 @@ std::string FormatDataFile(const std::vector<Line>& lines);
 // order through `io.text(s)`, `io.integer(v, min, max)` and `io.endLine()`; the writer and
 // the reader below both walk it, so the two can never disagree.
 
+// Writes the values straight into the bytes of the file.
 class LayoutWriter {
  public:
-  void text(const std::string& s) { line_.push_back(TextField(s)); }
-  void integer(int v, long, long) { line_.push_back(IntField(v)); }
-  void endLine() {
-    lines.push_back(std::move(line_));
-    line_.clear();
-  }
+  // In double quotes and CP932. Double quotes cannot be stored and are dropped; CR and LF
+  // become spaces.
+  void text(std::string_view s);
+  void integer(long v, long min, long max);
+  // A value as it stands, unquoted.
+  void bare(std::string_view s);
+  void endLine();
 
-  std::vector<Line> lines;
+  std::string bytes;
 
  private:
-  Line line_;
+  void separate();
+
+  bool lineStarted_ = false;
 };
 
 // Takes the values of a parsed file in sequence; commas and line ends both end a value,

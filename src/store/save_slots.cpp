@@ -148,7 +148,7 @@ void Save_Click(App& app, int n) {
   SnapOrWindow(app);
   SnapPointWindow(app);
   SnapAreaWindow(app);
-  const bool saved = WriteSnapshotFile(app, {{slotFileName(n), std::move(out.lines)}});
+  const bool saved = WriteSnapshotFile(app, {{slotFileName(n), std::move(out.bytes)}});
   v.SlotMode = 0;
   if (!saved) return;
   v.Unsaved = 2;

@@ -2,18 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include "store/cp932.h"
-
 TEST(LineFormat, WritesQuotedTextsBareIntegersAndCrLf) {
-  const std::vector<Line> lines = {{IntField(38), IntField(-1), IntField(0)},
-                                   {TextField("a,b"), TextField(""), TextField("5%")}};
-  EXPECT_EQ(FormatDataFile(lines), "38,-1,0\r\n\"a,b\",\"\",\"5%\"\r\n");
+  LayoutWriter out;
+  for (long v : {38, -1, 0}) out.integer(v, -32768, 32767);
+  out.endLine();
+  for (const char* text : {"a,b", "", "5%"}) out.text(text);
+  out.endLine();
+  EXPECT_EQ(out.bytes, "38,-1,0\r\n\"a,b\",\"\",\"5%\"\r\n");
+  EXPECT_EQ(FormatDataFile(*ParseDataFile(out.bytes)), out.bytes);
 }
 
 TEST(LineFormat, ReadsBackWhatItWrites) {
-  const std::vector<Line> lines = {{TextField("2026/12/07 10:00:00"), TextField("赤が続く, 注意")},
-                                   {IntField(37)}};
-  auto parsed = ParseDataFile(FormatDataFile(lines));
+  LayoutWriter out;
+  out.text("2026/12/07 10:00:00");
+  out.text("赤が続く, 注意");
+  out.endLine();
+  out.integer(37, 0, 38);
+  out.endLine();
+  auto parsed = ParseDataFile(out.bytes);
   ASSERT_TRUE(parsed);
   ASSERT_EQ(parsed->size(), 2u);
   EXPECT_EQ((*parsed)[0][1].text, "赤が続く, 注意");
@@ -23,7 +29,7 @@ TEST(LineFormat, ReadsBackWhatItWrites) {
 
 TEST(LineFormat, JapaneseTextsAreCp932OnDisk) {
   // "予想" in CP932
-  const std::string bytes = FormatDataFile({{TextField("予想")}});
+  const std::string bytes = FormatDataFile({{Field{true, "予想"}}});
   EXPECT_EQ(bytes, "\"\x97\x5C\x91\x7A\"\r\n");
   auto parsed = ParseDataFile(bytes);
   ASSERT_TRUE(parsed);
@@ -31,9 +37,13 @@ TEST(LineFormat, JapaneseTextsAreCp932OnDisk) {
 }
 
 TEST(LineFormat, TextsThatCannotBeStoredAreMended) {
-  EXPECT_EQ(TextField("say \"hi\"").text, "say hi");
-  EXPECT_EQ(TextField("a\r\nb").text, "a  b");
-  EXPECT_EQ(Utf8ToCp932("a😀b"), "a?b");
+  LayoutWriter out;
+  out.text("say \"hi\"");
+  out.text("a\r\nb");
+  out.text("a😀b");
+  out.text("予\"想");
+  out.endLine();
+  EXPECT_EQ(out.bytes, "\"say hi\",\"a  b\",\"a?b\",\"\x97\x5C\x91\x7A\"\r\n");
 }
 
 TEST(LineFormat, ReaderSkipsBlanksAndAcceptsBareLineFeeds) {
