@@ -1,6 +1,7 @@
 #include "core/numeric.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -14,6 +15,17 @@ namespace {
 bool isDigit(char c) {
   return c >= '0' && c <= '9';
 }
+
+// 10^0 to 10^22, every one exact in a double.
+constexpr std::array<double, 23> PowersOfTen = [] {
+  std::array<double, 23> p{};
+  double power = 1;
+  for (double& x : p) {
+    x = power;
+    power *= 10;
+  }
+  return p;
+}();
 
 // The significant figures of a number, without trailing zeros, and the power of ten of
 // the first one.
@@ -43,17 +55,11 @@ Figures roundedFigures(double v, int digits) {
   return f;
 }
 
-constexpr double powerOfTen(int n) {
-  double p = 1;
-  while (n-- > 0) p *= 10;
-  return p;
-}
-
 // Writes v with `digits` significant digits, correctly rounded, in plain decimal notation.
 std::string plainDecimal(double v, int digits) {
   if (v == 0 || !std::isfinite(v)) return "0";
   char out[352];
-  if (std::fabs(v) < powerOfTen(digits) && v == std::trunc(v)) {
+  if (std::fabs(v) < PowersOfTen[static_cast<std::size_t>(digits)] && v == std::trunc(v)) {
     // A whole number of no more than `digits` figures, as most counts are, is exact.
     const auto end = std::to_chars(out, out + sizeof out, static_cast<std::int64_t>(v)).ptr;
     return std::string(out, end);
@@ -79,39 +85,45 @@ std::string plainDecimal(double v, int digits) {
 }  // namespace
 
 double Val(std::string_view t) {
-  std::size_t i = 0;
-  while (i < t.size() && (t[i] == ' ' || t[i] == '\t')) ++i;
+  const char* p = t.data();
+  const char* const end = p + t.size();
+  while (p != end && (*p == ' ' || *p == '\t')) ++p;
   bool negative = false;
-  if (i < t.size() && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
-  const std::size_t start = i;
-  bool digits = false, point = false;
-  for (; i < t.size(); ++i) {
-    if (isDigit(t[i]))
-      digits = true;
-    else if (t[i] == '.' && !point)
+  if (p != end && (*p == '+' || *p == '-')) negative = *p++ == '-';
+  const char* const start = p;
+  // The figures as a whole number, and how many of them follow the point.
+  std::uint64_t figures = 0;
+  int count = 0, decimals = 0;
+  bool point = false;
+  for (; p != end; ++p) {
+    if (isDigit(*p)) {
+      if (++count <= 19) figures = figures * 10 + static_cast<std::uint64_t>(*p - '0');
+      decimals += point;
+    } else if (*p == '.' && !point) {
       point = true;
-    else
+    } else {
       break;
+    }
   }
-  if (!digits) return 0;
+  if (count == 0) return 0;
   // An exponent counts only when digits follow it; "5E" reads 5.
   bool exponent = false;
-  if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
-    std::size_t j = i + 1;
-    if (j < t.size() && (t[j] == '+' || t[j] == '-')) ++j;
-    if (j < t.size() && isDigit(t[j])) {
-      while (j < t.size() && isDigit(t[j])) ++j;
-      i = j;
+  if (p != end && (*p == 'E' || *p == 'e')) {
+    const char* q = p + 1;
+    if (q != end && (*q == '+' || *q == '-')) ++q;
+    if (q != end && isDigit(*q)) {
+      while (q != end && isDigit(*q)) ++q;
+      p = q;
       exponent = true;
     }
   }
   double value = 0;
-  if (!point && !exponent && i - start <= 15) {
-    // A whole number of up to 15 digits, as most counts are, is exact as a double.
-    std::int64_t whole = 0;
-    std::from_chars(t.data() + start, t.data() + i, whole);
-    value = static_cast<double>(whole);
-  } else if (std::from_chars(t.data() + start, t.data() + i, value).ec != std::errc()) {
+  if (!exponent && count <= 19 && figures <= (std::uint64_t{1} << 53) &&
+      decimals < static_cast<int>(PowersOfTen.size())) {
+    // Exact figures over an exact power of ten: one correctly rounded division, as most
+    // figures are read.
+    value = static_cast<double>(figures) / PowersOfTen[static_cast<std::size_t>(decimals)];
+  } else if (std::from_chars(start, p, value).ec != std::errc()) {
     // A number beyond the range of a double reads 0, as it would be written back.
     return 0;
   }
