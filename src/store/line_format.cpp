@@ -1,5 +1,6 @@
 #include "store/line_format.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "store/cp932.h"
@@ -96,8 +97,9 @@ void LayoutWriter::separate() {
 void LayoutWriter::text(std::string_view s) {
   separate();
   bytes += '"';
-  if (s.find_first_of("\"\r\n") == std::string_view::npos) {
-    AppendCp932(bytes, s);
+  // Most texts are figures: printable ASCII without a quote goes in as it stands.
+  if (std::all_of(s.begin(), s.end(), [](char c) { return c >= ' ' && c <= '~' && c != '"'; })) {
+    bytes += s;
   } else {
     std::string mended;
     for (char c : s)
