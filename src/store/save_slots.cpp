@@ -120,7 +120,7 @@ void showSlotFile(App& app, int n, const SlotFile& f) {
     m.Log(j).setCaption(v.LogText(j));
     PaintStripCell(m, j, v.LogColour(j));
   }
-  for (int i = 0; i < v.PocketCount; ++i) PaintHitLevels(m, i, SpinThresholds);
+  PaintHitLevels(m, SpinThresholds, v.PocketCount);
 }
 
 }  // namespace
