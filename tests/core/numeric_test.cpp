@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 TEST(Numeric, ValReadsTheNumericPrefix) {
@@ -77,6 +78,19 @@ TEST(Numeric, StrRoundsCorrectlyAtEveryMagnitude) {
   EXPECT_EQ(Str(-1.7976931348623157e308), "-179769313486232" + std::string(294, '0'));
   EXPECT_EQ(Str(4.9406564584124654e-324), "0." + std::string(323, '0') + "494065645841247");
   EXPECT_EQ(Str(HUGE_VAL), "0");
+}
+
+// Short figures are read by a division of exact values, longer ones by the library: both
+// must give the nearest double, as the C library's reading in the C locale does.
+TEST(Numeric, ValGivesTheNearestDouble) {
+  for (const char* text :
+       {"0.1", "0.3", "2.10526315789474", "15.789474", "9007199254740992", "9007199254740993",
+        "9007199254740993.5", "123456789012345678", "1234567890123456789012", "0.0000001",
+        "0.0000000000000000000001", "0.00000000000000000000001", "3.14159265358979323846",
+        "-0.000006000000000006", "99999999999999999999.5", "1.000000000000000111", "1.5E-05",
+        "2.5e3"}) {
+    EXPECT_EQ(Val(text), std::strtod(text, nullptr)) << text;
+  }
 }
 
 TEST(Numeric, ValOfATextBeyondADoubleIsZero) {
