@@ -120,8 +120,8 @@ double Val(std::string_view t) {
   double value = 0;
   if (!exponent && count <= 19 && figures <= (std::uint64_t{1} << 53) &&
       decimals < static_cast<int>(PowersOfTen.size())) {
-    // Exact figures over an exact power of ten: one correctly rounded division, as most
-    // figures are read.
+    // Most figures are read here: exact figures over an exact power of ten make one
+    // correctly rounded division.
     value = static_cast<double>(figures) / PowersOfTen[static_cast<std::size_t>(decimals)];
   } else if (std::from_chars(start, p, value).ec != std::errc()) {
     // A number beyond the range of a double reads 0, as it would be written back.
