@@ -1,3 +1,4 @@
+#include <clocale>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -15,6 +16,9 @@ std::filesystem::path executableFolder() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The user's locale, as the desktop program takes it: numbers must read and write the
+  // same in every locale.
+  std::setlocale(LC_ALL, "");
   std::filesystem::path folder = executableFolder();
   std::string script = "-";
   for (int i = 1; i < argc; ++i) {

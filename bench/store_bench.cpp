@@ -2,13 +2,8 @@
 // save or load), measured end to end through the scripted front end, and the bare file
 // operations underneath as the floor.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "support/bench_program.h"
@@ -63,38 +58,15 @@ void BM_SlotLoad(benchmark::State& state) {
 }
 BENCHMARK(BM_SlotLoad)->Unit(benchmark::kMicrosecond);
 
-// The floor: the same bytes written to a temporary file and renamed over the target, with
-// nothing else.
-void bareReplace(const fs::path& target, const std::string& bytes, bool sync) {
-  const std::string temp = target.string() + ".tmp";
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()))
-    std::abort();
-  if (sync) ::fsync(fd);
-  ::close(fd);
-  std::rename(temp.c_str(), target.c_str());
-}
-
-void syncFolder(const fs::path& folder) {
-  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  ::fsync(dir);
-  ::close(dir);
-}
-
-std::string bareRead(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 // A spin reads both settings files and replaces REAL_SAVE.FIL.
 void BM_BareSpinFiles(benchmark::State& state) {
   Program p;
   const fs::path files = p.folder() / "Data/Files";
   const std::string bytes = p.file("Data/Files/REAL_SAVE.FIL");
   for (auto _ : state) {
-    benchmark::DoNotOptimize(bareRead(files / "USER.FIL"));
-    benchmark::DoNotOptimize(bareRead(files / "USER2.FIL"));
-    bareReplace(p.folder() / "bare.FIL", bytes, false);
+    benchmark::DoNotOptimize(BareRead(files / "USER.FIL"));
+    benchmark::DoNotOptimize(BareRead(files / "USER2.FIL"));
+    BareReplace(p.folder() / "bare.FIL", bytes, false);
   }
 }
 BENCHMARK(BM_BareSpinFiles)->Unit(benchmark::kMicrosecond);
@@ -103,7 +75,7 @@ BENCHMARK(BM_BareSpinFiles)->Unit(benchmark::kMicrosecond);
 void BM_BareUndoFiles(benchmark::State& state) {
   Program p;
   const fs::path file = p.folder() / "Data/Files/REAL_SAVE.FIL";
-  for (auto _ : state) benchmark::DoNotOptimize(bareRead(file));
+  for (auto _ : state) benchmark::DoNotOptimize(BareRead(file));
 }
 BENCHMARK(BM_BareUndoFiles)->Unit(benchmark::kMicrosecond);
 
@@ -115,10 +87,10 @@ void BM_BareSlotSaveFiles(benchmark::State& state) {
   const std::string user2 = p.file("Data/Files/USER2.FIL");
   const fs::path dir = p.folder();
   for (auto _ : state) {
-    bareReplace(dir / "bareSave.FIL", save, true);
-    bareReplace(dir / "bareUSER3.FIL", user3, true);
-    syncFolder(dir);
-    bareReplace(dir / "bareUSER2.FIL", user2, false);
+    BareReplace(dir / "bareSave.FIL", save, true);
+    BareReplace(dir / "bareUSER3.FIL", user3, true);
+    BareSyncFolder(dir);
+    BareReplace(dir / "bareUSER2.FIL", user2, false);
   }
 }
 BENCHMARK(BM_BareSlotSaveFiles)->Unit(benchmark::kMicrosecond);
@@ -129,9 +101,9 @@ void BM_BareSlotLoadFiles(benchmark::State& state) {
   const fs::path files = p.folder() / "Data/Files";
   const std::string user2 = p.file("Data/Files/USER2.FIL");
   for (auto _ : state) {
-    benchmark::DoNotOptimize(bareRead(files / "Save1.FIL"));
-    benchmark::DoNotOptimize(bareRead(files / "USER3_1.FIL"));
-    bareReplace(p.folder() / "bareUSER2.FIL", user2, false);
+    benchmark::DoNotOptimize(BareRead(files / "Save1.FIL"));
+    benchmark::DoNotOptimize(BareRead(files / "USER3_1.FIL"));
+    BareReplace(p.folder() / "bareUSER2.FIL", user2, false);
   }
 }
 BENCHMARK(BM_BareSlotLoadFiles)->Unit(benchmark::kMicrosecond);

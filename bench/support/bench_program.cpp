@@ -1,5 +1,9 @@
 #include "bench_program.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -25,6 +29,27 @@ std::string WindowSettings(const std::string& firstLine, std::initializer_list<i
   return s;
 }
 
+void BareReplace(const std::filesystem::path& target, const std::string& bytes, bool sync) {
+  const std::string temp = target.string() + ".tmp";
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()))
+    std::abort();
+  if (sync) ::fsync(fd);
+  ::close(fd);
+  std::rename(temp.c_str(), target.c_str());
+}
+
+void BareSyncFolder(const std::filesystem::path& folder) {
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  ::fsync(dir);
+  ::close(dir);
+}
+
+std::string BareRead(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 BenchProgram::BenchProgram(const std::string& windowSettings)
     : folder_(MakeBenchFolder(windowSettings)),
       runner_(std::make_unique<ScriptRunner>(folder_, discard_)) {
@@ -41,6 +66,5 @@ void BenchProgram::spin(int index, int times) {
 }
 
 std::string BenchProgram::file(const std::string& relative) const {
-  std::ifstream in(folder_ / relative, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return BareRead(folder_ / relative);
 }

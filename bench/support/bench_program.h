@@ -14,6 +14,12 @@ std::filesystem::path MakeBenchFolder(const std::string& windowSettings = {});
 // USER2.FIL with the given first line and areas of the given sizes, filled in number order.
 std::string WindowSettings(const std::string& firstLine, std::initializer_list<int> areaSizes);
 
+// The floor under the file work of a click: the bare system calls, nothing else.
+// Writes the bytes to a temporary file beside the target and renames it over the target.
+void BareReplace(const std::filesystem::path& target, const std::string& bytes, bool sync);
+void BareSyncFolder(const std::filesystem::path& folder);
+std::string BareRead(const std::filesystem::path& file);
+
 // A program started in a folder of its own, driven like varnet-cli; what it prints goes
 // nowhere. The folder is removed with it.
 class BenchProgram {

@@ -13,16 +13,22 @@ Colour levelColour(int k) {
 
 }  // namespace
 
-void PaintHitLevels(MainForm& m, int j, const LevelThresholds& thresholds) {
-  const double lag = Val(m.Round_T.text()) - Val(m.Hit_Count(j).text());
-  for (int k = 1; k <= 10; ++k)
-    m.Hit_Level(k)(j).setBack(lag > thresholds[static_cast<std::size_t>(k - 1)] ? levelColour(k)
-                                                                                : ButtonFace);
+void PaintHitLevels(MainForm& m, const LevelThresholds& thresholds, int pocketCount) {
+  const double round = Val(m.Round_T.text());
+  for (int j = 0; j < pocketCount; ++j) {
+    const double lag = round - Val(m.Hit_Count(j).text());
+    for (int k = 1; k <= 10; ++k)
+      m.Hit_Level(k)(j).setBack(lag > thresholds[static_cast<std::size_t>(k - 1)] ? levelColour(k)
+                                                                                  : ButtonFace);
+  }
 }
 
-void WriteRate(MainForm& m, int j, int pocketCount) {
-  const double rate = Val(m.Hit_Count(j).text()) / Val(m.Total.text()) * pocketCount * 100;
-  m.Rate(j).setText(Str(Int(rate)) + "%");
+void WriteRates(MainForm& m, int pocketCount) {
+  const double total = Val(m.Total.text());
+  for (int j = 0; j < pocketCount; ++j) {
+    const double rate = Val(m.Hit_Count(j).text()) / total * pocketCount * 100;
+    m.Rate(j).setText(Str(Int(rate)) + "%");
+  }
 }
 
 void PaintStripCell(MainForm& m, int j, int colourClass) {

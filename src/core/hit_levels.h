@@ -13,11 +13,13 @@ inline constexpr LevelThresholds SpinThresholds = {1.0, 1.3, 1.6, 1.9, 2.2,
 inline constexpr LevelThresholds UndoThresholds = {1.0, 1.2, 1.4, 1.6, 1.8,
                                                    2.0, 2.2, 2.4, 2.6, 2.8};
 
-// Paints the ten lights of row j from the lag Round_T - Hit_Count(j), read from the texts.
-void PaintHitLevels(MainForm& m, int j, const LevelThresholds& thresholds);
+// Paints the ten lights of each active row j from the lag Round_T - Hit_Count(j), read
+// from the texts.
+void PaintHitLevels(MainForm& m, const LevelThresholds& thresholds, int pocketCount);
 
-// Rate(j) := Int(Hit_Count(j) / Total * PocketCount * 100) followed by "%".
-void WriteRate(MainForm& m, int j, int pocketCount);
+// Rate(j) := Int(Hit_Count(j) / Total * PocketCount * 100) followed by "%", for each
+// active row j.
+void WriteRates(MainForm& m, int pocketCount);
 
 // Back colour of a recent-results strip cell for a colour class (0 = empty).
 void PaintStripCell(MainForm& m, int j, int colourClass);

@@ -48,8 +48,10 @@ void LoadUserSettings(App& app) {
 
 void SaveUserSettings(App& app) {
   const auto& v = app.vars;
-  SaveDataFile(app, UserFile,
-               {{IntField(v.PocketCount), IntField(v.SoundOn), IntField(v.MainFront)}});
+  LayoutWriter out;
+  for (int value : {v.PocketCount, v.SoundOn, v.MainFront}) out.integer(value, 0, 0);
+  out.endLine();
+  SaveDataFile(app, UserFile, std::move(out.bytes));
 }
 
 void LoadWindowSettings(App& app) {
@@ -69,14 +71,14 @@ void LoadWindowSettings(App& app) {
 
 void SaveWindowSettings(App& app) {
   const auto& v = app.vars;
-  std::vector<Line> lines;
-  lines.push_back({IntField(v.OrWindowOn), IntField(v.AreaWindowOn), IntField(v.PointWindowOn),
-                   IntField(v.TotalWindowOn), IntField(v.ExpectCheckOn), IntField(v.PointMode),
-                   IntField(v.QuickExpectOn), IntField(v.PointLimit)});
+  LayoutWriter out;
+  for (int value : {v.OrWindowOn, v.AreaWindowOn, v.PointWindowOn, v.TotalWindowOn, v.ExpectCheckOn,
+                    v.PointMode, v.QuickExpectOn, v.PointLimit})
+    out.integer(value, 0, 0);
+  out.endLine();
   for (int i = 0; i <= 37; ++i) {
-    Line line;
-    for (int k = 1; k <= 6; ++k) line.push_back(IntField(v.AreaMember(k)(i)));
-    lines.push_back(std::move(line));
+    for (int k = 1; k <= 6; ++k) out.integer(v.AreaMember(k)(i), 0, 0);
+    out.endLine();
   }
-  SaveDataFile(app, WindowFile, lines);
+  SaveDataFile(app, WindowFile, std::move(out.bytes));
 }

@@ -87,10 +87,8 @@ void Count_P_Click(App& app, int i) {
   AddTo(m.Total, 1);
   const double total = Val(m.Total.text());
   m.Round_T.setText(Str(Round(total / v.PocketCount, 1)));
-  for (int j = 0; j < v.PocketCount; ++j) {
-    WriteRate(m, j, v.PocketCount);
-    PaintHitLevels(m, j, SpinThresholds);
-  }
+  WriteRates(m, v.PocketCount);
+  PaintHitLevels(m, SpinThresholds, v.PocketCount);
 
   // Recent-results strip, newest first.
   for (int j = 24; j >= 1; --j) {

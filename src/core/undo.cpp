@@ -40,10 +40,8 @@ void Count_M_Click(App& app, int i) {
   if (total > 5) m.Round_T.setText(Str(total / v.PocketCount));
   if (v.LogColour(0) == RedClass) subtractOne(m.Red);
   if (v.LogColour(0) == BlackClass) subtractOne(m.Black);
-  for (int j = 0; j < v.PocketCount; ++j) {
-    if (total >= 1) WriteRate(m, j, v.PocketCount);
-    PaintHitLevels(m, j, UndoThresholds);
-  }
+  if (total >= 1) WriteRates(m, v.PocketCount);
+  PaintHitLevels(m, UndoThresholds, v.PocketCount);
 
   // The strip moves up by one; the result that dropped off its end does not come back.
   for (int j = 0; j <= 23; ++j) {

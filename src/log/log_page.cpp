@@ -17,6 +17,17 @@ Colour entryColour(const GameVars& v, int value) {
   return searched ? DarkColour(colourClass) : LightColour(colourClass);
 }
 
+void drawEntry(Label& cell, const GameVars& v, int n) {
+  const int value = v.SpinLog(n);
+  if (value != 0) {
+    cell.setCaption(NumberText(value - 1));
+    cell.setBack(entryColour(v, value));
+  } else {
+    cell.setBack(ButtonFace);
+    cell.setCaption("");
+  }
+}
+
 }  // namespace
 
 void ShowLogPage(App& app) {
@@ -27,14 +38,12 @@ void ShowLogPage(App& app) {
   for (int i = 1; i <= 100; ++i) {
     const int n = firstEntry + i;
     f.Log_No(i).setCaption(std::to_string(n));
-    const int value = v.SpinLog(n);
-    Label& cell = f.Log(i);
-    if (value != 0) {
-      cell.setCaption(NumberText(value - 1));
-      cell.setBack(entryColour(v, value));
-    } else {
-      cell.setBack(ButtonFace);
-      cell.setCaption("");
-    }
+    drawEntry(f.Log(i), v, n);
   }
+}
+
+void ShowLogEntry(App& app, int n) {
+  LogForm& f = Log_F(app);
+  const int row = n - (app.vars.LogPage * 100 - 100);
+  if (row >= 1 && row <= 100) drawEntry(f.Log(row), app.vars, n);
 }

@@ -7,7 +7,7 @@
 void AppendLogEntry(App& app, long count, int index) {
   if (count > 5000) return;
   app.vars.SpinLog(static_cast<int>(count)) = index + 1;
-  ShowLogPage(app);
+  ShowLogEntry(app, static_cast<int>(count));
 }
 
 void RemoveLogEntry(App& app, long count) {

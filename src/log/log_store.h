@@ -5,7 +5,7 @@ class App;
 // The spin log keeps the first 5000 spins since the last reset: SpinLog(k) holds the
 // number index + 1 of spin k, 0 where no spin is recorded.
 
-// Spin entry, after the spin count was raised to `count`: logs the spin and redraws.
+// Spin entry, after the spin count was raised to `count`: logs the spin and redraws its row.
 // Spins beyond the 5000th are not logged.
 void AppendLogEntry(App& app, long count, int index);
 

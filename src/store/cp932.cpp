@@ -56,10 +56,16 @@ bool isAscii(std::string_view s) {
 
 }  // namespace
 
-std::string Utf8ToCp932(std::string_view utf8) {
-  if (isAscii(utf8)) return std::string(utf8);
+void AppendCp932(std::string& out, std::string_view utf8) {
+  if (isAscii(utf8)) {
+    out += utf8;
+    return;
+  }
   // A string that is not valid UTF-8 leaves convert() with nothing: write it as is.
-  return convert("CP932", "UTF-8", utf8, true).value_or(std::string(utf8));
+  if (auto cp932 = convert("CP932", "UTF-8", utf8, true))
+    out += *cp932;
+  else
+    out += utf8;
 }
 
 std::optional<std::string> Cp932ToUtf8(std::string_view cp932) {

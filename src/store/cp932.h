@@ -6,8 +6,8 @@
 
 // Texts are CP932 on disk and UTF-8 in memory.
 
-// A character CP932 cannot hold becomes "?".
-std::string Utf8ToCp932(std::string_view utf8);
+// Appends the text in CP932; a character CP932 cannot hold becomes "?".
+void AppendCp932(std::string& out, std::string_view utf8);
 
 // Empty when the bytes are not valid CP932.
 std::optional<std::string> Cp932ToUtf8(std::string_view cp932);

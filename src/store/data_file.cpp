@@ -17,8 +17,7 @@ std::filesystem::path DataPath(const App& app, const std::string& relative) {
 
 bool SaveDataFiles(App& app, const std::vector<DataFile>& files, bool durable) {
   std::vector<FileBytes> bytes;
-  for (const DataFile& f : files)
-    bytes.push_back({DataPath(app, f.relative), FormatDataFile(f.lines)});
+  for (const DataFile& f : files) bytes.push_back({DataPath(app, f.relative), f.bytes});
   const std::size_t failed = ReplaceFiles(*app.disk, bytes, durable);
   if (failed == files.size()) return true;
   MsgBox(app, JoinLines({"ファイルに保存できませんでした。", files[failed].relative}),
@@ -26,9 +25,8 @@ bool SaveDataFiles(App& app, const std::vector<DataFile>& files, bool durable) {
   return false;
 }
 
-bool SaveDataFile(App& app, const std::string& relative, const std::vector<Line>& lines,
-                  bool durable) {
-  return SaveDataFiles(app, {{relative, lines}}, durable);
+bool SaveDataFile(App& app, const std::string& relative, std::string bytes, bool durable) {
+  return SaveDataFiles(app, {{relative, std::move(bytes)}}, durable);
 }
 
 std::optional<std::string> ReadDataFile(const App& app, const std::string& relative) {

@@ -16,15 +16,14 @@ std::filesystem::path DataPath(const App& app, const std::string& relative);
 
 struct DataFile {
   std::string relative;
-  std::vector<Line> lines;
+  std::string bytes;
 };
 
 // Writes data files of one folder whole, all or none (see ReplaceFiles; `durable` for
 // files that must outlast a power cut): on failure shows the stop box with the name of the
 // file that failed and returns false; the old files are left as they were.
 bool SaveDataFiles(App& app, const std::vector<DataFile>& files, bool durable = false);
-bool SaveDataFile(App& app, const std::string& relative, const std::vector<Line>& lines,
-                  bool durable = false);
+bool SaveDataFile(App& app, const std::string& relative, std::string bytes, bool durable = false);
 
 // The whole content of a data file; nothing when it is missing or cannot be read.
 std::optional<std::string> ReadDataFile(const App& app, const std::string& relative);

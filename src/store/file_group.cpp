@@ -71,10 +71,13 @@ struct Group {
 };
 
 std::string markerText(const Group& g) {
-  std::vector<Line> lines;
-  for (const Member& m : g.members)
-    lines.push_back({TextField(m.target.filename().string()), IntField(m.existed ? 1 : 0)});
-  return FormatDataFile(lines);
+  LayoutWriter out;
+  for (const Member& m : g.members) {
+    out.text(m.target.filename().string());
+    out.integer(m.existed ? 1 : 0, 0, 1);
+    out.endLine();
+  }
+  return std::move(out.bytes);
 }
 
 // A name the marker may act on: a plain file of the marker's own folder.

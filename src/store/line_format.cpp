@@ -1,39 +1,43 @@
 #include "store/line_format.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "store/cp932.h"
 
-Field IntField(long value) {
-  return Field{false, std::to_string(value)};
+void LayoutWriter::separate() {
+  if (lineStarted_) bytes += ',';
+  lineStarted_ = true;
 }
 
-Field TextField(const std::string& text) {
-  Field f{true, {}};
-  f.text.reserve(text.size());
-  for (char c : text) {
-    if (c == '"') continue;
-    f.text += (c == '\r' || c == '\n') ? ' ' : c;
+void LayoutWriter::text(std::string_view s) {
+  separate();
+  bytes += '"';
+  // Most texts are figures: printable ASCII without a quote goes in as it stands.
+  if (std::all_of(s.begin(), s.end(), [](char c) { return c >= ' ' && c <= '~' && c != '"'; })) {
+    bytes += s;
+  } else {
+    std::string mended;
+    for (char c : s)
+      if (c != '"') mended += (c == '\r' || c == '\n') ? ' ' : c;
+    AppendCp932(bytes, mended);
   }
-  return f;
+  bytes += '"';
 }
 
-std::string FormatDataFile(const std::vector<Line>& lines) {
-  std::string out;
-  for (const Line& line : lines) {
-    for (std::size_t i = 0; i < line.size(); ++i) {
-      if (i) out += ',';
-      if (line[i].quoted) {
-        out += '"';
-        out += Utf8ToCp932(line[i].text);
-        out += '"';
-      } else {
-        out += line[i].text;
-      }
-    }
-    out += "\r\n";
-  }
-  return out;
+void LayoutWriter::integer(long v, long, long) {
+  char digits[24];
+  bare(std::string_view(digits, std::to_chars(digits, digits + sizeof digits, v).ptr));
+}
+
+void LayoutWriter::bare(std::string_view s) {
+  separate();
+  bytes += s;
+}
+
+void LayoutWriter::endLine() {
+  bytes += "\r\n";
+  lineStarted_ = false;
 }
 
 std::optional<long> AsInteger(const RawField& field) {

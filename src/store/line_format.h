@@ -3,22 +3,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // The line format of every data file: one record a line ended by CR LF, values separated
 // by commas, texts in double quotes, integers bare. Texts are UTF-8 here, CP932 on disk.
-
-struct Field {
-  bool quoted = false;
-  std::string text;
-};
-using Line = std::vector<Field>;
-
-Field IntField(long value);
-// Double quotes cannot be stored and are dropped; CR and LF become spaces.
-Field TextField(const std::string& text);
-
-std::string FormatDataFile(const std::vector<Line>& lines);
 
 // One value as it stands in the file, still in CP932. A quoted value runs to its closing
 // quote; one left open (`closed` false) runs to the end of its line.
@@ -55,19 +42,23 @@ class FieldScanner {
 // order through `io.text(s)`, `io.integer(v, min, max)` and `io.endLine()`; the writer and
 // the reader below both walk it, so the two can never disagree.
 
+// Writes the values straight into the bytes of the file.
 class LayoutWriter {
  public:
-  void text(const std::string& s) { line_.push_back(TextField(s)); }
-  void integer(int v, long, long) { line_.push_back(IntField(v)); }
-  void endLine() {
-    lines.push_back(std::move(line_));
-    line_.clear();
-  }
+  // In double quotes and CP932. Double quotes cannot be stored and are dropped; CR and LF
+  // become spaces.
+  void text(std::string_view s);
+  void integer(long v, long min, long max);
+  // A value as it stands, unquoted.
+  void bare(std::string_view s);
+  void endLine();
 
-  std::vector<Line> lines;
+  std::string bytes;
 
  private:
-  Line line_;
+  void separate();
+
+  bool lineStarted_ = false;
 };
 
 // Takes the values of a file line by line as the layout walks them. A value of the wrong

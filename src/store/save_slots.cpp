@@ -122,7 +122,7 @@ void showSlotFile(App& app, int n, const SlotFile& f) {
     m.Log(j).setCaption(v.LogText(j));
     PaintStripCell(m, j, v.LogColour(j));
   }
-  for (int i = 0; i < v.PocketCount; ++i) PaintHitLevels(m, i, SpinThresholds);
+  PaintHitLevels(m, SpinThresholds, v.PocketCount);
 }
 
 }  // namespace
@@ -150,7 +150,7 @@ void Save_Click(App& app, int n) {
   SnapOrWindow(app);
   SnapPointWindow(app);
   SnapAreaWindow(app);
-  const bool saved = WriteSnapshotFile(app, {{slotFileName(n), std::move(out.lines)}});
+  const bool saved = WriteSnapshotFile(app, {{slotFileName(n), std::move(out.bytes)}});
   v.SlotMode = 0;
   if (!saved) return;
   v.Unsaved = 2;

@@ -65,7 +65,7 @@ bool WriteSnapshotFile(App& app, std::vector<DataFile> alongside) {
   const bool slot = v.SlotMode == 1;
   LayoutWriter out;
   walkSnapshot(out, v.ExpectDone, app.snapshot.buffers, slot ? &v.AreaMember : nullptr);
-  alongside.push_back({SnapshotFileName(app), std::move(out.lines)});
+  alongside.push_back({SnapshotFileName(app), std::move(out.bytes)});
   // Slots are meant to outlast a power cut; the undo snapshot is rewritten every spin.
   const bool ok = SaveDataFiles(app, alongside, slot);
   if (!slot) app.snapshot.realSaveStale = !ok;

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
 TEST(Numeric, ValReadsTheNumericPrefix) {
   EXPECT_EQ(Val("105%"), 105);
   EXPECT_EQ(Val(""), 0);
@@ -63,6 +68,38 @@ TEST(Numeric, StrNeverWritesAnExponent) {
   EXPECT_EQ(Val(Str(-6.000000000006E-06)), -6.000000000006E-06);
 }
 
+TEST(Numeric, StrRoundsCorrectlyAtEveryMagnitude) {
+  EXPECT_EQ(Str(0.1234567890123456), "0.123456789012346");
+  EXPECT_EQ(Str(999999999999999.5), "1000000000000000");
+  EXPECT_EQ(Str(0.9999999999999999), "1");
+  EXPECT_EQ(Str(-123456789.0125), "-123456789.0125");
+  EXPECT_EQ(Str(1.5e17), "150000000000000000");
+  EXPECT_EQ(Str(1e-300), "0." + std::string(299, '0') + "1");
+  EXPECT_EQ(Str(-1.7976931348623157e308), "-179769313486232" + std::string(294, '0'));
+  EXPECT_EQ(Str(4.9406564584124654e-324), "0." + std::string(323, '0') + "494065645841247");
+  EXPECT_EQ(Str(HUGE_VAL), "0");
+}
+
+// Short figures are read by a division of exact values, longer ones by the library: both
+// must give the nearest double, as the C library's reading in the C locale does.
+TEST(Numeric, ValGivesTheNearestDouble) {
+  for (const char* text :
+       {"0.1", "0.3", "2.10526315789474", "15.789474", "9007199254740992", "9007199254740993",
+        "9007199254740993.5", "123456789012345678", "1234567890123456789012", "0.0000001",
+        "0.0000000000000000000001", "0.00000000000000000000001", "3.14159265358979323846",
+        "-0.000006000000000006", "99999999999999999999.5", "1.000000000000000111", "1.5E-05",
+        "2.5e3"}) {
+    EXPECT_EQ(Val(text), std::strtod(text, nullptr)) << text;
+  }
+}
+
+TEST(Numeric, ValOfATextBeyondADoubleIsZero) {
+  EXPECT_EQ(Val("1e400"), 0);
+  EXPECT_EQ(Val("-1e400%"), 0);
+  EXPECT_EQ(Val("1e-400"), 0);
+  EXPECT_EQ(Val(std::string(400, '9')), 0);
+}
+
 TEST(Numeric, SingleKeepsSevenDigits) {
   const float h = 1, o = 0.95f;
   EXPECT_EQ(StrSingle(static_cast<float>(Round(h / (h + o) * 100.0f, 1))), "51.3");
@@ -74,4 +111,23 @@ TEST(Numeric, SingleKeepsSevenDigits) {
 TEST(Numeric, JoinLinesUsesLineFeedThenCarriageReturn) {
   EXPECT_EQ(JoinLines({"a", "b", "c"}), "a\n\rb\n\rc");
   EXPECT_EQ(JoinLines({"", "b"}), "\n\rb");
+}
+
+// Desktop sessions set the C locale from the environment; a decimal comma there must not
+// change how a figure reads or writes.
+TEST(CommaLocale, NumbersReadAndWriteAsInTheCLocale) {
+  struct Restore {
+    std::string name = std::setlocale(LC_ALL, nullptr);
+    ~Restore() { std::setlocale(LC_ALL, name.c_str()); }
+  } restore;
+  if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+    GTEST_SKIP() << "no de_DE.UTF-8 here (CTest makes one for its comma-decimal run)";
+  ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
+  EXPECT_EQ(Val("2.5"), 2.5);
+  EXPECT_EQ(Val("51.3%"), 51.3);
+  EXPECT_EQ(Val("2,5"), 2);
+  EXPECT_DOUBLE_EQ(Val("1.5E-05"), 0.000015);
+  EXPECT_EQ(Str(40.0 / 19), "2.10526315789474");
+  EXPECT_EQ(Str(-6.000000000006E-06), "-0.000006000000000006");
+  EXPECT_EQ(StrSingle(1.0f / 3), "0.3333333");
 }

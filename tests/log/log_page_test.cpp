@@ -72,6 +72,24 @@ TEST(LogPage, EachToggleDarkensItsOwnEntriesAndRedOrBlackTheirColour) {
   EXPECT_EQ(Log_F(p.app()).Log(38).caption(), "00");
 }
 
+// A spin redraws only its own row; nothing else may leave the page out of step with the
+// log, or the rows it skips would show stale entries.
+TEST(LogPage, ASpinLeavesThePageAsAFullRedrawWould) {
+  TestProgram p;
+  p.run("click Main_F.Log_B");
+  for (int n = 0; n < 260; ++n) {
+    const int index = n * 11 % 38;
+    p.spin(index);
+    if (n % 7 == 3) p.run("click Main_F.Count_M(" + std::to_string(index) + ")");
+    if (n % 40 == 20) p.run("click Log_F.Search(" + std::to_string(n % 40 + 19) + ")");
+    if (n == 90 || n == 180) p.run("click Log_F.Page_Next_B");
+    if (n == 200) p.run("click Log_F.Page_Back_B");
+    const std::string drawn = p.run("dump Log_F");
+    ShowLogPage(p.app());
+    ASSERT_EQ(drawn, p.run("dump Log_F")) << "after spin " << n;
+  }
+}
+
 TEST(LogPage, RemoveForgetsOnlyLoggedSpins) {
   TestProgram p;
   p.app().vars.SpinLog.fill(9);

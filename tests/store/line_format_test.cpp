@@ -32,16 +32,19 @@ std::optional<Record> readRecord(std::string_view bytes) {
 }  // namespace
 
 TEST(LineFormat, WritesQuotedTextsBareIntegersAndCrLf) {
-  const std::vector<Line> lines = {{IntField(38), IntField(-1), IntField(0)},
-                                   {TextField("a,b"), TextField(""), TextField("5%")}};
-  EXPECT_EQ(FormatDataFile(lines), "38,-1,0\r\n\"a,b\",\"\",\"5%\"\r\n");
+  LayoutWriter out;
+  for (long v : {38, -1, 0}) out.integer(v, -32768, 32767);
+  out.endLine();
+  for (const char* text : {"a,b", "", "5%"}) out.text(text);
+  out.endLine();
+  EXPECT_EQ(out.bytes, "38,-1,0\r\n\"a,b\",\"\",\"5%\"\r\n");
 }
 
 TEST(LineFormat, ReadsBackWhatItWritesWithJapaneseTextsInCp932) {
   Record r{"2026/12/07 10:00:00", "赤が続く, 注意", 37};
   LayoutWriter out;
   walkRecord(out, r);
-  const std::string bytes = FormatDataFile(out.lines);
+  const std::string& bytes = out.bytes;
   // "赤" in CP932 is 90 D4
   EXPECT_NE(bytes.find("\"\x90\xD4"), std::string::npos);
   const auto back = readRecord(bytes);
@@ -52,9 +55,13 @@ TEST(LineFormat, ReadsBackWhatItWritesWithJapaneseTextsInCp932) {
 }
 
 TEST(LineFormat, TextsThatCannotBeStoredAreMended) {
-  EXPECT_EQ(TextField("say \"hi\"").text, "say hi");
-  EXPECT_EQ(TextField("a\r\nb").text, "a  b");
-  EXPECT_EQ(Utf8ToCp932("a😀b"), "a?b");
+  LayoutWriter out;
+  out.text("say \"hi\"");
+  out.text("a\r\nb");
+  out.text("a😀b");
+  out.text("予\"想");
+  out.endLine();
+  EXPECT_EQ(out.bytes, "\"say hi\",\"a  b\",\"a?b\",\"\x97\x5C\x91\x7A\"\r\n");
 }
 
 TEST(LineFormat, ReaderTakesBlanksBareLineFeedsAndTrailingBlankLines) {
