@@ -19,7 +19,6 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("00 Varnet");
   QApplication::setWindowIcon(QIcon(ProgramIconPixmap()));
   FrontEnd frontEnd(QCoreApplication::applicationDirPath().toStdString());
-  QObject::connect(&frontEnd, &FrontEnd::ended, &qt, &QApplication::quit, Qt::QueuedConnection);
   frontEnd.start();
   return QApplication::exec();
 }

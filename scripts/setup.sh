@@ -2,7 +2,8 @@
 # Installs what a fresh Debian 12 machine lacks to build, run and test 00 Varnet.
 set -euo pipefail
 packages=(build-essential cmake g++ pkg-config qt6-base-dev qt6-multimedia-dev libgtest-dev
-  libgmock-dev libbenchmark-dev clang-format xvfb xauth xdotool fonts-ipafont-gothic imagemagick)
+  libgmock-dev libbenchmark-dev clang-format xvfb xauth xdotool fonts-ipafont-gothic imagemagick
+  openbox x11-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
