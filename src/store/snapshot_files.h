@@ -5,6 +5,7 @@
 
 #include "core/indexed_array.h"
 #include "store/data_file.h"
+#include "windows/controls.h"
 
 class App;
 
@@ -26,8 +27,17 @@ struct SnapshotBuffers {
   IndexedArray<std::string, 1, 7> AreaSnapWinRate;
 };
 
+// The Total window as it was before the last spin.
+struct TotalWindowTexts {
+  std::string hits, outs, rate, status;
+  Colour statusFore = ButtonText, statusBack = ButtonFace;
+  bool picture = false;
+};
+
 struct Snapshot {
   SnapshotBuffers buffers;
+  // Only an undo puts it back, so it stays in memory and REAL_SAVE.FIL keeps its layout.
+  TotalWindowTexts totalBeforeSpin;
   // Set while REAL_SAVE.FIL could not be rewritten for the last spin: it then holds the
   // windows of an earlier spin, which an undo must not put back.
   bool realSaveStale = false;
