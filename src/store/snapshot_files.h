@@ -56,7 +56,7 @@ std::string SnapshotFileName(const App& app);
 bool WriteSnapshotFile(App& app, std::vector<DataFile> alongside = {});
 
 // Reads the file SnapshotFileName names whole into ExpectDone and the buffers (in slot
-// mode the areas are emptied and then replaced by the file's), and marks a standing
-// prediction on the Expect button. A missing, short or malformed file is reported and
+// mode the areas are emptied and then replaced by the file's); the Expect button then
+// shows whether a prediction stands. A missing, short or malformed file is reported and
 // changes nothing; the result is then false.
 bool ReadSnapshotFile(App& app);
