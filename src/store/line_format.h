@@ -46,8 +46,9 @@ class LayoutWriter {
 };
 
 // Takes the values of a parsed file in sequence; commas and line ends both end a value,
-// as for a reader of the original files. A value of the wrong kind, out of its range or
-// missing fails the whole read, so a caller checks ok() before it applies any value.
+// so values are read in file order whatever line they stand on. A value of the wrong
+// kind, out of its range or missing fails the whole read, so a caller checks ok() before
+// it applies any value.
 class LayoutReader {
  public:
   explicit LayoutReader(const std::vector<Line>& lines) : lines_(lines) {}

@@ -21,8 +21,8 @@ int stripIndex(int j) {
   return (39 - j) % 38;
 }
 
-// Save1.FIL as the original program writes it, line by line from its layout.
-std::string originalSaveFile() {
+// Save1.FIL as it is stored, written line by line from its layout.
+std::string storedSaveFile() {
   std::string f = q("2025/03/01 21:15:07") + "," + q(Comment932) + "," + q("40") + "," + q("3.5") +
                   "," + q("19") + "," + q("19") + CrLf;
   for (int i = 0; i < 38; ++i) f += q(i < 2 ? "2" : "1") + CrLf;
@@ -35,7 +35,7 @@ std::string originalSaveFile() {
 }
 
 // USER3_1.FIL: seven numbers an area (the last area eight), then the status windows.
-std::string originalSnapshotFile() {
+std::string storedSnapshotFile() {
   std::string f;
   for (int i = 0; i < 38; ++i)
     for (int k = 1; k <= 6; ++k)
@@ -81,9 +81,9 @@ std::string state(TestProgram& p) {
 
 }  // namespace
 
-TEST(SnapshotFiles, SlotWrittenByTheOriginalProgramLoadsAndSavesBackTheSame) {
-  TestProgram p({{"Data/Files/Save1.FIL", originalSaveFile()},
-                 {"Data/Files/USER3_1.FIL", originalSnapshotFile()}});
+TEST(SnapshotFiles, AStoredSlotLoadsAndSavesBackByteForByte) {
+  TestProgram p({{"Data/Files/Save1.FIL", storedSaveFile()},
+                 {"Data/Files/USER3_1.FIL", storedSnapshotFile()}});
   p.run("click Main_F.Save_Load");
   SaveLoadForm& w = Save_Load_F(p.app());
   EXPECT_EQ(w.Date(1).caption(), "2025/03/01 21:15:07");
@@ -133,8 +133,8 @@ TEST(SnapshotFiles, SlotWrittenByTheOriginalProgramLoadsAndSavesBackTheSame) {
 
   // Saved back at the same moment, both files come out byte for byte as they went in.
   p.run("now 2025/03/01 21:15:07\nanswer yes\nclick Save_Load_F.Save(1)");
-  EXPECT_EQ(p.readFile("Data/Files/Save1.FIL"), originalSaveFile());
-  EXPECT_EQ(p.readFile("Data/Files/USER3_1.FIL"), originalSnapshotFile());
+  EXPECT_EQ(p.readFile("Data/Files/Save1.FIL"), storedSaveFile());
+  EXPECT_EQ(p.readFile("Data/Files/USER3_1.FIL"), storedSnapshotFile());
 }
 
 TEST(SnapshotFiles, BadSlotFilesAreReportedAndChangeNothing) {
