@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QDateTime>
-#include <QPushButton>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSoundEffect>
 #include <QTextBrowser>
 #include <QUrl>
