@@ -1,5 +1,7 @@
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
@@ -18,8 +20,11 @@ int main(int argc, char** argv) {
   QApplication::setStyle(QStyleFactory::create("Fusion"));
   QApplication::setApplicationName("00 Varnet");
   QApplication::setWindowIcon(QIcon(ProgramIconPixmap()));
+  // What Qt itself draws (a text box's menu) in the program's language, where Qt has it.
+  QTranslator qtTexts;
+  if (qtTexts.load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(&qtTexts);
   FrontEnd frontEnd(QCoreApplication::applicationDirPath().toStdString());
-  QObject::connect(&frontEnd, &FrontEnd::ended, &qt, &QApplication::quit, Qt::QueuedConnection);
   frontEnd.start();
   return QApplication::exec();
 }

@@ -8,10 +8,11 @@ echo "== formatting"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 echo "== logic library and varnet-cli without Qt"
-cmake -S . -B build-core -DVARNET_GUI=OFF -DVARNET_TESTS=OFF -DVARNET_BENCH=OFF >/dev/null
+cmake -S . -B build-core -DVARNET_GUI=OFF -DVARNET_TESTS=OFF -DVARNET_BENCH=OFF \
+  -DVARNET_WERROR=ON >/dev/null
 cmake --build build-core -j "$(nproc)"
 
 echo "== everything"
-bash scripts/build.sh
+bash scripts/build.sh -DVARNET_WERROR=ON
 cd build
 ctest --output-on-failure -j "$(nproc)"

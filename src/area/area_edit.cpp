@@ -31,7 +31,8 @@ void Area_Set_Click(App& app, int) {
     return;
   }
   if (RefuseWhileAreaEditing(app)) return;
-  if (!AskYesNo(app, JoinLines({"現在のAreaのセットはすべてクリアされます。", "よろしいですか?"})))
+  if (!AskBeforeDiscarding(
+          app, JoinLines({"現在のAreaのセットはすべてクリアされます。", "よろしいですか?"})))
     return;
   Black_or_Red_F(app).setVisible(false);
   Point_F(app).setVisible(false);

@@ -203,13 +203,13 @@ void ScriptRunner::get(const std::string& addrProp) {
   services_.error("unknown property: " + addrProp);
 }
 
-void ScriptRunner::var(const std::string& spec) {
+void ScriptRunner::var(const std::string& request) {
   std::string name;
   std::optional<int> index;
   std::optional<std::string> value;
-  if (splitIndex(spec, name, index)) value = ReadVar(app_->vars, name, index);
-  if (!value) return services_.error("unknown variable: " + spec);
-  out_ << spec << '=' << EscapeText(*value) << '\n';
+  if (splitIndex(request, name, index)) value = ReadVar(app_->vars, name, index);
+  if (!value) return services_.error("unknown variable: " + request);
+  out_ << request << '=' << EscapeText(*value) << '\n';
 }
 
 void ScriptRunner::form(const std::string& formName) {

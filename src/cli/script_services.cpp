@@ -43,7 +43,7 @@ struct ScriptServices::Dialogs_ : ::Dialogs {
     const char* iconName = icon == BoxIcon::Info       ? "info"
                            : icon == BoxIcon::Question ? "question"
                                                        : "stop";
-    const bool yesNo = buttons == BoxButtons::YesNo;
+    const bool yesNo = buttons != BoxButtons::Ok;
     s.out_ << "msgbox " << iconName << (yesNo ? " yesno " : " ok ") << '"'
            << EscapeText(title, true) << "\" \"" << EscapeText(text, true) << "\"\n";
     if (!yesNo) return BoxAnswer::Ok;

@@ -10,6 +10,10 @@ bool AskYesNo(App& app, const std::string& text) {
   return MsgBox(app, text, BoxIcon::Question, BoxButtons::YesNo) == BoxAnswer::Yes;
 }
 
+bool AskBeforeDiscarding(App& app, const std::string& text) {
+  return MsgBox(app, text, BoxIcon::Question, BoxButtons::YesNoDefaultNo) == BoxAnswer::Yes;
+}
+
 void Beep(App& app) {
   app.services.dialogs->beep();
 }

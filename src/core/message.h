@@ -12,6 +12,8 @@ BoxAnswer MsgBox(App& app, const std::string& text, BoxIcon icon,
 
 // Yes/No question; true when the user answers Yes.
 bool AskYesNo(App& app, const std::string& text);
+// The question before data is discarded, with No as the default button.
+bool AskBeforeDiscarding(App& app, const std::string& text);
 
 void Beep(App& app);
 

@@ -14,7 +14,7 @@
 void Clear_Click(App& app, int) {
   if (RefuseWhileAreaEditing(app)) return;
   Beep(app);
-  if (!AskYesNo(app, "現在のデータをクリアしますか?")) return;
+  if (!AskBeforeDiscarding(app, "現在のデータをクリアしますか?")) return;
   auto& v = app.vars;
   MainForm& m = Main_F(app);
   for (TextBox* t : {&m.Total, &m.Round_T, &m.Red, &m.Black}) t->setText("0");

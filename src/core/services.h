@@ -6,13 +6,18 @@
 // the scripted front end and the tests implement them with scripts and queues.
 
 enum class BoxIcon { Info, Question, Stop };
-enum class BoxButtons { Ok, YesNo };
+enum class BoxButtons {
+  Ok,
+  YesNo,
+  // For a question that discards data: a stray Enter must not answer Yes.
+  YesNoDefaultNo,
+};
 enum class BoxAnswer { Ok, Yes, No };
 
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
-  // A modal message box; returns the button chosen.
+  // A modal message box; returns the button chosen. Esc answers No.
   virtual BoxAnswer messageBox(const std::string& title, const std::string& text, BoxIcon icon,
                                BoxButtons buttons) = 0;
   virtual void beep() = 0;

@@ -10,6 +10,7 @@
 #include "core/settings.h"
 #include "log/log_store.h"
 #include "predict/judge.h"
+#include "predict/total_window.h"
 #include "store/snapshot_cycle.h"
 #include "store/snapshot_files.h"
 #include "windows/sounds.h"
@@ -73,6 +74,7 @@ void Count_P_Click(App& app, int i) {
   SnapPointWindow(app);
   SnapAreaWindow(app);
   WriteSnapshotFile(app);
+  SnapTotalWindow(app);
   v.CurrentIndex = i;
 
   Label& limit = Point_F(app).Ex_Limit;

@@ -6,6 +6,7 @@
 #include "core/numeric.h"
 #include "log/log_page.h"
 #include "log/log_store.h"
+#include "predict/total_window.h"
 #include "store/snapshot_cycle.h"
 #include "store/snapshot_files.h"
 #include "windows/sounds.h"
@@ -60,5 +61,6 @@ void Count_M_Click(App& app, int i) {
   RestoreOrWindow(app);
   RestorePointWindow(app);
   RestoreAreaWindow(app);
+  RestoreTotalWindow(app);
   ShowLogPage(app);
 }

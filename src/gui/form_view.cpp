@@ -49,9 +49,8 @@ void apply(const Control& c, QObject* w) {
     }
     case Kind::TextBox: {
       const auto& t = static_cast<const TextBox&>(c);
-      auto* q = static_cast<QLineEdit*>(w);
-      const QString text = QString::fromStdString(t.text());
-      if (q->text() != text) q->setText(text);
+      auto* q = static_cast<TextBoxEdit*>(w);
+      q->showText(QString::fromStdString(t.text()));
       setColours(q, QPalette::Base, t.back(), QPalette::Text, t.fore());
       showIf(q, t.visible());
       break;
@@ -153,7 +152,7 @@ ClickLabel* FormView::label(Label& c) {
 }
 
 QLineEdit* FormView::textBox(TextBox& c, bool editable) {
-  auto* w = new QLineEdit;
+  auto* w = new TextBoxEdit;
   w->setReadOnly(!editable);
   w->setAlignment(Qt::AlignRight);
   if (editable) {

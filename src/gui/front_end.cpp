@@ -1,5 +1,7 @@
 #include "gui/front_end.h"
 
+#include <QCoreApplication>
+
 FrontEnd::FrontEnd(const std::filesystem::path& folder)
     : services_(folder), app_(std::make_unique<App>(folder, services_.services())) {
   services_.beforeModal = [this] { refresh(); };
@@ -31,6 +33,7 @@ void FrontEnd::placeBesideMain(FormView& view, int slot) {
 }
 
 void FrontEnd::refresh() {
+  if (app_->ended) return end();
   for (int i = 0; i < FormCount; ++i) {
     const auto id = static_cast<FormId>(i);
     FormHostBase& host = app_->forms.host(id);
@@ -51,8 +54,12 @@ void FrontEnd::refresh() {
   if (running && (!play_.isActive() || play_.interval() != m->Play.interval()))
     play_.start(m->Play.interval());
   if (!running) play_.stop();
-  if (app_->ended) {
-    play_.stop();
-    emit ended();
-  }
+}
+
+void FrontEnd::end() {
+  play_.stop();
+  for (auto& view : views_) view.reset();
+  // exit(), not quit(): quit() first asks every window to close, and a status window
+  // refuses its close box, which would cancel the quit and keep the program running.
+  QCoreApplication::exit(0);
 }

@@ -15,7 +15,6 @@
 // the Play timer. Every user event goes through the one dispatch, then the windows redraw
 // what changed.
 class FrontEnd : public QObject {
-  Q_OBJECT
  public:
   explicit FrontEnd(const std::filesystem::path& folder);
   ~FrontEnd() override;
@@ -30,11 +29,10 @@ class FrontEnd : public QObject {
   // The view of a window, or null when it is not loaded or has no view.
   FormView* view(FormId id) const { return views_[static_cast<std::size_t>(id)].get(); }
 
- signals:
-  void ended();
-
  private:
   void placeBesideMain(FormView& view, int slot);
+  // The program has ended: its windows go and the event loop stops.
+  void end();
 
   QtServices services_;
   std::unique_ptr<App> app_;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSoundEffect>
 #include <QTextBrowser>
 #include <QUrl>
@@ -21,15 +22,22 @@ struct QtServices::Dialogs_ : Dialogs {
     // Lines are joined with LF CR; Qt breaks at the LF and must not see the CR.
     QString body = QString::fromStdString(text);
     body.remove(QChar('\r'));
-    QMessageBox box(
-        icon == BoxIcon::Info       ? QMessageBox::Information
-        : icon == BoxIcon::Question ? QMessageBox::Question
-                                    : QMessageBox::Critical,
-        QString::fromStdString(title), body,
-        buttons == BoxButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-        QApplication::activeWindow());
+    const bool yesNo = buttons != BoxButtons::Ok;
+    QMessageBox box(icon == BoxIcon::Info       ? QMessageBox::Information
+                    : icon == BoxIcon::Question ? QMessageBox::Question
+                                                : QMessageBox::Critical,
+                    QString::fromStdString(title), body,
+                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    QApplication::activeWindow());
+    // The program speaks Japanese, so do its buttons, with or without Qt's translations.
+    if (yesNo) {
+      box.button(QMessageBox::Yes)->setText(QString::fromUtf8("はい"));
+      box.button(QMessageBox::No)->setText(QString::fromUtf8("いいえ"));
+      box.setDefaultButton(buttons == BoxButtons::YesNo ? QMessageBox::Yes : QMessageBox::No);
+      box.setEscapeButton(QMessageBox::No);
+    }
     const int r = box.exec();
-    if (buttons == BoxButtons::Ok) return BoxAnswer::Ok;
+    if (!yesNo) return BoxAnswer::Ok;
     return r == QMessageBox::Yes ? BoxAnswer::Yes : BoxAnswer::No;
   }
   void beep() override { QApplication::beep(); }

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 
 // A label that reports clicks (area cells, log search toggles).
@@ -25,6 +26,19 @@ class ModelCheckBox : public QCheckBox {
 
  protected:
   void nextCheckState() override {}
+};
+
+// A text box that shows the beginning of its text whenever it is not being edited: a
+// figure longer than its box shows its leading digits, as a reader expects.
+class TextBoxEdit : public QLineEdit {
+  Q_OBJECT
+ public:
+  using QLineEdit::QLineEdit;
+  // Replaces the text; unless the user is typing in the box it shows from the start.
+  void showText(const QString& text);
+
+ protected:
+  void focusOutEvent(QFocusEvent* e) override;
 };
 
 // A top-level window whose close box asks the program instead of closing at once.

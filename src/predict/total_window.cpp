@@ -22,3 +22,22 @@ void ShowTotalStatus(App& app, TotalStatusAfter after) {
   if (rateShown) t.Win_Rate.setText(ScoreWinRateText(rate));
   ShowVerdict(t.Status_L, t.Image1, rate >= 50 ? Verdict::OverallWin : Verdict::OverallLoss);
 }
+
+void SnapTotalWindow(App& app) {
+  const TotalForm& t = Total_F(app);
+  app.snapshot.totalBeforeSpin = {t.Expect_Hit.text(),  t.Expect_Out.text(), t.Win_Rate.text(),
+                                  t.Status_L.caption(), t.Status_L.fore(),   t.Status_L.back(),
+                                  t.Image1.visible()};
+}
+
+void RestoreTotalWindow(App& app) {
+  TotalForm& t = Total_F(app);
+  const TotalWindowTexts& before = app.snapshot.totalBeforeSpin;
+  t.Expect_Hit.setText(before.hits);
+  t.Expect_Out.setText(before.outs);
+  t.Win_Rate.setText(before.rate);
+  t.Status_L.setCaption(before.status);
+  t.Status_L.setFore(before.statusFore);
+  t.Status_L.setBack(before.statusBack);
+  t.Image1.setVisible(before.picture);
+}

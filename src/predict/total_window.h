@@ -18,3 +18,8 @@ enum class TotalStatusAfter {
 // from its tallies. While no rate can be computed (no hit rounds to a whole one and no
 // miss is counted) rate and status keep what they show.
 void ShowTotalStatus(App& app, TotalStatusAfter after = TotalStatusAfter::SlotLoad);
+
+// Keeps the Total window as it is before a spin, and puts it back when the spin is taken
+// back, so that the verdict of the spin no longer counts.
+void SnapTotalWindow(App& app);
+void RestoreTotalWindow(App& app);

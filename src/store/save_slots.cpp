@@ -138,7 +138,8 @@ void Save_Load_F_Load(App& app) {
 
 void Save_Click(App& app, int n) {
   Beep(app);
-  if (!AskYesNo(app, "Data " + std::to_string(n) + " は上書きされます。よろしいですか?")) return;
+  if (!AskBeforeDiscarding(app, "Data " + std::to_string(n) + " は上書きされます。よろしいですか?"))
+    return;
   auto& v = app.vars;
   SlotFile f = takeSlotFile(app, n);
   LayoutWriter out;
@@ -160,8 +161,8 @@ void Save_Click(App& app, int n) {
 
 void Load_Click(App& app, int n) {
   Beep(app);
-  if (!AskYesNo(app, "現在のデータを消去し Data " + std::to_string(n) +
-                         " を読み込みます。よろしいですか?"))
+  if (!AskBeforeDiscarding(app, "現在のデータを消去し Data " + std::to_string(n) +
+                                    " を読み込みます。よろしいですか?"))
     return;
   auto& v = app.vars;
   const std::string name = slotFileName(n);

@@ -94,6 +94,7 @@ bool ReadSnapshotFile(App& app) {
   }
   v.ExpectDone = expectDone;
   app.snapshot.buffers = std::move(buffers);
-  if (expectDone == 1) Main_F(app).Expect.setBack(Colour::rgb(0x80FFFF));
+  // The button shows whether a prediction stands, whatever it showed before.
+  Main_F(app).Expect.setBack(expectDone == 1 ? Colour::rgb(0x80FFFF) : ButtonFace);
   return true;
 }

@@ -5,6 +5,7 @@
 
 #include "core/indexed_array.h"
 #include "store/data_file.h"
+#include "windows/controls.h"
 
 class App;
 
@@ -26,8 +27,17 @@ struct SnapshotBuffers {
   IndexedArray<std::string, 1, 7> AreaSnapWinRate;
 };
 
+// The Total window as it was before the last spin.
+struct TotalWindowTexts {
+  std::string hits, outs, rate, status;
+  Colour statusFore = ButtonText, statusBack = ButtonFace;
+  bool picture = false;
+};
+
 struct Snapshot {
   SnapshotBuffers buffers;
+  // Only an undo puts it back, so it stays in memory and REAL_SAVE.FIL keeps its layout.
+  TotalWindowTexts totalBeforeSpin;
   // Set while REAL_SAVE.FIL could not be rewritten for the last spin: it then holds the
   // windows of an earlier spin, which an undo must not put back.
   bool realSaveStale = false;
@@ -46,7 +56,7 @@ std::string SnapshotFileName(const App& app);
 bool WriteSnapshotFile(App& app, std::vector<DataFile> alongside = {});
 
 // Reads the file SnapshotFileName names whole into ExpectDone and the buffers (in slot
-// mode the areas are emptied and then replaced by the file's), and marks a standing
-// prediction on the Expect button. A missing, short or malformed file is reported and
+// mode the areas are emptied and then replaced by the file's); the Expect button then
+// shows whether a prediction stands. A missing, short or malformed file is reported and
 // changes nothing; the result is then false.
 bool ReadSnapshotFile(App& app);

@@ -38,7 +38,8 @@ void setMainFront(App& app, bool front) {
 
 // Leaving asks first while spins were recorded since the last save or clear.
 bool confirmLeaving(App& app) {
-  return app.vars.Unsaved != 1 || AskYesNo(app, "データは保存されていません。よろしいですか?");
+  return app.vars.Unsaved != 1 ||
+         AskBeforeDiscarding(app, "データは保存されていません。よろしいですか?");
 }
 
 }  // namespace

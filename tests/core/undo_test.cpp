@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "../support/test_program.h"
+#include "core/number_index.h"
 
 namespace {
 
@@ -168,4 +169,28 @@ TEST(Undo, LampsKeepTheirPicturesWhenNoColourWasPredicted) {
   undo(p, 3);
   EXPECT_TRUE(b.Black_Light.lit());
   EXPECT_FALSE(b.Red_Light.lit());
+}
+
+TEST(Undo, TheTotalWindowTakesTheVerdictBackSoReEntryCountsItOnce) {
+  TestProgram p{{"Data/Files/USER.FIL", "38,0,0\r\n"}};
+  TotalForm& t = Total_F(p.app());
+  auto shown = [&t] {
+    return t.Expect_Hit.text() + "/" + t.Expect_Out.text() + " " + t.Win_Rate.text() + " " +
+           t.Status_L.caption() + (t.Image1.visible() ? " *" : "");
+  };
+  for (int i = 0; i < 38; ++i) p.spin(i);
+  const std::string before = shown();
+  p.run("click Main_F.Expect\ntick 1000");
+  // A number of the predicted colour: 1 is red, 2 is black.
+  const int index = p.app().vars.ExpectColour == RedClass ? 0 : 1;
+  p.spin(index);
+  const std::string judged = shown();
+  const std::string colourTally = Black_or_Red_F(p.app()).Hit_T.text();
+  EXPECT_NE(judged, before);
+
+  undo(p, index);
+  EXPECT_EQ(shown(), before);
+  p.spin(index);
+  EXPECT_EQ(shown(), judged);
+  EXPECT_EQ(Black_or_Red_F(p.app()).Hit_T.text(), colourTally);
 }

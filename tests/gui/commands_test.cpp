@@ -2,34 +2,12 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTextBrowser>
 #include <QtTest>
 
-#include "../support/test_program.h"
-#include "gui/front_end.h"
+#include "../support/desktop.h"
 
 namespace {
-
-// A program of its own in a fresh folder, started as the desktop program starts.
-struct Desktop {
-  Desktop() : folder(assetsFolder()), frontEnd(folder) { frontEnd.start(); }
-  // A program folder holding what ships beside the program.
-  static std::filesystem::path assetsFolder() {
-    auto folder = MakeProgramFolder();
-    std::filesystem::copy(VARNET_ASSETS_DIR, folder, std::filesystem::copy_options::recursive);
-    return folder;
-  }
-  ~Desktop() { std::filesystem::remove_all(folder); }
-  QMainWindow* main() const { return frontEnd.view(FormId::Main_F)->window(); }
-  template <class W>
-  W* find(FormId id, const char* name) const {
-    FormView* view = frontEnd.view(id);
-    return view ? view->window()->findChild<W*>(name) : nullptr;
-  }
-  std::filesystem::path folder;
-  FrontEnd frontEnd;
-};
 
 QTextBrowser* shownHelp() {
   for (QWidget* w : QApplication::topLevelWidgets())
@@ -87,20 +65,19 @@ class CommandsTest : public QObject {
 
   void closeBoxAsksAboutUnsavedSpins() {
     Desktop d;
-    QSignalSpy ended(&d.frontEnd, &FrontEnd::ended);
-    QTest::mouseClick(d.find<QPushButton>(FormId::Main_F, "Count_P(0)"), Qt::LeftButton);
+    d.spin(0);
 
-    d.frontEnd.services().scriptedAnswers.push_back(BoxAnswer::No);
+    d.answer(BoxAnswer::No);
     d.main()->close();
     QCOMPARE(d.frontEnd.services().shownTexts.back(),
              std::string("データは保存されていません。よろしいですか?"));
     QVERIFY(d.main()->isVisible());
-    QCOMPARE(ended.count(), 0);
+    QVERIFY(!d.app().ended);
 
-    d.frontEnd.services().scriptedAnswers.push_back(BoxAnswer::Yes);
+    d.answer(BoxAnswer::Yes);
     d.main()->close();
-    QCOMPARE(ended.count(), 1);
-    QVERIFY(d.frontEnd.app().ended);
+    QVERIFY(d.app().ended);
+    QVERIFY(!d.frontEnd.view(FormId::Main_F));
   }
 };
 

@@ -4,8 +4,21 @@
 #include <QtTest>
 #include <fstream>
 
+#include "../support/desktop.h"
 #include "../support/test_program.h"
 #include "gui/front_end.h"
+
+namespace {
+
+// True when the box shows the start of its text: with the cursor at the start, the
+// box has scrolled its text so that the start is in view.
+bool showsItsBeginning(QLineEdit* box) {
+  box->grab();  // lays out the text as a paint does
+  const QRect cursor = box->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+  return box->cursorPosition() == 0 && cursor.left() < box->width() / 4;
+}
+
+}  // namespace
 
 class MainWindowTest : public QObject {
   Q_OBJECT
@@ -50,6 +63,25 @@ class MainWindowTest : public QObject {
     QVERIFY(zero && !zero->isChecked());
     QVERIFY(w->findChild<QAction*>("Front_Check")->isChecked());
     std::filesystem::remove_all(folder);
+  }
+
+  void aTextBoxNotBeingEditedShowsTheBeginningOfItsText() {
+    Desktop d;
+    for (int spin = 0; spin < 40; ++spin) d.spin(spin % 38);
+    QTest::mouseClick(d.find<QPushButton>(FormId::Main_F, "Count_M(1)"), Qt::LeftButton);
+    auto* round = d.find<QLineEdit>(FormId::Main_F, "Round_T");
+    QCOMPARE(round->text(), QString("1.02631578947368"));
+    QVERIFY(round->fontMetrics().horizontalAdvance(round->text()) > round->width());
+    QVERIFY(showsItsBeginning(round));
+
+    // A comment typed to its end shows from its start once the typing is over.
+    d.find<QAction>(FormId::Main_F, "Save_Load")->trigger();
+    auto* comment = d.find<QLineEdit>(FormId::Save_Load_F, "Comment(2)");
+    comment->setFocus();
+    QTest::keyClicks(comment, "a long game of reds and blacks, most of it in the evening");
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(comment, &out);
+    QVERIFY(showsItsBeginning(comment));
   }
 };
 

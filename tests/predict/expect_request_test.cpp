@@ -71,3 +71,25 @@ TEST(ExpectRequest, SettingsAreReadAgainBeforeTheDraw) {
   EXPECT_FALSE(p.main().Play.enabled());
   EXPECT_EQ(LitNumbers(p.app()), Numbers(1, 18));
 }
+
+TEST(ExpectRequest, TheButtonShowsWhetherAPredictionStandsAfterALoadOrAnUndo) {
+  TestProgram p{Silent(), SettingsFile({})};
+  const Colour standing = Colour::rgb(0x80FFFF);
+  SpinFirstNumbers(p, 38, 1);
+  p.run("click Main_F.Save_Load\nanswer yes\nclick Save_Load_F.Save(1)");  // nothing stands
+
+  p.run("click Main_F.Expect");
+  ASSERT_EQ(p.main().Expect.back(), standing);
+  p.run("answer yes\nclick Save_Load_F.Load(1)");
+  EXPECT_EQ(p.app().vars.ExpectDone, 0);
+  EXPECT_EQ(p.main().Expect.back(), ButtonFace);
+  p.run("click Save_Load_F.Command1");
+
+  // A prediction made after a spin goes again when the spin is taken back.
+  p.spin(5);
+  p.run("click Main_F.Expect");
+  ASSERT_EQ(p.main().Expect.back(), standing);
+  p.run("click Main_F.Count_M(5)");
+  EXPECT_EQ(p.app().vars.ExpectDone, 0);
+  EXPECT_EQ(p.main().Expect.back(), ButtonFace);
+}
