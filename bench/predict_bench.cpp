@@ -3,7 +3,7 @@
 // 1000, so the draw repeats numbers it already holds thousands of times.
 #include <benchmark/benchmark.h>
 
-#include "predict/expect_request.h"
+#include "game/expect_request.h"
 #include "predict/judge.h"
 #include "support/bench_program.h"
 

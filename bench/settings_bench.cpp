@@ -2,8 +2,8 @@
 // reading their bytes alone.
 #include <benchmark/benchmark.h>
 
-#include "core/settings.h"
-#include "store/disk.h"
+#include "core/disk.h"
+#include "store/settings.h"
 #include "support/bench_program.h"
 
 namespace {

@@ -2,14 +2,14 @@
 
 #include "area/area_figures.h"
 #include "area/area_stats.h"
-#include "core/app.h"
-#include "core/figures.h"
-#include "core/message.h"
 #include "core/number_index.h"
 #include "core/numeric.h"
-#include "core/settings.h"
-#include "core/status_windows.h"
+#include "store/settings.h"
+#include "windows/app.h"
+#include "windows/figures.h"
+#include "windows/message.h"
 #include "windows/sounds.h"
+#include "windows/status_windows.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ void AreaCell_Click(App& app, int k, int i) {
   }
   PlayBgm1Sound(app);
   v.CurrentIndex = index;
-  ClassifyColour(app);
+  ClassifyColour(v);
   AreaForm& a = Area_F(app);
   const bool joins = member == 0;
   PaintAreaCell(a.AreaDeme(k)(i), v.ColourClass, joins);

@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "area/area_figures.h"
-#include "core/app.h"
-#include "core/figures.h"
 #include "core/indexed_array.h"
 #include "core/numeric.h"
-#include "predict/verdict_style.h"
-#include "predict/win_rate.h"
+#include "core/win_rate.h"
+#include "windows/app.h"
+#include "windows/figures.h"
+#include "windows/verdict_style.h"
 
 namespace {
 

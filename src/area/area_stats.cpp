@@ -1,10 +1,10 @@
 #include "area/area_stats.h"
 
 #include "area/area_figures.h"
-#include "core/app.h"
-#include "core/figures.h"
 #include "core/number_index.h"
 #include "core/numeric.h"
+#include "windows/app.h"
+#include "windows/figures.h"
 
 void ShowAreaSet(App& app) {
   auto& v = app.vars;

@@ -1,7 +1,7 @@
 #include "area/area_window.h"
 
 #include "area/area_stats.h"
-#include "core/app.h"
+#include "windows/app.h"
 
 void Area_F_Load(App& app) {
   Area_F(app).setTopmost(true);

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/var_lookup.h"
+#include "game/startup.h"
 #include "windows/dispatch.h"
 #include "windows/properties.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "cli/script_services.h"
-#include "core/app.h"
+#include "windows/app.h"
 
 // Runs the program from a script of user events, one command a line, printing what a
 // user would see and hear.

@@ -5,6 +5,8 @@
 #include "core/indexed_array.h"
 
 using AreaMembership = IndexedArray<int, 0, 37>;
+// The six areas: AreaTables(k)(i) = 1 when number index i belongs to area k.
+using AreaTables = IndexedArray<AreaMembership, 1, 6>;
 
 // Every game variable of the program. All start at 0 (texts empty) except LastIndex,
 // which starts at 100: nothing to take back.
@@ -22,8 +24,7 @@ struct GameVars {
   int QuickExpectOn = 0;
   int PointMode = 0;
   int PointLimit = 0;
-  // AreaMember(k)(i): 1 = number index i belongs to area k.
-  IndexedArray<AreaMembership, 1, 6> AreaMember;
+  AreaTables AreaMember;
 
   int ExpectDone = 0;
   int AreaEditing = 0;
@@ -48,6 +49,8 @@ struct GameVars {
   int PointExpectVoid = 0;
   int ExpectArea = 0;
 
+  // Save and load name their slot's files themselves, so SlotMode is always 0 (the
+  // scripted front end still shows it). SlotNo is the slot last saved or loaded.
   int SlotMode = 0;
   int SlotNo = 0;
 };

@@ -1,6 +1,6 @@
 #include "core/number_index.h"
 
-#include "core/app.h"
+#include "core/game_vars.h"
 
 namespace {
 
@@ -77,7 +77,7 @@ Colour LightColour(int colourClass) {
   }
 }
 
-void ClassifyColour(App& app) {
-  const int c = ColourClassOf(app.vars.CurrentIndex);
-  if (c != NoClass) app.vars.ColourClass = c;
+void ClassifyColour(GameVars& v) {
+  const int c = ColourClassOf(v.CurrentIndex);
+  if (c != NoClass) v.ColourClass = c;
 }

@@ -4,7 +4,7 @@
 
 #include "core/colour.h"
 
-class App;
+struct GameVars;
 
 // The 38 pockets are numbers 1..36 at index 0..35, "0" at 36 and "00" at 37. Indices 38
 // and 39 are the log window's "Red" and "Black" search toggles.
@@ -32,4 +32,4 @@ Colour DarkColour(int colourClass);
 Colour LightColour(int colourClass);
 
 // Sets ColourClass from CurrentIndex; an index outside 0..39 leaves it as it is.
-void ClassifyColour(App& app);
+void ClassifyColour(GameVars& v);

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "game/startup.h"
+
 FrontEnd::FrontEnd(const std::filesystem::path& folder)
     : services_(folder), app_(std::make_unique<App>(folder, services_.services())) {
   services_.beforeModal = [this] { refresh(); };

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/app.h"
 #include "gui/form_view.h"
 #include "gui/qt_services.h"
+#include "windows/app.h"
 #include "windows/dispatch.h"
 
 // The desktop program: the program's state, one Qt window per loaded window record, and

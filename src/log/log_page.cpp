@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/app.h"
 #include "core/number_index.h"
+#include "windows/app.h"
 
 namespace {
 

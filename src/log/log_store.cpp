@@ -1,8 +1,8 @@
 #include "log/log_store.h"
 
-#include "core/app.h"
 #include "core/number_index.h"
 #include "log/log_page.h"
+#include "windows/app.h"
 
 void AppendLogEntry(App& app, long count, int index) {
   if (count > 5000) return;

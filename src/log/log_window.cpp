@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "core/app.h"
 #include "core/number_index.h"
 #include "log/log_page.h"
 #include "log/log_store.h"
+#include "windows/app.h"
 #include "windows/sounds.h"
 
 namespace {

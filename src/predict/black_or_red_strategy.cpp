@@ -1,11 +1,11 @@
 #include "predict/black_or_red_strategy.h"
 
-#include "core/app.h"
-#include "core/figures.h"
 #include "core/number_index.h"
 #include "core/numeric.h"
-#include "predict/verdict_style.h"
-#include "predict/win_rate.h"
+#include "core/win_rate.h"
+#include "windows/app.h"
+#include "windows/figures.h"
+#include "windows/verdict_style.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "predict/judge.h"
 
 #include "area/area_predict.h"
-#include "core/app.h"
 #include "predict/black_or_red_strategy.h"
 #include "predict/point_strategy.h"
 #include "predict/total_window.h"
+#include "windows/app.h"
 
 void JudgeExpect(App& app) {
   const bool stood = app.vars.ExpectDone != 0;

@@ -1,13 +1,13 @@
 #include "predict/point_strategy.h"
 
-#include "core/app.h"
-#include "core/figures.h"
 #include "core/number_index.h"
 #include "core/numeric.h"
-#include "core/settings.h"
-#include "predict/verdict_style.h"
-#include "predict/win_rate.h"
+#include "core/win_rate.h"
+#include "store/settings.h"
+#include "windows/app.h"
+#include "windows/figures.h"
 #include "windows/sounds.h"
+#include "windows/verdict_style.h"
 
 namespace {
 

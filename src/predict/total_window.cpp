@@ -1,9 +1,9 @@
 #include "predict/total_window.h"
 
-#include "core/app.h"
 #include "core/numeric.h"
-#include "predict/verdict_style.h"
-#include "predict/win_rate.h"
+#include "core/win_rate.h"
+#include "windows/app.h"
+#include "windows/verdict_style.h"
 
 void Total_F_Load(App& app) {
   Total_F(app).setTopmost(true);

@@ -1,9 +1,9 @@
 #include "store/data_file.h"
 
-#include "core/app.h"
-#include "core/message.h"
 #include "core/numeric.h"
 #include "store/file_group.h"
+#include "windows/app.h"
+#include "windows/message.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "store/disk.h"
+#include "core/disk.h"
 #include "store/line_format.h"
 
 class App;

@@ -9,7 +9,7 @@
 #include <optional>
 #include <set>
 
-#include "store/disk.h"
+#include "core/disk.h"
 #include "store/line_format.h"
 
 namespace fs = std::filesystem;

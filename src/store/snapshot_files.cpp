@@ -1,12 +1,9 @@
 #include "store/snapshot_files.h"
 
-#include "area/area_edit.h"
-#include "core/app.h"
-#include "core/settings.h"
+#include "store/settings.h"
+#include "windows/app.h"
 
 namespace {
-
-using AreaTables = IndexedArray<AreaMembership, 1, 6>;
 
 constexpr long Int16Min = -32768;
 constexpr long Int16Max = 32767;
@@ -51,21 +48,17 @@ void walkSnapshot(Io& io, int& expectDone, SnapshotBuffers& b, AreaTables* areas
 
 }  // namespace
 
-std::string SlotSnapshotFileName(int n) {
-  return "Data/Files/USER3_" + std::to_string(n) + ".FIL";
-}
-
-std::string SnapshotFileName(const App& app) {
-  if (app.vars.SlotMode == 1) return SlotSnapshotFileName(app.vars.SlotNo);
+std::string SnapshotFile::name() const {
+  if (isSlot()) return "Data/Files/USER3_" + std::to_string(slot) + ".FIL";
   return "Data/Files/REAL_SAVE.FIL";
 }
 
-bool WriteSnapshotFile(App& app, std::vector<DataFile> alongside) {
+bool WriteSnapshotFile(App& app, const SnapshotFile& file, std::vector<DataFile> alongside) {
   auto& v = app.vars;
-  const bool slot = v.SlotMode == 1;
+  const bool slot = file.isSlot();
   LayoutWriter out;
   walkSnapshot(out, v.ExpectDone, app.snapshot.buffers, slot ? &v.AreaMember : nullptr);
-  alongside.push_back({SnapshotFileName(app), std::move(out.bytes)});
+  alongside.push_back({file.name(), std::move(out.bytes)});
   // Slots are meant to outlast a power cut; the undo snapshot is rewritten every spin.
   const bool ok = SaveDataFiles(app, alongside, slot);
   if (!slot) app.snapshot.realSaveStale = !ok;
@@ -73,28 +66,17 @@ bool WriteSnapshotFile(App& app, std::vector<DataFile> alongside) {
   return ok;
 }
 
-bool ReadSnapshotFile(App& app) {
-  auto& v = app.vars;
-  const bool slot = v.SlotMode == 1;
-  const std::string name = SnapshotFileName(app);
-  int expectDone = 0;
-  SnapshotBuffers buffers;
-  AreaTables areas;
+std::optional<SnapshotContent> ReadSnapshotFile(App& app, const SnapshotFile& file) {
+  const bool slot = file.isSlot();
+  const std::string name = file.name();
+  SnapshotContent content;
   const bool ok =
       (slot || !app.snapshot.realSaveStale) && ReadLayoutFile(app, name, [&](LayoutReader& in) {
-        walkSnapshot(in, expectDone, buffers, slot ? &areas : nullptr);
+        walkSnapshot(in, content.expectDone, content.buffers, slot ? &content.areas : nullptr);
       });
   if (!ok) {
     ShowReadFailure(app, name);
-    return false;
+    return std::nullopt;
   }
-  if (slot) {
-    ClearAreaSet(app);
-    v.AreaMember = areas;
-  }
-  v.ExpectDone = expectDone;
-  app.snapshot.buffers = std::move(buffers);
-  // The button shows whether a prediction stands, whatever it showed before.
-  Main_F(app).Expect.setBack(expectDone == 1 ? Colour::rgb(0x80FFFF) : ButtonFace);
-  return true;
+  return content;
 }

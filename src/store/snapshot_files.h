@@ -1,62 +1,42 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "core/indexed_array.h"
+#include "core/game_vars.h"
+#include "core/snapshot.h"
 #include "store/data_file.h"
-#include "windows/controls.h"
 
 class App;
 
-// The texts of the Black-or-Red, Point and Area windows on their way to and from a
-// snapshot file. Point entries 0..35 hold the columns of the numbers 1..36.
-struct SnapshotBuffers {
-  IndexedArray<std::string, 0, 14> OrSnap;
-  IndexedArray<std::string, 0, 35> PointSnapHitCount;
-  IndexedArray<std::string, 0, 35> PointSnapZenkai;
-  IndexedArray<std::string, 0, 35> PointSnapOne;
-  IndexedArray<std::string, 0, 35> PointSnapTotal;
-  IndexedArray<std::string, 0, 35> PointSnapExpect;
-  IndexedArray<std::string, 0, 2> PointSnapTally;
-  IndexedArray<std::string, 1, 6> AreaSnapHit;
-  IndexedArray<std::string, 1, 6> AreaSnapRate;
-  IndexedArray<std::string, 1, 6> AreaSnapExpect;
-  IndexedArray<std::string, 1, 7> AreaSnapExpectHit;
-  IndexedArray<std::string, 1, 7> AreaSnapExpectOut;
-  IndexedArray<std::string, 1, 7> AreaSnapWinRate;
+// A snapshot file: REAL_SAVE.FIL, the status windows before the last spin, or USER3_n.FIL
+// of save slot n, which holds the six areas before them and must outlast a power cut.
+struct SnapshotFile {
+  int slot = 0;  // 1..5; 0 for REAL_SAVE.FIL
+
+  bool isSlot() const { return slot != 0; }
+  // Relative to the program folder, as in "Data/Files/USER3_2.FIL".
+  std::string name() const;
 };
 
-// The Total window as it was before the last spin.
-struct TotalWindowTexts {
-  std::string hits, outs, rate, status;
-  Colour statusFore = ButtonText, statusBack = ButtonFace;
-  bool picture = false;
-};
+inline constexpr SnapshotFile RealSaveFile{};
+inline constexpr SnapshotFile SlotSnapshotFile(int n) {
+  return SnapshotFile{n};
+}
 
-struct Snapshot {
+// Writes ExpectDone and the snapshot buffers (a slot's file: the areas first) to `file`,
+// together with `alongside`: all files or none. After a slot's file USER2.FIL is rewritten,
+// so that its areas equal the slot's. False after a failure, which has been reported.
+bool WriteSnapshotFile(App& app, const SnapshotFile& file, std::vector<DataFile> alongside = {});
+
+// What a snapshot file holds; `areas` only from a slot's file.
+struct SnapshotContent {
+  int expectDone = 0;
   SnapshotBuffers buffers;
-  // Only an undo puts it back, so it stays in memory and REAL_SAVE.FIL keeps its layout.
-  TotalWindowTexts totalBeforeSpin;
-  // Set while REAL_SAVE.FIL could not be rewritten for the last spin: it then holds the
-  // windows of an earlier spin, which an undo must not put back.
-  bool realSaveStale = false;
+  AreaTables areas;
 };
 
-// "Data/Files/USER3_n.FIL": the snapshot file of slot n.
-std::string SlotSnapshotFileName(int n);
-
-// "Data/Files/REAL_SAVE.FIL", or in slot mode the file of slot SlotNo.
-std::string SnapshotFileName(const App& app);
-
-// Writes ExpectDone and the buffers (in slot mode the six areas first) to the file
-// SnapshotFileName names, together with `alongside`: all files or none. In slot mode
-// USER2.FIL is then rewritten, so that its areas equal the slot's. False after a failure,
-// which has been reported.
-bool WriteSnapshotFile(App& app, std::vector<DataFile> alongside = {});
-
-// Reads the file SnapshotFileName names whole into ExpectDone and the buffers (in slot
-// mode the areas are emptied and then replaced by the file's); the Expect button then
-// shows whether a prediction stands. A missing, short or malformed file is reported and
-// changes nothing; the result is then false.
-bool ReadSnapshotFile(App& app);
+// Reads `file` whole. A missing, short or malformed file, or a REAL_SAVE.FIL that could not
+// be rewritten for the last spin, is reported and gives nothing.
+std::optional<SnapshotContent> ReadSnapshotFile(App& app, const SnapshotFile& file);

@@ -1,5 +1,4 @@
 #include "windows/area_form.h"
-#include "area/area_edit.h"
 
 #include "core/number_index.h"
 
@@ -41,14 +40,12 @@ AreaForm::AreaForm() : Form(FormId::Area_F, "Area") {
     Win_Rate(k).setText("0");
   }
 
-  add("Area_Set", Area_Set).onClick = Area_Set_Click;
+  add("Area_Set", Area_Set);
   add("Frame1", Frame1);
-  for (int k = 1; k <= 6; ++k)
-    OnClick(add("Area" + std::to_string(k) + "_Deme", AreaDeme(k)),
-            [k](App& app, int i) { AreaCell_Click(app, k, i); });
+  for (int k = 1; k <= 6; ++k) add("Area" + std::to_string(k) + "_Deme", AreaDeme(k));
   add("Deme", Deme);
   add("Deme_C_L", Deme_C_L);
-  add("Set_B", Set_B).onClick = Set_B_Click;
+  add("Set_B", Set_B);
   add("Area_Frame", Area_Frame);
   add("Hit_C", Hit_C);
   add("Hit_Rate", Hit_Rate);

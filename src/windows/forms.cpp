@@ -1,15 +1,6 @@
 #include "windows/forms.h"
 
-#include "area/area_window.h"
-#include "core/app.h"
-#include "core/startup.h"
-#include "log/log_window.h"
-#include "predict/black_or_red_strategy.h"
-#include "predict/point_strategy.h"
-#include "predict/total_window.h"
-#include "store/save_slots.h"
-#include "windows/about_window.h"
-#include "windows/main_commands.h"
+#include "windows/app.h"
 
 Form& FormHostBase::load(App& app) {
   if (Form* f = record()) return *f;
@@ -24,23 +15,6 @@ void FormHostBase::unload(App& app) {
   if (onUnload) onUnload(app);
   destroy();
   ++generation_;
-}
-
-Forms::Forms() {
-  main.onLoad = Main_F_Load;
-  main.onQueryUnload = Main_F_QueryUnload;
-  area.onLoad = Area_F_Load;
-  area.onQueryUnload = StatusWindow_QueryUnload;
-  point.onLoad = Point_F_Load;
-  point.onQueryUnload = StatusWindow_QueryUnload;
-  blackOrRed.onLoad = Black_or_Red_F_Load;
-  blackOrRed.onQueryUnload = StatusWindow_QueryUnload;
-  total.onLoad = Total_F_Load;
-  total.onQueryUnload = StatusWindow_QueryUnload;
-  log.onLoad = Log_F_Load;
-  saveLoad.onLoad = Save_Load_F_Load;
-  saveLoad.onUnload = Save_Load_F_Unload;
-  version.onUnload = Version_F_Unload;
 }
 
 FormHostBase& Forms::host(FormId id) {

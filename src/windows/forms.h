@@ -36,6 +36,7 @@ class FormHostBase {
   // Runs the unload handler, then discards the record. Nothing happens when not loaded.
   void unload(App& app);
 
+  // The window's handlers, given before the program starts (game/window_handlers.h).
   void (*onLoad)(App&) = nullptr;
   // Returns true to cancel the close.
   bool (*onQueryUnload)(App&, CloseMode) = nullptr;
@@ -57,8 +58,14 @@ class FormHost : public FormHostBase {
   F* record() const override { return record_.get(); }
   F& get(App& app) { return static_cast<F&>(load(app)); }
 
+  // Binds the controls of every new record to their handlers; the record itself binds none.
+  void (*bindControls)(F&) = nullptr;
+
  protected:
-  void create() override { record_ = std::make_unique<F>(); }
+  void create() override {
+    record_ = std::make_unique<F>();
+    if (bindControls) bindControls(*record_);
+  }
   void destroy() override { record_.reset(); }
 
  private:
@@ -66,7 +73,6 @@ class FormHost : public FormHostBase {
 };
 
 struct Forms {
-  Forms();
   FormHostBase& host(FormId id);
 
   FormHost<MainForm> main{FormId::Main_F};

@@ -1,5 +1,4 @@
 #include "windows/log_form.h"
-#include "log/log_window.h"
 
 #include "core/number_index.h"
 
@@ -24,9 +23,9 @@ LogForm::LogForm() : Form(FormId::Log_F, "Log") {
   add("Log", Log);
   add("Page", Page);
   add("Label1", Label1);
-  add("Page_Back_B", Page_Back_B).onClick = Page_Back_B_Click;
-  add("Page_Next_B", Page_Next_B).onClick = Page_Next_B_Click;
+  add("Page_Back_B", Page_Back_B);
+  add("Page_Next_B", Page_Next_B);
   add("Frame1", Frame1);
-  OnClick(add("Search", Search), Search_Click);
-  add("Clear_B", Clear_B).onClick = Clear_B_Click;
+  add("Search", Search);
+  add("Clear_B", Clear_B);
 }

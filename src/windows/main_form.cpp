@@ -1,13 +1,6 @@
 #include "windows/main_form.h"
-#include "core/reset.h"
-#include "core/undo.h"
-#include "predict/expect_request.h"
-#include "windows/main_commands.h"
-#include "windows/reveal.h"
 
 #include "core/number_index.h"
-#include "core/spin_entry.h"
-#include "core/status_windows.h"
 
 MainForm::MainForm() : Form(FormId::Main_F, "00 Varnet Solenn") {
   for (int i = 0; i <= 37; ++i) {
@@ -68,8 +61,8 @@ MainForm::MainForm() : Form(FormId::Main_F, "00 Varnet Solenn") {
 
   add("Deme", Deme);
   for (int k = 1; k <= 10; ++k) add("Hit_Level_" + std::to_string(k), Hit_Level(k));
-  OnClick(add("Count_P", Count_P), Count_P_Click);
-  OnClick(add("Count_M", Count_M), Count_M_Click);
+  add("Count_P", Count_P);
+  add("Count_M", Count_M);
   add("Hit_Count", Hit_Count);
   add("Rate", Rate);
   add("Total", Total);
@@ -78,13 +71,13 @@ MainForm::MainForm() : Form(FormId::Main_F, "00 Varnet Solenn") {
   add("Black", Black);
   add("Log", Log);
   add("Light_P", Light_P);
-  add("Play", Play).onClick = Play_Timer;
-  add("Expect", Expect).onClick = Expect_Click;
-  add("OR", OR).onClick = OR_Click;
-  add("Area", Area).onClick = Area_Click;
-  add("Point_C", Point_C).onClick = Point_C_Click;
-  add("Total_C", Total_C).onClick = Total_C_Click;
-  add("Log_B", Log_B).onClick = Log_B_Click;
+  add("Play", Play);
+  add("Expect", Expect);
+  add("OR", OR);
+  add("Area", Area);
+  add("Point_C", Point_C);
+  add("Total_C", Total_C);
+  add("Log_B", Log_B);
   add("Label1", Label1);
   add("Label2", Label2);
   add("Label3", Label3);
@@ -95,18 +88,18 @@ MainForm::MainForm() : Form(FormId::Main_F, "00 Varnet Solenn") {
   add("Label34", Label34);
   add("Label35", Label35);
   add("File", File);
-  add("Save_Load", Save_Load).onClick = Save_Load_Click;
-  add("Clear", Clear).onClick = Clear_Click;
+  add("Save_Load", Save_Load);
+  add("Clear", Clear);
   add("Setting", Setting);
-  add("BGM_Check", BGM_Check).onClick = BGM_Check_Click;
+  add("BGM_Check", BGM_Check);
   add("separator", separator);
-  add("Front_Check", Front_Check).onClick = Front_Check_Click;
-  add("Free_Check", Free_Check).onClick = Free_Check_Click;
+  add("Front_Check", Front_Check);
+  add("Free_Check", Free_Check);
   add("separator2", separator2);
-  add("Expect_On", Expect_On).onClick = Expect_On_Click;
-  add("Quick_Expect", Quick_Expect).onClick = Quick_Expect_Click;
-  add("Zero_Check", Zero_Check).onClick = Zero_Check_Click;
-  add("Help", Help).onClick = Help_Click;
-  add("Version", Version).onClick = Version_Click;
-  add("Exit", Exit).onClick = Exit_Click;
+  add("Expect_On", Expect_On);
+  add("Quick_Expect", Quick_Expect);
+  add("Zero_Check", Zero_Check);
+  add("Help", Help);
+  add("Version", Version);
+  add("Exit", Exit);
 }

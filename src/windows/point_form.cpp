@@ -1,5 +1,4 @@
 #include "windows/point_form.h"
-#include "predict/point_strategy.h"
 
 #include "core/number_index.h"
 
@@ -37,11 +36,11 @@ PointForm::PointForm() : Form(FormId::Point_F, "Point") {
   add("Expect_Light", Expect_Light);
   add("Limit_C", Limit_C);
   add("Ex_Limit", Ex_Limit);
-  add("UP_1", UP_1).onClick = UP_1_Click;
-  add("Down_1", Down_1).onClick = Down_1_Click;
+  add("UP_1", UP_1);
+  add("Down_1", Down_1);
   add("Mode", Mode);
-  add("Mode1", Mode1).onClick = Mode1_Click;
-  add("Mode2", Mode2).onClick = Mode2_Click;
+  add("Mode1", Mode1);
+  add("Mode2", Mode2);
   add("Frame1", Frame1);
   add("Status_L", Status_L);
   add("Image1", Image1);

@@ -1,5 +1,4 @@
 #include "windows/save_load_form.h"
-#include "store/save_slots.h"
 
 SaveLoadForm::SaveLoadForm() : Form(FormId::Save_Load_F, "Save & Load") {
   for (int n = 1; n <= 5; ++n) {
@@ -14,9 +13,9 @@ SaveLoadForm::SaveLoadForm() : Form(FormId::Save_Load_F, "Save & Load") {
   add("Label1", Label1);
   add("Date", Date);
   add("Comment", Comment);
-  OnClick(add("Save", Save), Save_Click);
-  OnClick(add("Load", Load), Load_Click);
-  add("Command1", Command1).onClick = Save_Load_Command1_Click;
+  add("Save", Save);
+  add("Load", Load);
+  add("Command1", Command1);
   add("Label2", Label2);
   add("Label3", Label3);
 }

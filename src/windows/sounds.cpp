@@ -1,6 +1,6 @@
 #include "windows/sounds.h"
 
-#include "core/app.h"
+#include "windows/app.h"
 
 namespace {
 

@@ -1,5 +1,4 @@
 #include "windows/version_form.h"
-#include "windows/about_window.h"
 
 VersionForm::VersionForm() : Form(FormId::Version_F, "Version") {
   lblTitle(0).setCaption("00 Varnet Solenn");
@@ -15,7 +14,7 @@ VersionForm::VersionForm() : Form(FormId::Version_F, "Version") {
   add("Label3", Label3);
   add("Label1", Label1);
   add("picIcon", picIcon);
-  add("OK", OK).onClick = Version_OK_Click;
-  add("Command1", Command1).onClick = Version_Command1_Click;
-  add("Command2", Command2).onClick = Version_Command2_Click;
+  add("OK", OK);
+  add("Command1", Command1);
+  add("Command2", Command2);
 }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "../support/test_program.h"
-#include "core/message.h"
+#include "windows/message.h"
 
 TEST(ScriptRunner, ContractExample) {
   TestProgram p;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "predict_support.h"
+#include "../support/predict_support.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "../support/predict_support.h"
 #include "core/number_index.h"
 #include "predict/black_or_red_strategy.h"
-#include "predict_support.h"
 
 namespace {
 

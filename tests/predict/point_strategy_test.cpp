@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "../support/predict_support.h"
 #include "core/numeric.h"
-#include "predict_support.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "core/figures.h"
+#include "../support/predict_support.h"
 #include "predict/total_window.h"
-#include "predict_support.h"
+#include "windows/figures.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <random>
 
+#include "../support/predict_support.h"
 #include "core/numeric.h"
-#include "predict/win_rate.h"
-#include "predict_support.h"
+#include "core/win_rate.h"
 
 // Hundreds of spins with a prediction before each from the first full round on, shown
 // at once or through the reveal: every verdict lands in exactly one tally, and the Total

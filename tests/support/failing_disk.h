@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app.h"
+#include "windows/app.h"
 
 // A disk that makes one step of the program's file changes fail. Steps (writing a file,
 // syncing it, syncing a folder, renaming, removing) are counted from the moment it is put

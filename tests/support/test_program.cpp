@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "store/disk.h"
+#include "core/disk.h"
 
 std::filesystem::path MakeProgramFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "varnet-test-XXXXXX").string();

@@ -1,0 +1,101 @@
+#include "core/disk.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+namespace {
+
+int openRetrying(const char* name, int flags, mode_t mode = 0) {
+  int fd;
+  do fd = ::open(name, flags, mode);
+  while (fd < 0 && errno == EINTR);
+  return fd;
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+bool syncRetrying(int fd) {
+  int r;
+  do r = ::fsync(fd);
+  while (r != 0 && errno == EINTR);
+  return r == 0;
+}
+
+}  // namespace
+
+bool Disk::writeNew(const std::filesystem::path& file, std::string_view bytes, bool sync) {
+  const int fd = openRetrying(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  bool ok = writeAll(fd, bytes);
+  if (ok && sync) ok = syncRetrying(fd);
+  // close() is not repeated after EINTR: the descriptor is gone either way.
+  return ::close(fd) == 0 && ok;
+}
+
+bool Disk::rename(const std::filesystem::path& from, const std::filesystem::path& to) {
+  return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool Disk::remove(const std::filesystem::path& file) {
+  return ::unlink(file.c_str()) == 0 || errno == ENOENT;
+}
+
+bool Disk::syncFolder(const std::filesystem::path& folder) {
+  const int fd = openRetrying(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  // A file system that cannot sync a folder says EINVAL; it has nothing to wait for.
+  const bool ok = syncRetrying(fd) || errno == EINVAL;
+  ::close(fd);
+  return ok;
+}
+
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
+  // Without O_NONBLOCK a pipe in the file's place would hold the program until a writer
+  // came; it is no regular file and is refused below.
+  const int fd = openRetrying(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::optional<std::string> bytes;
+  struct stat st;
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+    std::string content;
+    // One read more than the size sees the end, also of a file that grew meanwhile.
+    content.resize(static_cast<std::size_t>(st.st_size) + 1);
+    std::size_t used = 0;
+    while (true) {
+      if (used == content.size()) content.resize(content.size() * 2);
+      const ssize_t n = ::read(fd, content.data() + used, content.size() - used);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) break;
+      if (n == 0) {
+        content.resize(used);
+        bytes = std::move(content);
+        break;
+      }
+      used += static_cast<std::size_t>(n);
+    }
+  }
+  ::close(fd);
+  return bytes;
+}
+
+bool IsMissing(const std::filesystem::path& file) {
+  struct stat st;
+  return ::lstat(file.c_str(), &st) != 0 && errno == ENOENT;
+}
+
+bool IsFolder(const std::filesystem::path& file) {
+  struct stat st;
+  return ::lstat(file.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}

@@ -1,0 +1,124 @@
+#include "game/main_commands.h"
+
+#include "game/status_switches.h"
+#include "store/settings.h"
+#include "windows/app.h"
+#include "windows/message.h"
+#include "windows/sounds.h"
+#include "windows/status_windows.h"
+
+namespace {
+
+// Opens a window beside the main one: window sound, then show it.
+void openWindow(App& app, Form& (*window)(App&), bool hideStatusWindows) {
+  if (RefuseWhileAreaEditing(app)) return;
+  PlayBgm1Sound(app);
+  if (hideStatusWindows) HideStatusWindows(app);
+  window(app).setVisible(true);
+}
+
+// A menu option: 1 becomes 0 and loses its mark, anything else becomes 1 and gets it.
+void toggleOption(App& app, MenuItem& item, int& option) {
+  if (RefuseWhileAreaEditing(app)) return;
+  PlayMenuSound(app);
+  option = option == 1 ? 0 : 1;
+  item.setChecked(option == 1);
+  SaveWindowSettings(app);
+}
+
+void setMainFront(App& app, bool front) {
+  if (RefuseWhileAreaEditing(app)) return;
+  PlayMenuSound(app);
+  MainForm& m = Main_F(app);
+  m.setTopmost(front);
+  m.Front_Check.setChecked(front);
+  m.Free_Check.setChecked(!front);
+  app.vars.MainFront = front ? 1 : 0;
+  SaveUserSettings(app);
+}
+
+// Leaving asks first while spins were recorded since the last save or clear.
+bool confirmLeaving(App& app) {
+  return app.vars.Unsaved != 1 ||
+         AskBeforeDiscarding(app, "データは保存されていません。よろしいですか?");
+}
+
+}  // namespace
+
+void Log_B_Click(App& app, int) {
+  openWindow(
+      app, [](App& a) -> Form& { return Log_F(a); }, false);
+}
+
+void Save_Load_Click(App& app, int) {
+  openWindow(
+      app, [](App& a) -> Form& { return Save_Load_F(a); }, true);
+}
+
+void Version_Click(App& app, int) {
+  openWindow(
+      app, [](App& a) -> Form& { return Version_F(a); }, true);
+}
+
+void BGM_Check_Click(App& app, int) {
+  if (RefuseWhileAreaEditing(app)) return;
+  auto& v = app.vars;
+  MainForm& m = Main_F(app);
+  if (v.SoundOn == 1) {
+    m.BGM_Check.setChecked(false);
+    v.SoundOn = 0;
+  } else {
+    m.BGM_Check.setChecked(true);
+    v.SoundOn = 1;
+    PlayMenuSound(app);
+  }
+  SaveUserSettings(app);
+}
+
+void Front_Check_Click(App& app, int) {
+  setMainFront(app, true);
+}
+
+void Free_Check_Click(App& app, int) {
+  setMainFront(app, false);
+}
+
+void Expect_On_Click(App& app, int) {
+  toggleOption(app, Main_F(app).Expect_On, app.vars.ExpectCheckOn);
+}
+
+void Quick_Expect_Click(App& app, int) {
+  toggleOption(app, Main_F(app).Quick_Expect, app.vars.QuickExpectOn);
+}
+
+void Help_Click(App& app, int) {
+  auto& v = app.vars;
+  MainForm& m = Main_F(app);
+  UntickStatusBox(app, m.OR, v.OrWindowOn);
+  UntickStatusBox(app, m.Area, v.AreaWindowOn);
+  UntickStatusBox(app, m.Point_C, v.PointWindowOn);
+  UntickStatusBox(app, m.Total_C, v.TotalWindowOn);
+  SaveWindowSettings(app);
+  app.services.help->openContents();
+}
+
+void Exit_Click(App& app, int) {
+  if (!confirmLeaving(app)) return;
+  app.forms.blackOrRed.unload(app);
+  app.forms.area.unload(app);
+  app.forms.point.unload(app);
+  app.ended = true;
+}
+
+bool Main_F_QueryUnload(App& app, CloseMode mode) {
+  if (!confirmLeaving(app) && mode == CloseMode::User) return true;
+  app.forms.blackOrRed.unload(app);
+  app.forms.area.unload(app);
+  app.forms.point.unload(app);
+  app.forms.total.unload(app);
+  return false;
+}
+
+bool StatusWindow_QueryUnload(App&, CloseMode mode) {
+  return mode == CloseMode::User;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+struct SnapshotFile;
+class App;
+
+// Copy the figures of the Black-or-Red, Point and Area windows into the snapshot buffers
+// and back. The callers use them as a group, in this order: spin entry and a slot save
+// run the three snaps and then write the file once (WriteSnapshotFile); an undo and a
+// slot load read the file once (LoadSnapshotFile) and then run the three restores.
+void SnapOrWindow(App& app);
+void SnapPointWindow(App& app);
+void SnapAreaWindow(App& app);
+
+// Reads a snapshot file and puts it in place: ExpectDone, the buffers and, from a slot's
+// file, the areas, which replace the area set; the Expect button then shows whether a
+// prediction stands. A file that cannot be read is reported, changes nothing and gives
+// false.
+bool LoadSnapshotFile(App& app, const SnapshotFile& file);
+
+// Each puts its window's texts back, then derives its lamps from the prediction flags
+// and clears its verdicts. From a slot's file the area window is first rebuilt from the
+// areas just read, and USER2.FIL is rewritten after.
+void RestoreOrWindow(App& app);
+void RestorePointWindow(App& app);
+void RestoreAreaWindow(App& app, const SnapshotFile& from);

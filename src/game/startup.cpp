@@ -1,0 +1,50 @@
+#include "game/startup.h"
+
+#include "game/window_handlers.h"
+#include "game/zero_mode.h"
+#include "store/data_file.h"
+#include "store/settings.h"
+#include "windows/app.h"
+
+namespace {
+
+void showIfSet(App& app, CheckBox& box, Form& window, int flag) {
+  window.setVisible(flag == 1);
+  box.setValue(app, flag == 1 ? 1 : 0);
+}
+
+}  // namespace
+
+void StartProgram(App& app) {
+  BindWindowHandlers(app.forms);
+  // A save that a kill or power cut interrupted is put right before any file is read.
+  RecoverDataFiles(app);
+  Main_F(app).setVisible(true);
+}
+
+void Main_F_Load(App& app) {
+  auto& v = app.vars;
+  LoadWindowSettings(app);
+  LoadUserSettings(app);
+  v.LogPage = 1;
+  Black_or_Red_F(app).setVisible(true);
+  Area_F(app).setVisible(true);
+  Point_F(app).setVisible(true);
+
+  MainForm& m = Main_F(app);
+  showIfSet(app, m.OR, Black_or_Red_F(app), v.OrWindowOn);
+  showIfSet(app, m.Area, Area_F(app), v.AreaWindowOn);
+  showIfSet(app, m.Point_C, Point_F(app), v.PointWindowOn);
+  showIfSet(app, m.Total_C, Total_F(app), v.TotalWindowOn);
+
+  m.Zero_Check.setChecked(v.PocketCount == 38);
+  if (v.PocketCount != 38) SetRow37Visible(m, false);
+
+  m.BGM_Check.setChecked(v.SoundOn == 1);
+  m.Expect_On.setChecked(v.ExpectCheckOn == 1);
+  m.Quick_Expect.setChecked(v.QuickExpectOn == 1);
+
+  m.Front_Check.setChecked(v.MainFront != 0);
+  m.Free_Check.setChecked(v.MainFront == 0);
+  m.setTopmost(v.MainFront != 0);
+}

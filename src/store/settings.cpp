@@ -1,0 +1,84 @@
+#include "store/settings.h"
+
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "store/data_file.h"
+#include "windows/app.h"
+
+namespace {
+
+const char* const UserFile = "Data/Files/USER.FIL";
+const char* const WindowFile = "Data/Files/USER2.FIL";
+
+// The values of a settings file in file order; commas and line ends both separate them.
+// Each value is judged on its own, so one damaged value costs only its own field.
+class SettingsReader {
+ public:
+  SettingsReader(const App& app, const char* file)
+      : bytes_(ReadDataFile(app, file).value_or(std::string())), in_(bytes_) {}
+  SettingsReader(const SettingsReader&) = delete;
+  SettingsReader& operator=(const SettingsReader&) = delete;
+
+  // The next value when it is a whole number within min..max; otherwise (missing, not a
+  // number, a byte the code page does not define) the factory value.
+  int next(int factory, long min = std::numeric_limits<int>::min(),
+           long max = std::numeric_limits<int>::max()) {
+    RawField f;
+    if (!in_.nextValue(f)) return factory;
+    const auto v = AsInteger(f);
+    return v && *v >= min && *v <= max ? static_cast<int>(*v) : factory;
+  }
+
+ private:
+  std::string bytes_;
+  FieldScanner in_;
+};
+
+}  // namespace
+
+void LoadUserSettings(App& app) {
+  SettingsReader in(app, UserFile);
+  auto& v = app.vars;
+  v.PocketCount = in.next(38, 37, 38);
+  v.SoundOn = in.next(1);
+  v.MainFront = in.next(0);
+}
+
+void SaveUserSettings(App& app) {
+  const auto& v = app.vars;
+  LayoutWriter out;
+  for (int value : {v.PocketCount, v.SoundOn, v.MainFront}) out.integer(value, 0, 0);
+  out.endLine();
+  SaveDataFile(app, UserFile, std::move(out.bytes));
+}
+
+void LoadWindowSettings(App& app) {
+  SettingsReader in(app, WindowFile);
+  auto& v = app.vars;
+  v.OrWindowOn = in.next(0);
+  v.AreaWindowOn = in.next(0);
+  v.PointWindowOn = in.next(0);
+  v.TotalWindowOn = in.next(0);
+  v.ExpectCheckOn = in.next(0);
+  v.PointMode = in.next(1);
+  v.QuickExpectOn = in.next(0);
+  v.PointLimit = in.next(10, 1, 38);
+  for (int i = 0; i <= 37; ++i)
+    for (int k = 1; k <= 6; ++k) v.AreaMember(k)(i) = in.next(0);
+}
+
+void SaveWindowSettings(App& app) {
+  const auto& v = app.vars;
+  LayoutWriter out;
+  for (int value : {v.OrWindowOn, v.AreaWindowOn, v.PointWindowOn, v.TotalWindowOn, v.ExpectCheckOn,
+                    v.PointMode, v.QuickExpectOn, v.PointLimit})
+    out.integer(value, 0, 0);
+  out.endLine();
+  for (int i = 0; i <= 37; ++i) {
+    for (int k = 1; k <= 6; ++k) out.integer(v.AreaMember(k)(i), 0, 0);
+    out.endLine();
+  }
+  SaveDataFile(app, WindowFile, std::move(out.bytes));
+}

@@ -1,0 +1,64 @@
+#include "store/slot_files.h"
+
+#include "store/data_file.h"
+
+namespace {
+
+// The layout of SaveN.FIL (5128 lines). Date and comment come first so that the slot
+// list needs only the first line. The writer walks a const SlotFile, the reader a
+// mutable one.
+template <class Io, class File>
+void walkSlot(Io& io, File& f) {
+  for (auto* s : {&f.date, &f.comment, &f.total, &f.round, &f.red, &f.black}) io.text(*s);
+  io.endLine();
+  for (auto* column : {&f.hitCount, &f.rate}) {
+    for (auto& s : *column) {
+      io.text(s);
+      io.endLine();
+    }
+  }
+  for (auto& s : f.logText) {
+    io.text(s);
+    io.endLine();
+  }
+  for (auto& c : f.logColour) {
+    io.integer(c, 0, 4);
+    io.endLine();
+  }
+  for (auto* s : {&f.expectHit, &f.expectOut, &f.winRate}) io.text(*s);
+  io.endLine();
+  for (auto& k : f.spinLog) {
+    io.integer(k, 0, 38);
+    io.endLine();
+  }
+}
+
+}  // namespace
+
+std::string SlotFileName(int n) {
+  return "Data/Files/Save" + std::to_string(n) + ".FIL";
+}
+
+std::string SlotFileBytes(const SlotFile& f) {
+  LayoutWriter out;
+  walkSlot(out, f);
+  return std::move(out.bytes);
+}
+
+std::optional<SlotFile> ReadSlotFile(const App& app, int n) {
+  SlotFile f;
+  if (!ReadLayoutFile(app, SlotFileName(n), [&f](LayoutReader& in) { walkSlot(in, f); }))
+    return std::nullopt;
+  return f;
+}
+
+std::pair<std::string, std::string> SlotListing(const App& app, int n) {
+  const auto bytes = ReadDataFile(app, SlotFileName(n));
+  if (!bytes) return {};
+  LayoutReader in(*bytes);
+  std::string date, comment;
+  in.text(date);
+  in.text(comment);
+  if (!in.ok()) return {};
+  return {date, comment};
+}

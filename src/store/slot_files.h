@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "core/indexed_array.h"
+
+class App;
+
+// What SaveN.FIL of save slot n holds: the main window's figures, the Total window's
+// tallies and the spin log. The slot's areas and status windows are in its snapshot file.
+struct SlotFile {
+  std::string date, comment, total, round, red, black;
+  IndexedArray<std::string, 0, 37> hitCount;
+  IndexedArray<std::string, 0, 37> rate;
+  IndexedArray<std::string, 0, 24> logText;
+  IndexedArray<int, 0, 24> logColour;
+  std::string expectHit, expectOut, winRate;
+  IndexedArray<int, 1, 5000> spinLog;
+};
+
+// "Data/Files/SaveN.FIL".
+std::string SlotFileName(int n);
+
+// The bytes of SaveN.FIL.
+std::string SlotFileBytes(const SlotFile& f);
+
+// Reads SaveN.FIL whole; nothing, with nothing reported, when it is missing, cannot be
+// read, is short or malformed.
+std::optional<SlotFile> ReadSlotFile(const App& app, int n);
+
+// The date and comment on the first line of SaveN.FIL; empty for a slot never saved or
+// unreadable.
+std::pair<std::string, std::string> SlotListing(const App& app, int n);

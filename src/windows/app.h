@@ -1,0 +1,31 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include "core/disk.h"
+#include "core/game_vars.h"
+#include "core/services.h"
+#include "core/snapshot.h"
+#include "windows/forms.h"
+
+// One running program: its folder, platform services, game variables and windows.
+// Nothing of the program lives outside it, so tests can run many programs side by side.
+// Its windows have no handlers until StartProgram (game/startup.h) binds them.
+class App {
+ public:
+  App(std::filesystem::path folder, Services services);
+  App(const App&) = delete;
+  App& operator=(const App&) = delete;
+
+  std::filesystem::path folder;
+  Services services;
+  // Every change to the program's files goes through it; a test may put its own in place.
+  std::unique_ptr<Disk> disk = std::make_unique<Disk>();
+  GameVars vars;
+  Forms forms;
+  // The status windows on their way to and from REAL_SAVE.FIL and the slots.
+  Snapshot snapshot;
+  // Set when the program has ended (Exit, or the main window closed).
+  bool ended = false;
+};

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include "../support/predict_support.h"
+
+namespace {
+
+const std::string NotYet = "msgbox stop ok \"00 Varnet\" \"予想開始は1ラウンド以上からです。\"\n";
+const std::string Already = "msgbox stop ok \"00 Varnet\" \"予想済みです。\"\n";
+
+}  // namespace
+
+TEST(ExpectRequest, RefusedUntilOneFullRoundOfTheActivePockets) {
+  for (int pockets : {38, 37}) {
+    TestProgram p{Silent(pockets), SettingsFile({})};
+    p.spin(0, pockets - 1);
+    EXPECT_EQ(p.run("click Main_F.Expect"), NotYet) << pockets;
+    EXPECT_EQ(p.app().vars.ExpectDone, 0);
+    EXPECT_EQ(p.main().Expect.back(), ButtonFace);
+    p.spin(0);
+    EXPECT_EQ(p.run("click Main_F.Expect"), "") << pockets;
+    EXPECT_EQ(p.app().vars.ExpectDone, 1);
+    EXPECT_EQ(p.main().Expect.back(), Colour::rgb(0x80FFFF));
+  }
+}
+
+TEST(ExpectRequest, RefusalsComeInOrderAndChangeNothing) {
+  TestProgram p{Silent(), SettingsFile({})};
+  p.app().vars.AreaEditing = 1;
+  EXPECT_EQ(p.run("click Main_F.Expect"),
+            "msgbox info ok \"00 Varnet\" \"エリアセットを完了してください。\"\n");
+  p.app().vars.AreaEditing = 0;
+
+  p.spin(1, 38);
+  EXPECT_EQ(p.run("click Main_F.Expect"), "");
+  const std::string flags = Black_or_Red_F(p.app()).Hit_Hantei_Red.text();
+  p.run("random 0.9995 0.9995 0.9995 0.9995");
+  EXPECT_EQ(p.run("click Main_F.Expect"), Already);
+  // Nothing was drawn again: the queued values are still there.
+  EXPECT_EQ(Black_or_Red_F(p.app()).Hit_Hantei_Red.text(), flags);
+  EXPECT_EQ(p.app().services.random->uniform(), 0.9995f);
+}
+
+TEST(ExpectRequest, QuickExpectShowsThePredictionAtOnce) {
+  TestProgram p{{"Data/Files/USER.FIL", "38,1,0\r\n"}, SettingsFile({.quick = 1})};
+  SpinFirstNumbers(p, 18, 5);  // 90 spins, two rounds, eighteen numbers come out
+  EXPECT_EQ(p.run("click Main_F.Expect"), "sound Data/Sound/Expect_END.wav\n");
+  EXPECT_EQ(PredictedNumbers(p.app()), Numbers(1, 18));
+  EXPECT_EQ(LitNumbers(p.app()), Numbers(1, 18));
+  EXPECT_FALSE(p.main().Play.enabled());
+  EXPECT_EQ(Point_F(p.app()).Status_L.caption(), "予想済み");
+  EXPECT_EQ(Black_or_Red_F(p.app()).B_OR_R_L.caption(), "予想済み");
+}
+
+TEST(ExpectRequest, WithoutQuickExpectTheRevealStartsWithTheLampsDark) {
+  TestProgram p{{"Data/Files/USER.FIL", "38,1,0\r\n"}, SettingsFile({.quick = 0})};
+  SpinFirstNumbers(p, 18, 5);
+  EXPECT_EQ(p.run("click Main_F.Expect"), "sound Data/Sound/Expect.wav\n");
+  EXPECT_EQ(PredictedNumbers(p.app()), Numbers(1, 18));
+  EXPECT_EQ(LitNumbers(p.app()), "");
+  EXPECT_TRUE(p.main().Play.enabled());
+  EXPECT_EQ(p.main().Play.interval(), 5);
+}
+
+TEST(ExpectRequest, SettingsAreReadAgainBeforeTheDraw) {
+  TestProgram p{Silent(), SettingsFile({.quick = 0})};
+  SpinFirstNumbers(p, 18, 5);
+  // Changed on disk while the program runs: the next prediction uses it.
+  p.writeFile("Data/Files/USER2.FIL", Settings({.quick = 1}));
+  p.run("click Main_F.Expect");
+  EXPECT_EQ(p.app().vars.QuickExpectOn, 1);
+  EXPECT_FALSE(p.main().Play.enabled());
+  EXPECT_EQ(LitNumbers(p.app()), Numbers(1, 18));
+}
+
+TEST(ExpectRequest, TheButtonShowsWhetherAPredictionStandsAfterALoadOrAnUndo) {
+  TestProgram p{Silent(), SettingsFile({})};
+  const Colour standing = Colour::rgb(0x80FFFF);
+  SpinFirstNumbers(p, 38, 1);
+  p.run("click Main_F.Save_Load\nanswer yes\nclick Save_Load_F.Save(1)");  // nothing stands
+
+  p.run("click Main_F.Expect");
+  ASSERT_EQ(p.main().Expect.back(), standing);
+  p.run("answer yes\nclick Save_Load_F.Load(1)");
+  EXPECT_EQ(p.app().vars.ExpectDone, 0);
+  EXPECT_EQ(p.main().Expect.back(), ButtonFace);
+  p.run("click Save_Load_F.Command1");
+
+  // A prediction made after a spin goes again when the spin is taken back.
+  p.spin(5);
+  p.run("click Main_F.Expect");
+  ASSERT_EQ(p.main().Expect.back(), standing);
+  p.run("click Main_F.Count_M(5)");
+  EXPECT_EQ(p.app().vars.ExpectDone, 0);
+  EXPECT_EQ(p.main().Expect.back(), ButtonFace);
+}

@@ -1,0 +1,139 @@
+#include "store/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <tuple>
+
+#include "../support/failing_disk.h"
+#include "../support/test_program.h"
+
+namespace {
+
+std::string user2(const std::string& firstLine, int memberOfArea = 0) {
+  std::string s = firstLine + "\r\n";
+  for (int i = 0; i < 38; ++i) {
+    for (int k = 1; k <= 6; ++k)
+      s += std::string(k == 1 ? "" : ",") + (k == memberOfArea ? "1" : "0");
+    s += "\r\n";
+  }
+  return s;
+}
+
+}  // namespace
+
+TEST(Settings, MissingFilesGiveFactoryValuesAndNothingIsWritten) {
+  TestProgram p;
+  const auto& v = p.app().vars;
+  EXPECT_EQ(v.PocketCount, 38);
+  EXPECT_EQ(v.SoundOn, 1);
+  EXPECT_EQ(v.MainFront, 0);
+  EXPECT_EQ(v.PointMode, 1);
+  EXPECT_EQ(v.PointLimit, 10);
+  EXPECT_EQ(v.OrWindowOn + v.AreaWindowOn + v.PointWindowOn + v.TotalWindowOn, 0);
+  EXPECT_FALSE(p.exists("Data/Files/USER.FIL"));
+  EXPECT_FALSE(p.exists("Data/Files/USER2.FIL"));
+}
+
+TEST(Settings, ShortOrUnreadableFieldsTakeTheirFactoryValue) {
+  TestProgram p({{"Data/Files/USER.FIL", "37,x\r\n"}, {"Data/Files/USER2.FIL", "0,0,0,0,1,2\r\n"}});
+  const auto& v = p.app().vars;
+  EXPECT_EQ(v.PocketCount, 37);
+  EXPECT_EQ(v.SoundOn, 1);
+  EXPECT_EQ(v.ExpectCheckOn, 1);
+  EXPECT_EQ(v.PointMode, 2);
+  EXPECT_EQ(v.PointLimit, 10);
+}
+
+TEST(Settings, WritingRewritesTheWholeFileWithMembership) {
+  TestProgram p({{"Data/Files/USER2.FIL", user2("0,0,0,0,0,1,0,12", 3)}});
+  auto& v = p.app().vars;
+  EXPECT_EQ(v.AreaMember(3)(37), 1);
+  v.QuickExpectOn = 1;
+  SaveWindowSettings(p.app());
+  EXPECT_EQ(p.readFile("Data/Files/USER2.FIL"), user2("0,0,0,0,0,1,1,12", 3));
+  v.SoundOn = 0;
+  SaveUserSettings(p.app());
+  EXPECT_EQ(p.readFile("Data/Files/USER.FIL"), "38,0,0\r\n");
+}
+
+TEST(Settings, ValuesAreTakenInFileOrderAcrossLines) {
+  // Line breaks anywhere: commas and line ends both separate fields.
+  TestProgram p({{"Data/Files/USER.FIL", "37\r\n0\r\n1\r\n"}});
+  EXPECT_EQ(p.app().vars.PocketCount, 37);
+  EXPECT_EQ(p.app().vars.SoundOn, 0);
+  EXPECT_EQ(p.app().vars.MainFront, 1);
+}
+
+TEST(Settings, AFailedWriteSaysSoAndKeepsTheOldFile) {
+  TestProgram p({{"Data/Files/USER.FIL", "38,1,0\r\n"}});
+  FailStep(p.app(), 1);
+  EXPECT_EQ(p.run("click Main_F.BGM_Check"),
+            "msgbox stop ok \"00 Varnet\" "
+            "\"ファイルに保存できませんでした。\\n\\rData/Files/USER.FIL\"\n");
+  EXPECT_EQ(p.readFile("Data/Files/USER.FIL"), "38,1,0\r\n");
+}
+
+TEST(Settings, ValuesOutsideWhatTheProgramCanUseTakeTheirFactoryValue) {
+  struct Case {
+    const char* user;
+    const char* firstLine;
+    int pocketCount, soundOn, pointLimit, pointMode;
+  };
+  for (const Case& c : {Case{"39,0,0", "0,0,0,0,0,2,0,12", 38, 0, 12, 2},
+                        Case{"36,0,0", "0,0,0,0,0,2,0,0", 38, 0, 10, 2},
+                        Case{"37,4294967296,0", "0,0,0,0,0,2,0,39", 37, 1, 10, 2},
+                        Case{"-38,0,0", "0,0,0,0,0,2,0,-12", 38, 0, 10, 2}}) {
+    SCOPED_TRACE(c.user);
+    TestProgram p({{"Data/Files/USER.FIL", c.user}, {"Data/Files/USER2.FIL", user2(c.firstLine)}});
+    const auto& v = p.app().vars;
+    EXPECT_EQ(v.PocketCount, c.pocketCount);
+    EXPECT_EQ(v.SoundOn, c.soundOn);
+    EXPECT_EQ(v.PointLimit, c.pointLimit);
+    EXPECT_EQ(v.PointMode, c.pointMode);
+    // Spins read the files again; every one of them is recorded.
+    p.spin(36);
+    p.spin(5);
+    EXPECT_EQ(p.main().Total.text(), "2");
+  }
+}
+
+TEST(Settings, AStrayByteCostsOnlyItsOwnField) {
+  // One byte that the code page does not define, in a membership line, in the first
+  // line, and alone between two commas.
+  for (const auto& [line, from, to] :
+       {std::tuple{4, "0,0,1", "0,0,1\x80"}, std::tuple{0, ",12", ",1\x80"},
+        std::tuple{20, "0,0,1", "0,0,\x80"}}) {
+    SCOPED_TRACE(line);
+    std::string file = user2("0,1,0,0,0,2,0,12", 3);
+    std::size_t at = 0;
+    for (int i = 0; i < line; ++i) at = file.find("\r\n", at) + 2;
+    file.replace(file.find(from, at), std::string(from).size(), to);
+    TestProgram p({{"Data/Files/USER2.FIL", file}});
+    const auto& v = p.app().vars;
+    EXPECT_EQ(v.AreaWindowOn, 1);
+    EXPECT_EQ(v.PointMode, 2);
+    EXPECT_EQ(v.PointLimit, line == 0 ? 10 : 12);
+    for (int i = 0; i <= 37; ++i) EXPECT_EQ(v.AreaMember(3)(i), i == line - 1 ? 0 : 1) << i;
+    // The next change of a setting keeps every area but the damaged field.
+    p.run("click Main_F.OR");
+    std::string expected = user2("1,1,0,0,0,2,0,12", 3);
+    if (line == 0)
+      expected.replace(expected.find(",12"), 3, ",10");
+    else
+      expected.replace(expected.find("0,0,1", at), 5, "0,0,0");
+    EXPECT_EQ(p.readFile("Data/Files/USER2.FIL"), expected);
+  }
+}
+
+TEST(Settings, FilesThatCannotBeReadGiveFactoryValues) {
+  // A folder in place of one, a pipe that nothing writes to in place of the other.
+  TestProgram p({{"Data/Files/USER.FIL/keep", ""}});
+  ASSERT_EQ(::mkfifo((p.folder() / "Data/Files/USER2.FIL").c_str(), 0644), 0);
+  p.restart();
+  EXPECT_EQ(p.app().vars.PocketCount, 38);
+  EXPECT_EQ(p.app().vars.PointLimit, 10);
+  p.spin(6);
+  EXPECT_EQ(p.main().Total.text(), "1");
+}
