@@ -1,0 +1,138 @@
+// The folders of src/ are layers: a folder includes its own files and those of folders
+// below it, never one above it or beside it. This reads every include of src/ and names
+// each one that breaks the rule.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Bottom to top. The features of the third layer each stand on the ones listed before
+// them; the two front ends share the top and do not include each other.
+const std::vector<std::vector<std::string>> Layers = {
+    {"core"}, {"windows"}, {"log"}, {"store"}, {"area"}, {"predict"}, {"game"}, {"cli", "gui"}};
+
+std::optional<std::size_t> layerOf(const std::string& folder) {
+  for (std::size_t i = 0; i < Layers.size(); ++i)
+    if (std::find(Layers[i].begin(), Layers[i].end(), folder) != Layers[i].end()) return i;
+  return std::nullopt;
+}
+
+struct Include {
+  std::string where;  // "src/log/log_page.cpp:5"
+  std::string from;   // the including file's folder
+  std::string path;   // as written between the quotes
+  std::string to;     // its folder; empty for a file named without one
+};
+
+// Every quoted include of every file below src/.
+std::vector<Include> includesOfSources() {
+  const fs::path src = fs::path(VARNET_SOURCE_DIR) / "src";
+  std::vector<Include> found;
+  for (const auto& entry : fs::recursive_directory_iterator(src)) {
+    if (!entry.is_regular_file()) continue;
+    const fs::path relative = fs::relative(entry.path(), src);
+    const std::string from = relative.begin()->string();
+    std::ifstream in(entry.path());
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+      const std::string directive = "#include \"";
+      const auto start = line.find_first_not_of(" \t");
+      if (start == std::string::npos || line.compare(start, directive.size(), directive) != 0)
+        continue;
+      const auto open = start + directive.size();
+      const std::string path = line.substr(open, line.find('"', open) - open);
+      const auto slash = path.find('/');
+      found.push_back({"src/" + relative.generic_string() + ":" + std::to_string(number), from,
+                       path, slash == std::string::npos ? "" : path.substr(0, slash)});
+    }
+  }
+  return found;
+}
+
+// For each folder, the other folders it includes, each with the first include that does.
+using FolderUses = std::map<std::string, std::map<std::string, std::string>>;
+
+// A cycle of folders that include each other, as the includes that close it; empty when
+// there is none.
+std::vector<std::string> folderCycle(const FolderUses& uses) {
+  std::map<std::string, int> state;  // 1 on the current path, 2 done
+  std::vector<std::string> path;
+  std::vector<std::string> cycle;
+  auto visit = [&](auto& self, const std::string& folder) -> void {
+    state[folder] = 1;
+    path.push_back(folder);
+    if (auto it = uses.find(folder); it != uses.end()) {
+      for (const auto& [next, where] : it->second) {
+        if (!cycle.empty()) break;
+        if (state[next] == 1) {
+          path.push_back(next);
+          for (auto p = std::find(path.begin(), path.end(), next); p + 1 != path.end(); ++p)
+            cycle.push_back(*p + " -> " + *(p + 1) + " at " + uses.at(*p).at(*(p + 1)));
+          path.pop_back();
+        } else if (state[next] == 0) {
+          self(self, next);
+        }
+      }
+    }
+    path.pop_back();
+    state[folder] = 2;
+  };
+  for (const auto& entry : uses)
+    if (cycle.empty() && state[entry.first] == 0) visit(visit, entry.first);
+  return cycle;
+}
+
+std::string lines(const std::vector<std::string>& items) {
+  std::string out;
+  for (const std::string& item : items) out += item + "\n";
+  return out;
+}
+
+TEST(Layers, EveryIncludeOfSrcPointsDown) {
+  const std::vector<Include> includes = includesOfSources();
+  // Guards against a wrong source folder, where nothing would be checked.
+  ASSERT_GT(includes.size(), 100u);
+  std::vector<std::string> faults;
+  for (const Include& i : includes) {
+    const std::string line = i.where + ": #include \"" + i.path + "\"";
+    const auto from = layerOf(i.from);
+    if (!from) {
+      faults.push_back(line + ": folder " + i.from + " is in no layer");
+      continue;
+    }
+    if (i.path.starts_with(".")) {
+      faults.push_back(line + ": name the folder instead of a relative path");
+      continue;
+    }
+    if (i.to.empty() || i.to == i.from) continue;
+    const auto to = layerOf(i.to);
+    if (!to)
+      faults.push_back(line + ": folder " + i.to + " is in no layer");
+    else if (*to > *from)
+      faults.push_back(line + ": points up, from " + i.from + " to " + i.to);
+    else if (*to == *from)
+      faults.push_back(line + ": points sideways, from " + i.from + " to " + i.to);
+  }
+  std::sort(faults.begin(), faults.end());
+  EXPECT_TRUE(faults.empty()) << faults.size() << " includes break the layers:\n" << lines(faults);
+}
+
+TEST(Layers, NoFoldersOfSrcIncludeEachOtherInACycle) {
+  FolderUses uses;
+  for (const Include& i : includesOfSources())
+    if (!i.to.empty() && i.to != i.from) uses[i.from].emplace(i.to, i.where);
+  const std::vector<std::string> cycle = folderCycle(uses);
+  EXPECT_TRUE(cycle.empty()) << "folders include each other:\n" << lines(cycle);
+}
+
+}  // namespace
