@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "gui/pictures.h"
+#include "gui/view_helpers.h"
 
 namespace {
 
@@ -16,30 +17,9 @@ constexpr int CellWidth = 22;
 constexpr int CellHeight = 18;
 // Cells stand in rows of twelve, as the numbers run on the table; 0 and 00 below.
 constexpr int CellsPerRow = 12;
-
-template <class W>
-W* sized(W* w, int width, int height = CellHeight + 2) {
-  w->setFixedSize(width, height);
-  return w;
-}
-
-QLabel* sunken(QLabel* l) {
-  l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  return l;
-}
-
-// Controls that come and go keep their place, so nothing else moves.
-template <class W>
-W* keepsPlace(W* w) {
-  QSizePolicy policy = w->sizePolicy();
-  policy.setRetainSizeWhenHidden(true);
-  w->setSizePolicy(policy);
-  return w;
-}
-
-QLabel* caption(const char* text) {
-  return new QLabel(QString::fromUtf8(text));
-}
+// Figures and status labels are a little higher than the cells.
+constexpr int FieldHeight = CellHeight + 2;
+constexpr Qt::Alignment CaptionAlignment = Qt::AlignLeft | Qt::AlignVCenter;
 
 }  // namespace
 
@@ -77,33 +57,33 @@ QWidget* AreaView::areaFrame(QWidget* parent, AreaForm& a, int k) {
   auto* cells = new QGridLayout;
   cells->setSpacing(1);
   for (int i = 1; i <= 38; ++i)
-    cells->addWidget(sized(label(a.AreaDeme(k)(i)), CellWidth, CellHeight), (i - 1) / CellsPerRow,
+    cells->addWidget(Sized(label(a.AreaDeme(k)(i)), CellWidth, CellHeight), (i - 1) / CellsPerRow,
                      (i - 1) % CellsPerRow);
   outer->addLayout(cells);
 
   auto* counts = new QHBoxLayout;
   counts->setSpacing(4);
-  counts->addWidget(sunken(sized(label(a.Deme_C_L(k)), 26)));
-  counts->addWidget(keepsPlace(sized(label(a.Hit_Area_L(k)), 30)));
-  counts->addWidget(caption("ﾋｯﾄ数"));
-  counts->addWidget(sized(textBox(a.Hit_C(k)), 40));
-  counts->addWidget(caption("ﾋｯﾄ Lev"));
-  counts->addWidget(sized(textBox(a.Hit_Rate(k)), 78));
+  counts->addWidget(Sunken(Sized(label(a.Deme_C_L(k)), 26, FieldHeight)));
+  counts->addWidget(KeepsPlace(Sized(label(a.Hit_Area_L(k)), 30, FieldHeight)));
+  counts->addWidget(Caption("ﾋｯﾄ数", CaptionAlignment));
+  counts->addWidget(Sized(textBox(a.Hit_C(k)), 40, FieldHeight));
+  counts->addWidget(Caption("ﾋｯﾄ Lev", CaptionAlignment));
+  counts->addWidget(Sized(textBox(a.Hit_Rate(k)), 78, FieldHeight));
   counts->addStretch(1);
-  counts->addWidget(sunken(picture(a.Expect_Light(k), QSize(17, 17))));
+  counts->addWidget(Sunken(picture(a.Expect_Light(k), QSize(17, 17))));
   outer->addLayout(counts);
 
   auto* verdict = new QGridLayout;
   verdict->setHorizontalSpacing(4);
   verdict->setVerticalSpacing(2);
-  verdict->addWidget(sunken(sized(label(a.Status_L(k)), 170)), 0, 0, 1, 2);
-  verdict->addWidget(caption("予想H"), 1, 0);
-  verdict->addWidget(sized(textBox(a.Expect_Hit(k)), 70), 1, 1);
-  verdict->addWidget(caption("予想O"), 2, 0);
-  verdict->addWidget(sized(textBox(a.Expect_Out(k)), 70), 2, 1);
-  verdict->addWidget(caption("勝  率"), 3, 0);
-  verdict->addWidget(sized(textBox(a.Win_Rate(k)), 70), 3, 1);
-  verdict->addWidget(keepsPlace(picture(a.Image1(k), QSize(62, 71), &HitPixmap())), 0, 2, 4, 1,
+  verdict->addWidget(Sunken(Sized(label(a.Status_L(k)), 170, FieldHeight)), 0, 0, 1, 2);
+  verdict->addWidget(Caption("予想H", CaptionAlignment), 1, 0);
+  verdict->addWidget(Sized(textBox(a.Expect_Hit(k)), 70, FieldHeight), 1, 1);
+  verdict->addWidget(Caption("予想O", CaptionAlignment), 2, 0);
+  verdict->addWidget(Sized(textBox(a.Expect_Out(k)), 70, FieldHeight), 2, 1);
+  verdict->addWidget(Caption("勝  率", CaptionAlignment), 3, 0);
+  verdict->addWidget(Sized(textBox(a.Win_Rate(k)), 70, FieldHeight), 3, 1);
+  verdict->addWidget(KeepsPlace(picture(a.Image1(k), QSize(62, 71), &HitPixmap())), 0, 2, 4, 1,
                      Qt::AlignRight | Qt::AlignVCenter);
   verdict->setColumnStretch(2, 1);
   outer->addLayout(verdict);
@@ -111,21 +91,21 @@ QWidget* AreaView::areaFrame(QWidget* parent, AreaForm& a, int k) {
 }
 
 QWidget* AreaView::statusFrame(QWidget* parent, AreaForm& a) {
-  QGroupBox* box = keepsPlace(frame(a.Area_Frame));
+  QGroupBox* box = KeepsPlace(frame(a.Area_Frame));
   box->setParent(parent);
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(8, 4, 8, 6);
   row->setSpacing(6);
-  row->addWidget(sunken(sized(label(a.Status_L(7)), 170)));
+  row->addWidget(Sunken(Sized(label(a.Status_L(7)), 170, FieldHeight)));
   row->addSpacing(10);
-  row->addWidget(caption("予想ﾋｯﾄ"));
-  row->addWidget(sized(textBox(a.Expect_Hit(7)), 80));
-  row->addWidget(caption("予想ｱｳﾄ"));
-  row->addWidget(sized(textBox(a.Expect_Out(7)), 80));
-  row->addWidget(caption("勝  率"));
-  row->addWidget(sized(textBox(a.Win_Rate(7)), 70));
+  row->addWidget(Caption("予想ﾋｯﾄ", CaptionAlignment));
+  row->addWidget(Sized(textBox(a.Expect_Hit(7)), 80, FieldHeight));
+  row->addWidget(Caption("予想ｱｳﾄ", CaptionAlignment));
+  row->addWidget(Sized(textBox(a.Expect_Out(7)), 80, FieldHeight));
+  row->addWidget(Caption("勝  率", CaptionAlignment));
+  row->addWidget(Sized(textBox(a.Win_Rate(7)), 70, FieldHeight));
   row->addStretch(1);
-  row->addWidget(keepsPlace(picture(a.Image1(7), QSize(62, 71), &HitPixmap())));
+  row->addWidget(KeepsPlace(picture(a.Image1(7), QSize(62, 71), &HitPixmap())));
   return box;
 }
 
@@ -136,10 +116,10 @@ QWidget* AreaView::pool(QWidget* parent, AreaForm& a) {
   auto* cells = new QGridLayout;
   cells->setSpacing(2);
   for (int i = 1; i <= 38; ++i)
-    cells->addWidget(keepsPlace(sized(label(a.Deme(i)), CellWidth + 4, CellHeight + 4)),
+    cells->addWidget(KeepsPlace(Sized(label(a.Deme(i)), CellWidth + 4, CellHeight + 4)),
                      (i - 1) / 19, (i - 1) % 19);
   row->addLayout(cells);
   row->addStretch(1);
-  row->addWidget(keepsPlace(sized(button(a.Set_B), 170, 32)));
+  row->addWidget(KeepsPlace(Sized(button(a.Set_B), 170, 32)));
   return panel;
 }

@@ -6,15 +6,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/view_helpers.h"
+
 namespace {
 
-constexpr int RowHeight = 20;
-
-template <class W>
-W* sized(W* w, int width, int height = RowHeight) {
-  w->setFixedSize(width, height);
-  return w;
-}
+// Entries, page figures and search toggles stand in rows this high.
+constexpr int LogRowHeight = 20;
 
 }  // namespace
 
@@ -31,11 +28,10 @@ LogView::LogView(FrontEnd& frontEnd, LogForm& f) : FormView(frontEnd, f) {
   for (int i = 1; i <= 100; ++i) {
     const int column = (i - 1) / 20;
     const int row = (i - 1) % 20;
-    ClickLabel* number = sized(label(f.Log_No(i)), 36);
+    ClickLabel* number = Sized(label(f.Log_No(i)), 36, LogRowHeight);
     number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     number->setContentsMargins(0, 0, 4, 0);
-    ClickLabel* entry = sized(label(f.Log(i)), 30);
-    entry->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    QLabel* entry = Sunken(Sized(label(f.Log(i)), 30, LogRowHeight));
     entries->addWidget(number, row, column * 3);
     entries->addWidget(entry, row, column * 3 + 1);
     if (column < 4) entries->setColumnMinimumWidth(column * 3 + 2, 8);
@@ -46,13 +42,13 @@ LogView::LogView(FrontEnd& frontEnd, LogForm& f) : FormView(frontEnd, f) {
   side->setSpacing(8);
   auto* pages = new QHBoxLayout;
   pages->setSpacing(4);
-  ClickLabel* page = sized(label(f.Page), 30);
+  ClickLabel* page = Sized(label(f.Page), 30, LogRowHeight);
   page->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   pages->addWidget(page);
-  pages->addWidget(sized(label(f.Label1), 34));
+  pages->addWidget(Sized(label(f.Label1), 34, LogRowHeight));
   pages->addStretch(1);
-  pages->addWidget(sized(button(f.Page_Back_B), 32, 24));
-  pages->addWidget(sized(button(f.Page_Next_B), 32, 24));
+  pages->addWidget(Sized(button(f.Page_Back_B), 32, 24));
+  pages->addWidget(Sized(button(f.Page_Next_B), 32, 24));
   side->addLayout(pages);
 
   // 1..36 three to a line in table order, then "0" and "00", then "Red", then "Black".
@@ -61,17 +57,17 @@ LogView::LogView(FrontEnd& frontEnd, LogForm& f) : FormView(frontEnd, f) {
   toggles->setHorizontalSpacing(3);
   toggles->setVerticalSpacing(3);
   for (int k = 1; k <= 36; ++k)
-    toggles->addWidget(sized(label(f.Search(k)), 36), (k - 1) / 3, (k - 1) % 3);
-  toggles->addWidget(sized(label(f.Search(37)), 36), 12, 0);
-  toggles->addWidget(sized(label(f.Search(38)), 36), 12, 1);
+    toggles->addWidget(Sized(label(f.Search(k)), 36, LogRowHeight), (k - 1) / 3, (k - 1) % 3);
+  toggles->addWidget(Sized(label(f.Search(37)), 36, LogRowHeight), 12, 0);
+  toggles->addWidget(Sized(label(f.Search(38)), 36, LogRowHeight), 12, 1);
   for (int k = 39; k <= 40; ++k) {
     ClickLabel* colour = label(f.Search(k));
-    colour->setFixedHeight(RowHeight);
+    colour->setFixedHeight(LogRowHeight);
     toggles->addWidget(colour, k - 26, 0, 1, 3);
   }
   side->addWidget(search);
   side->addStretch(1);
-  side->addWidget(sized(button(f.Clear_B), 120, 26), 0, Qt::AlignHCenter);
+  side->addWidget(Sized(button(f.Clear_B), 120, 26), 0, Qt::AlignHCenter);
   outer->addLayout(side);
 
   window()->setCentralWidget(central);

@@ -6,15 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/view_helpers.h"
+
 namespace {
 
-constexpr int RowHeight = 24;
-
-template <class W>
-W* sized(W* w, int width) {
-  w->setFixedSize(width, RowHeight);
-  return w;
-}
+constexpr int SlotRowHeight = 24;
 
 }  // namespace
 
@@ -27,26 +23,24 @@ SaveLoadView::SaveLoadView(FrontEnd& frontEnd, SaveLoadForm& f) : FormView(front
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(6);
   grid->setVerticalSpacing(4);
-  grid->addWidget(sized(label(f.Label2), 150), 0, 1);
-  grid->addWidget(sized(label(f.Label3), 240), 0, 2);
+  grid->addWidget(Sized(label(f.Label2), 150, SlotRowHeight), 0, 1);
+  grid->addWidget(Sized(label(f.Label3), 240, SlotRowHeight), 0, 2);
   for (int n = 1; n <= 5; ++n) {
-    QLabel* name = sized(label(f.Label1(n)), 60);
+    QLabel* name = Sized(label(f.Label1(n)), 60, SlotRowHeight);
     name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grid->addWidget(name, n, 0);
-    QLabel* date = sized(label(f.Date(n)), 150);
-    date->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    grid->addWidget(date, n, 1);
-    QLineEdit* comment = sized(textBox(f.Comment(n), true), 240);
+    grid->addWidget(Sunken(Sized(label(f.Date(n)), 150, SlotRowHeight)), n, 1);
+    QLineEdit* comment = Sized(textBox(f.Comment(n), true), 240, SlotRowHeight);
     comment->setAlignment(Qt::AlignLeft);
     grid->addWidget(comment, n, 2);
-    grid->addWidget(sized(button(f.Save(n)), 56), n, 3);
-    grid->addWidget(sized(button(f.Load(n)), 56), n, 4);
+    grid->addWidget(Sized(button(f.Save(n)), 56, SlotRowHeight), n, 3);
+    grid->addWidget(Sized(button(f.Load(n)), 56, SlotRowHeight), n, 4);
   }
   outer->addLayout(grid);
 
   auto* bottom = new QHBoxLayout;
   bottom->addStretch(1);
-  bottom->addWidget(sized(button(f.Command1), 80));
+  bottom->addWidget(Sized(button(f.Command1), 80, SlotRowHeight));
   outer->addLayout(bottom);
 
   window()->setCentralWidget(central);

@@ -5,13 +5,6 @@ QLabel* Sunken(QLabel* l) {
   return l;
 }
 
-QLabel* KeepsPlace(QLabel* l) {
-  QSizePolicy policy = l->sizePolicy();
-  policy.setRetainSizeWhenHidden(true);
-  l->setSizePolicy(policy);
-  return l;
-}
-
 QLabel* Caption(const QString& text, Qt::Alignment align) {
   auto* l = new QLabel(text);
   l->setAlignment(align);

@@ -15,8 +15,15 @@ W* Sized(W* w, int width, int height = RowHeight) {
 // Lights, lamps and strip cells are drawn sunken so that they show while empty.
 QLabel* Sunken(QLabel* l);
 
-// The hit picture keeps its place while hidden, so a fixed-size window has room for it.
-QLabel* KeepsPlace(QLabel* l);
+// A widget that comes and goes keeps its place while hidden, so nothing else moves and a
+// fixed-size window has room for it.
+template <class W>
+W* KeepsPlace(W* w) {
+  QSizePolicy policy = w->sizePolicy();
+  policy.setRetainSizeWhenHidden(true);
+  w->setSizePolicy(policy);
+  return w;
+}
 
 // A caption drawn beside the controls that no program state changes ("HC", "勝  率").
 QLabel* Caption(const QString& text, Qt::Alignment align = Qt::AlignCenter);
