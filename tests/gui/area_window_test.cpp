@@ -6,20 +6,10 @@
 #include <QtTest>
 #include <fstream>
 
-#include "../support/test_program.h"
+#include "../support/desktop.h"
 #include "gui/front_end.h"
 
 namespace {
-
-// Area window shown; no area set saved yet.
-std::filesystem::path folderWithAreaWindow() {
-  const auto folder = MakeProgramFolder();
-  std::filesystem::create_directories(folder / "Data/Files");
-  std::ofstream user2(folder / "Data/Files/USER2.FIL", std::ios::binary);
-  user2 << "0,1,0,0,0,1,0,10\r\n";
-  for (int i = 0; i < 38; ++i) user2 << "0,0,0,0,0,0\r\n";
-  return folder;
-}
 
 QColor back(QWidget* w) {
   return w->palette().color(QPalette::Window);
@@ -32,7 +22,10 @@ class AreaWindowTest : public QObject {
 
  private slots:
   void editingOneAreaByClickingItsCells() {
-    const auto folder = folderWithAreaWindow();
+    const TestFolder home;
+    const auto& folder = home.path();
+    // Area window shown; no area set saved yet.
+    WriteWindowSettings(folder, "0,1,0,0,0,1,0,10");
     FrontEnd frontEnd(folder);
     frontEnd.start();
     FormView* view = frontEnd.view(FormId::Area_F);
@@ -88,7 +81,6 @@ class AreaWindowTest : public QObject {
     w->close();
     QVERIFY(frontEnd.app().forms.area.loaded());
     QVERIFY(w->isVisible());
-    std::filesystem::remove_all(folder);
   }
 };
 

@@ -5,7 +5,7 @@
 #include <clocale>
 #include <fstream>
 
-#include "../support/test_program.h"
+#include "../support/desktop.h"
 #include "gui/front_end.h"
 
 // Run by CTest with LC_ALL set to a comma-decimal locale, which QApplication hands on to
@@ -19,14 +19,10 @@ class CommaLocaleTest : public QObject {
   }
 
   void totalWindowRateFromTypedScores() {
-    const auto folder = MakeProgramFolder();
-    std::filesystem::create_directories(folder / "Data/Files");
-    std::ofstream(folder / "Data/Files/USER.FIL", std::ios::binary) << "38,0,0\r\n";
-    std::ofstream settings(folder / "Data/Files/USER2.FIL", std::ios::binary);
-    settings << "0,0,0,1,0,1,1,10\r\n";
-    for (int i = 0; i < 38; ++i) settings << "0,0,0,0,0,0\r\n";
-    settings.close();
-    FrontEnd frontEnd(folder);
+    const TestFolder home;
+    WriteWindowSettings(home.path(), "0,0,0,1,0,1,1,10");
+    std::ofstream(home.path() / "Data/Files/USER.FIL", std::ios::binary) << "38,0,0\r\n";
+    FrontEnd frontEnd(home.path());
     frontEnd.start();
     QMainWindow* main = frontEnd.view(FormId::Main_F)->window();
     for (int spin = 0; spin < 38; ++spin)
@@ -44,7 +40,6 @@ class CommaLocaleTest : public QObject {
     QCOMPARE(total->findChild<QLineEdit*>("Win_Rate")->text(), QString("51.3%"));
     QCOMPARE(total->findChild<QLabel*>("Status_L")->text(), QString("Com Win Good!"));
     QCOMPARE(main->findChild<QLineEdit*>("Round_T")->text(), QString("1"));
-    std::filesystem::remove_all(folder);
   }
 };
 

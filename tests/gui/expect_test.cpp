@@ -3,27 +3,27 @@
 #include <QtTest>
 #include <fstream>
 
-#include "../support/test_program.h"
+#include "../support/desktop.h"
 #include "gui/front_end.h"
 
-// A program folder with sound off, Quick Expect on and the Point window shown.
-std::filesystem::path QuickExpectFolder() {
-  const auto folder = MakeProgramFolder();
-  std::filesystem::create_directories(folder / "Data/Files");
+namespace {
+
+// Sound off, Quick Expect on and the Point window shown.
+void layQuickExpect(const std::filesystem::path& folder) {
+  WriteWindowSettings(folder, "1,0,1,1,0,1,1,10");
   std::ofstream(folder / "Data/Files/USER.FIL", std::ios::binary) << "38,0,0\r\n";
-  std::ofstream settings(folder / "Data/Files/USER2.FIL", std::ios::binary);
-  settings << "1,0,1,1,0,1,1,10\r\n";
-  for (int i = 0; i < 38; ++i) settings << "0,0,0,0,0,0\r\n";
-  return folder;
 }
+
+}  // namespace
 
 class ExpectTest : public QObject {
   Q_OBJECT
 
  private slots:
   void quickExpectLightsThePredictedNumbersAtOnce() {
-    const auto folder = QuickExpectFolder();
-    FrontEnd frontEnd(folder);
+    const TestFolder home;
+    layQuickExpect(home.path());
+    FrontEnd frontEnd(home.path());
     frontEnd.start();
     QMainWindow* main = frontEnd.view(FormId::Main_F)->window();
     // Two rounds of spins by clicking the real record buttons.
@@ -54,7 +54,6 @@ class ExpectTest : public QObject {
     QCOMPARE(!colour->findChild<QLabel*>("Red_Light")->pixmap().isNull(), red);
     QTest::mouseClick(main->findChild<QPushButton*>("Count_P(36)"), Qt::LeftButton);
     QCOMPARE(colour->findChild<QLabel*>("B_OR_R_L")->text(), QString("0 ﾋｯﾄ 予想結果なし"));
-    std::filesystem::remove_all(folder);
   }
 };
 

@@ -2,7 +2,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "../support/test_program.h"
+#include "../support/desktop.h"
 #include "gui/front_end.h"
 
 namespace {
@@ -18,7 +18,8 @@ class LogWindowTest : public QObject {
 
  private slots:
   void searchToggleRecoloursTheRowsAndNewSpinsShowUp() {
-    const auto folder = MakeProgramFolder();
+    const TestFolder home;
+    const auto& folder = home.path();
     FrontEnd frontEnd(folder);
     frontEnd.start();
     QMainWindow* main = frontEnd.view(FormId::Main_F)->window();
@@ -45,11 +46,11 @@ class LogWindowTest : public QObject {
     QCOMPARE(back(second), QColor(0xC0, 0xC0, 0xC0));
     QTest::mouseClick(w->findChild<QPushButton*>("Clear_B"), Qt::LeftButton);
     QCOMPARE(back(first), QColor(0xFF, 0xC0, 0xC0));
-    std::filesystem::remove_all(folder);
   }
 
   void rowsAndTogglesAreLaidOutInTableOrder() {
-    const auto folder = MakeProgramFolder();
+    const TestFolder home;
+    const auto& folder = home.path();
     FrontEnd frontEnd(folder);
     frontEnd.start();
     QTest::mouseClick(frontEnd.view(FormId::Main_F)->window()->findChild<QPushButton*>("Log_B"),
@@ -78,7 +79,6 @@ class LogWindowTest : public QObject {
     QVERIFY(at("Search(39)").y() > at("Search(37)").y());
     QVERIFY(at("Search(40)").y() > at("Search(39)").y());
     QCOMPARE(w->findChild<QLabel*>("Label1")->text(), QString("/ 50"));
-    std::filesystem::remove_all(folder);
   }
 };
 

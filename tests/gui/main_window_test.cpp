@@ -5,7 +5,6 @@
 #include <fstream>
 
 #include "../support/desktop.h"
-#include "../support/test_program.h"
 #include "gui/front_end.h"
 
 namespace {
@@ -25,7 +24,8 @@ class MainWindowTest : public QObject {
 
  private slots:
   void clickingRecordButtonRecordsASpinAndRedraws() {
-    const auto folder = MakeProgramFolder();
+    const TestFolder home;
+    const auto& folder = home.path();
     FrontEnd frontEnd(folder);
     frontEnd.start();
     FormView* view = frontEnd.view(FormId::Main_F);
@@ -46,11 +46,11 @@ class MainWindowTest : public QObject {
     QCOMPARE(rate->text(), QString("3800%"));
     QCOMPARE(strip->text(), QString("7"));
     QCOMPARE(strip->palette().color(QPalette::Window), QColor(0xC0, 0x00, 0x00));
-    std::filesystem::remove_all(folder);
   }
 
   void hiddenRowHasHiddenWidgetsAndMenuMarksFollowTheRecord() {
-    const auto folder = MakeProgramFolder();
+    const TestFolder home;
+    const auto& folder = home.path();
     std::filesystem::create_directories(folder / "Data/Files");
     std::ofstream(folder / "Data/Files/USER.FIL", std::ios::binary) << "37,0,1\r\n";
     FrontEnd frontEnd(folder);
@@ -62,7 +62,6 @@ class MainWindowTest : public QObject {
     auto* zero = w->findChild<QAction*>("Zero_Check");
     QVERIFY(zero && !zero->isChecked());
     QVERIFY(w->findChild<QAction*>("Front_Check")->isChecked());
-    std::filesystem::remove_all(folder);
   }
 
   void aTextBoxNotBeingEditedShowsTheBeginningOfItsText() {

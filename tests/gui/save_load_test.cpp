@@ -5,7 +5,7 @@
 #include <QtTest>
 #include <fstream>
 
-#include "../support/test_program.h"
+#include "../support/desktop.h"
 #include "gui/front_end.h"
 
 class SaveLoadTest : public QObject {
@@ -13,7 +13,8 @@ class SaveLoadTest : public QObject {
 
  private slots:
   void typedCommentIsSavedAndOkBringsBackTheStatusWindows() {
-    const auto folder = MakeProgramFolder();
+    const TestFolder home;
+    const auto& folder = home.path();
     FrontEnd frontEnd(folder);
     frontEnd.start();
     QMainWindow* main = frontEnd.view(FormId::Main_F)->window();
@@ -47,7 +48,6 @@ class SaveLoadTest : public QObject {
     QTest::mouseClick(w->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     QVERIFY(!frontEnd.view(FormId::Save_Load_F));
     QVERIFY(Point_F(frontEnd.app()).visible());
-    std::filesystem::remove_all(folder);
   }
 };
 

@@ -2,21 +2,29 @@
 
 #include <QPushButton>
 #include <QtTest>
+#include <cstdlib>
 #include <fstream>
 
-#include "test_program.h"
+TestFolder::TestFolder() : path_(dir_.path().toStdString()) {
+  if (!dir_.isValid()) std::abort();
+}
+
+void WriteWindowSettings(const std::filesystem::path& folder, const std::string& firstLine) {
+  std::filesystem::create_directories(folder / "Data/Files");
+  std::ofstream user2(folder / "Data/Files/USER2.FIL", std::ios::binary);
+  user2 << firstLine << "\r\n";
+  for (int i = 0; i < 38; ++i) user2 << "0,0,0,0,0,0\r\n";
+}
 
 namespace {
 
-std::filesystem::path programFolder(const std::string& windowSettings) {
-  auto folder = MakeProgramFolder();
+// What ships beside the program, and with `windowSettings` sound off.
+const std::filesystem::path& layProgram(const std::filesystem::path& folder,
+                                        const std::string& windowSettings) {
   std::filesystem::copy(VARNET_ASSETS_DIR, folder, std::filesystem::copy_options::recursive);
   if (!windowSettings.empty()) {
-    std::filesystem::create_directories(folder / "Data/Files");
+    WriteWindowSettings(folder, windowSettings);
     std::ofstream(folder / "Data/Files/USER.FIL", std::ios::binary) << "38,0,0\r\n";
-    std::ofstream user2(folder / "Data/Files/USER2.FIL", std::ios::binary);
-    user2 << windowSettings << "\r\n";
-    for (int i = 0; i < 38; ++i) user2 << "0,0,0,0,0,0\r\n";
   }
   return folder;
 }
@@ -24,13 +32,8 @@ std::filesystem::path programFolder(const std::string& windowSettings) {
 }  // namespace
 
 Desktop::Desktop(const std::string& windowSettings)
-    : folder(programFolder(windowSettings)), frontEnd(folder) {
+    : frontEnd(layProgram(home.path(), windowSettings)) {
   frontEnd.start();
-}
-
-Desktop::~Desktop() {
-  std::error_code ec;
-  std::filesystem::remove_all(folder, ec);
 }
 
 QMainWindow* Desktop::window(FormId id) const {
