@@ -29,15 +29,19 @@ TEST(WindowModel, ChangesBumpControlAndWindowCountersOnlyWhenAValueChanges) {
   EXPECT_GT(m.version(), window);
 }
 
-TEST(WindowModel, UnloadDiscardsTheRecordAndTheNextUseStartsFromDesignValues) {
+TEST(WindowModel, UnloadDiscardsTheRecordAndTheNextUseStartsFromDesignValuesAndHandlers) {
   TestProgram p;
   PointForm& first = Point_F(p.app());
   first.Hit_T.setText("5");
   const auto generation = p.app().forms.point.generation();
   p.app().forms.point.unload(p.app());
   EXPECT_FALSE(p.app().forms.point.loaded());
-  EXPECT_EQ(Point_F(p.app()).Hit_T.text(), "0");
+  PointForm& second = Point_F(p.app());
+  EXPECT_EQ(second.Hit_T.text(), "0");
   EXPECT_GT(p.app().forms.point.generation(), generation);
+  // The new record's controls are bound to their handlers as the first one's were.
+  RunHandler(p.app(), second.UP_1);
+  EXPECT_EQ(second.Limit_C.caption(), "11");
 }
 
 TEST(WindowModel, RegistryAddressesEveryControlByNameAndIndex) {
