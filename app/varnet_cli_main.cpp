@@ -1,16 +1,22 @@
 #include <clocale>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include "cli/script_runner.h"
+#include "core/program_folders.h"
+#include "windows/version_form.h"
 
 namespace {
 
-std::filesystem::path executableFolder() {
-  std::error_code ec;
-  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::filesystem::current_path() : exe.parent_path();
+// The title and version as the Version window shows them, and where this copy keeps its
+// files.
+void printVersion(const ProgramFolders& folders) {
+  const VersionForm about;
+  std::cout << about.lblTitle(0).caption() << ' ' << about.lblVersion.caption() << '\n'
+            << "data folder: " << DataFilesFolder(folders.data).string() << '\n'
+            << "sounds and help: " << folders.assets.string() << '\n';
 }
 
 }  // namespace
@@ -19,18 +25,28 @@ int main(int argc, char** argv) {
   // The user's locale, as the desktop program takes it: numbers must read and write the
   // same in every locale.
   std::setlocale(LC_ALL, "");
-  std::filesystem::path folder = executableFolder();
+  std::optional<std::filesystem::path> dir;
+  bool version = false;
   std::string script = "-";
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--dir" && i + 1 < argc) {
-      folder = argv[++i];
+      dir = argv[++i];
+    } else if (arg == "--version") {
+      version = true;
     } else if (arg.rfind("--", 0) == 0 && arg != "-") {
-      std::cerr << "usage: varnet-cli [--dir DIR] [SCRIPT]\n";
+      std::cerr << "usage: varnet-cli [--dir DIR] [--version] [SCRIPT]\n";
       return 2;
     } else {
       script = arg;
     }
+  }
+  // --dir names one folder for everything, as a portable copy has.
+  const ProgramFolders folders =
+      dir ? ProgramFolders{*dir, *dir} : FindProgramFolders(ExecutableFolder());
+  if (version) {
+    printVersion(folders);
+    return 0;
   }
   std::ifstream file;
   if (script != "-") {
@@ -40,8 +56,9 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
+  if (!dir) CreateDataFolder(folders.data);
   std::ios::sync_with_stdio(false);
-  ScriptRunner runner(folder, std::cout);
+  ScriptRunner runner(folders.data, std::cout);
   runner.start();
   const int status = runner.run(script == "-" ? std::cin : file);
   std::cout.flush();

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/program_folders.h"
 #include "gui/front_end.h"
 #include "gui/pictures.h"
 
@@ -20,11 +21,15 @@ int main(int argc, char** argv) {
   QApplication::setStyle(QStyleFactory::create("Fusion"));
   QApplication::setApplicationName("00 Varnet");
   QApplication::setWindowIcon(QIcon(ProgramIconPixmap()));
+  // Ties the windows to the menu entry, so a desktop shows the entry's icon and name.
+  QGuiApplication::setDesktopFileName(VARNET_APP_ID);
   // What Qt itself draws (a text box's menu) in the program's language, where Qt has it.
   QTranslator qtTexts;
   if (qtTexts.load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QCoreApplication::installTranslator(&qtTexts);
-  FrontEnd frontEnd(QCoreApplication::applicationDirPath().toStdString());
+  const ProgramFolders folders = FindProgramFolders(ExecutableFolder());
+  CreateDataFolder(folders.data);
+  FrontEnd frontEnd(folders);
   frontEnd.start();
   return QApplication::exec();
 }

@@ -5,7 +5,10 @@
 #include "game/startup.h"
 
 FrontEnd::FrontEnd(const std::filesystem::path& folder)
-    : services_(folder), app_(std::make_unique<App>(folder, services_.services())) {
+    : FrontEnd(ProgramFolders{folder, folder}) {}
+
+FrontEnd::FrontEnd(const ProgramFolders& folders)
+    : services_(folders.assets), app_(std::make_unique<App>(folders.data, services_.services())) {
   services_.beforeModal = [this] { refresh(); };
   QObject::connect(&play_, &QTimer::timeout, this, [this] {
     if (MainForm* m = app_->forms.main.record())

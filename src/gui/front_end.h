@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "core/program_folders.h"
 #include "gui/form_view.h"
 #include "gui/qt_services.h"
 #include "windows/app.h"
@@ -16,7 +17,9 @@
 // what changed.
 class FrontEnd : public QObject {
  public:
+  // One folder for everything, as a portable copy has.
   explicit FrontEnd(const std::filesystem::path& folder);
+  explicit FrontEnd(const ProgramFolders& folders);
   ~FrontEnd() override;
 
   App& app() { return *app_; }

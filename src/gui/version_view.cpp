@@ -3,9 +3,12 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/program_folders.h"
+#include "gui/front_end.h"
 #include "gui/pictures.h"
 
 VersionView::VersionView(FrontEnd& frontEnd, VersionForm& v) : FormView(frontEnd, v) {
@@ -43,6 +46,20 @@ VersionView::VersionView(FrontEnd& frontEnd, VersionForm& v) : FormView(frontEnd
   requirements->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   requirements->setIndent(16);
   outer->addWidget(requirements);
+
+  // Where this copy keeps the settings and saved games, in a field the user can copy from
+  // (a path may be longer than the window is wide).
+  auto* dataHeading = new QLabel("データの保存先");
+  dataHeading->setAlignment(Qt::AlignLeft);
+  outer->addWidget(dataHeading);
+  auto* dataFolder =
+      new QLineEdit(QString::fromStdString(DataFilesFolder(frontEnd.app().folder).string()));
+  dataFolder->setObjectName("dataFolder");
+  dataFolder->setReadOnly(true);
+  dataFolder->setFrame(false);
+  dataFolder->setCursorPosition(0);
+  dataFolder->setToolTip(dataFolder->text());
+  outer->addWidget(dataFolder);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);

@@ -63,6 +63,26 @@ class CommandsTest : public QObject {
     QVERIFY(!d.frontEnd.app().forms.version.loaded());
   }
 
+  // An installed copy: the user's files in one folder, the shipped ones in another.
+  void dataAndShippedFilesApart() {
+    TestFolder data;
+    FrontEnd f(ProgramFolders{data.path(), VARNET_ASSETS_DIR});
+    f.start();
+    QMainWindow* main = f.view(FormId::Main_F)->window();
+    QTest::mouseClick(main->findChild<QPushButton*>("Count_P(4)"), Qt::LeftButton);
+    QVERIFY(std::filesystem::exists(data.path() / "Data/Files/REAL_SAVE.FIL"));
+
+    main->findChild<QAction*>("Version")->trigger();
+    QMainWindow* about = f.view(FormId::Version_F)->window();
+    QCOMPARE(about->findChild<QLineEdit*>("dataFolder")->text(),
+             QString::fromStdString((data.path() / "Data/Files").string()));
+    QTest::mouseClick(about->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QTextBrowser* help = shownHelp();
+    QVERIFY(help);
+    QCOMPARE(help->source().toLocalFile(), QString(VARNET_ASSETS_DIR "/00 VARNET HELP.html"));
+    help->close();
+  }
+
   void closeBoxAsksAboutUnsavedSpins() {
     Desktop d;
     d.spin(0);
