@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "gui/pictures.h"
+#include "gui/screen_fit.h"
 
 VersionView::VersionView(FrontEnd& frontEnd, VersionForm& v) : FormView(frontEnd, v) {
   auto* central = new QWidget;
@@ -54,5 +55,6 @@ VersionView::VersionView(FrontEnd& frontEnd, VersionForm& v) : FormView(frontEnd
   outer->addLayout(buttons);
 
   window()->setCentralWidget(central);
-  window()->setFixedSize(380, window()->sizeHint().height());
+  central->setFixedWidth(380);
+  FitToScreen(window());
 }
