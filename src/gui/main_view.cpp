@@ -101,8 +101,11 @@ QWidget* MainView::rows(MainForm& m) {
 
   auto* strip = new QVBoxLayout;
   strip->setSpacing(1);
-  for (int j = 0; j <= 24; ++j)
-    strip->addWidget(Sunken(Shrinks(label(m.Log(j)), 34, MinStripHeight, StripHeight)));
+  for (int j = 0; j <= 24; ++j) {
+    QLabel* cell = Sunken(Shrinks(label(m.Log(j)), 34, MinStripHeight, StripHeight));
+    if (j == 0) newest_ = cell;
+    strip->addWidget(cell);
+  }
   strip->addStretch(1);
   body->addLayout(strip);
   body->addStretch(1);
@@ -115,6 +118,8 @@ void MainView::markLastSpin(const std::string& numberText) {
   marked_ = i < 0 ? nullptr : numbers_[static_cast<std::size_t>(i)];
   if (!marked_) return;
   marked_->setMarked(true);
+  // The newest result at the top of the strip stays in view unless the row is too far down.
+  scroll_->ensureWidgetVisible(newest_, 0, 0);
   scroll_->ensureWidgetVisible(marked_, 0, RowHeight);
 }
 
