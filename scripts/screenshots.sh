@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes docs/*.png: every window of the real program under Xvfb, after a game of spins
-# with predictions. Needs a built program (scripts/build.sh). Clicks land by position in
-# the main window, so a change of its layout may need the offsets below adjusted.
+# with predictions, and the main window on a 1366 x 768 screen and at scale factor 2. Needs
+# a built program (scripts/build.sh). Spins and commands are typed, as a player would.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 folder=$(mktemp -d)
@@ -29,12 +29,16 @@ xvfb-run -a -s "-screen 0 2600x1400x24" bash -c '
   sleep 1
   find() { xdotool search --name "^$1\$" | head -1; }
   xdotool windowmove "$main" 0 0
-  xdotool windowmove "$(find Area)" 720 0
-  xdotool windowmove "$(find Point)" 720 640
+  xdotool windowmove "$(find Area)" 780 0
+  xdotool windowmove "$(find Point)" 780 640
   xdotool windowmove "$(find "Black or Red")" 1700 0
   xdotool windowmove "$(find Total)" 1700 420
-  spin() { xdotool mousemove --window "$main" 73 $((82 + $1 * 19)) click 1; sleep 0.05; }
-  expect() { xdotool mousemove --window "$main" 660 36 click 1; sleep 0.2; }
+  xdotool windowfocus --sync "$main"
+  spin() {
+    case $1 in 36) n=0 ;; 37) n=00 ;; *) n=$(($1 + 1)) ;; esac
+    xdotool type "$n"; xdotool key Return; sleep 0.05
+  }
+  expect() { xdotool key space; sleep 0.2; }
   # 120 spins that come out on 31 numbers, some of them often; predictions for the last.
   for k in $(seq 1 120); do
     if [ $((k % 3)) = 0 ]; then spin $(( (k * 5) % 12 )); else spin $(( (k * 23) % 31 )); fi
@@ -47,27 +51,52 @@ xvfb-run -a -s "-screen 0 2600x1400x24" bash -c '
     import -window "$(find "${name%%:*}")" "$docs/${name##*:}.png"
   done
   # The log window, on its first page.
-  xdotool mousemove --window "$main" 588 36 click 1
+  xdotool key ctrl+l
   sleep 0.5
   log=$(find Log)
-  xdotool windowmove "$log" 720 0
+  xdotool windowmove "$log" 780 0
   xdotool windowraise "$log"
   sleep 0.3
   import -window "$log" "$docs/log_window.png"
-  # File > Save_Load, then its OK; then the About window.
-  xdotool mousemove --window "$main" 18 8 click 1
-  sleep 0.3
-  xdotool mousemove --window "$main" 40 30 click 1
+  # Save & Load, then the About window from its menu (Alt+V).
+  xdotool windowfocus --sync "$main"
+  xdotool key ctrl+s
   sleep 0.5
   slots=$(find "Save & Load")
-  xdotool windowmove "$slots" 720 0
+  xdotool windowmove "$slots" 780 0
   sleep 0.3
   import -window "$slots" "$docs/save_load_window.png"
-  xdotool mousemove --window "$main" 160 8 click 1
+  xdotool windowfocus --sync "$main"
+  xdotool key alt+v
   sleep 0.5
   about=$(find Version)
   xdotool windowmove "$about" 1200 0
   sleep 0.3
   import -window "$about" "$docs/version_window.png"
   kill $pid' _ "$folder" "$docs"
+
+# The main window alone on a laptop screen and on a dense screen at scale factor 2, after a
+# few typed spins and one more number typed.
+rm -f "$folder/Data/Files/"*
+printf '38,0,0\r\n' > "$folder/Data/Files/USER.FIL"
+for screen in "1366x768:1:main_window_1366x768" "2732x1536:2:main_window_scale2"; do
+  IFS=: read -r size scale name <<< "$screen"
+  xvfb-run -a -s "-screen 0 ${size}x24" bash -c '
+    folder=$1 shot=$2 scale=$3
+    openbox >/dev/null 2>&1 & wm=$!
+    for _ in $(seq 100); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+      sleep 0.1
+    done
+    QT_SCALE_FACTOR=$scale "$folder/varnet" & pid=$!
+    main=$(xdotool search --sync --name "^00 Varnet Solenn$" | head -1)
+    sleep 1
+    xdotool windowactivate --sync "$main"
+    for n in 17 0 32 5 00 21 2; do xdotool type "$n"; xdotool key Return; sleep 0.3; done
+    xdotool type 1
+    sleep 0.5
+    import -window root "$shot"
+    kill $pid $wm' _ "$folder" "$docs/$name.png" "$scale"
+  rm -f "$folder/Data/Files/"*; printf '38,0,0\r\n' > "$folder/Data/Files/USER.FIL"
+done
 ls -la docs

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <optional>
 #include <sstream>
+#include <vector>
 
 #include "cli/var_lookup.h"
 #include "game/startup.h"
@@ -83,6 +84,8 @@ void ScriptRunner::runLine(const std::string& line) {
     random(rest);
   else if (command == "now")
     services_.clockText = rest;
+  else if (command == "key")
+    key(rest);
   else if (command == "get")
     get(rest);
   else if (command == "var")
@@ -184,6 +187,25 @@ void ScriptRunner::random(const std::string& values) {
       services_.error("bad random value: " + w);
     else
       services_.randoms.push_back(u);
+  }
+}
+
+void ScriptRunner::key(const std::string& keys) {
+  // The whole line is read first: a key that cannot be read presses none of them.
+  std::vector<std::string> names;
+  std::string_view rest = keys;
+  while (true) {
+    const auto space = rest.find(' ');
+    names.emplace_back(rest.substr(0, space));
+    if (!ParseKey(names.back())) return services_.error("unknown key: " + names.back());
+    if (space == std::string_view::npos) break;
+    rest.remove_prefix(space + 1);
+  }
+  for (const std::string& name : names) {
+    if (app_->ended) return;
+    if (Dispatch(*app_, {EventKind::Key, FormId::Main_F, nullptr, name}) ==
+        DispatchResult::NotShown)
+      return services_.error("Main_F is not shown");
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/colour.h"
 
@@ -21,6 +22,10 @@ enum ColourClassValue {
 
 // "1".."36", "0", "00".
 std::string NumberText(int index);
+
+// The index whose number text is `text` exactly ("7" -> 6, "00" -> 37); -1 for any other
+// text ("07", "37", "000", "").
+int IndexOfNumberText(std::string_view text);
 
 // Class of an index 0..39; 0 for any other index.
 int ColourClassOf(int index);

@@ -34,3 +34,7 @@ void WriteRates(MainForm& m, int pocketCount) {
 void PaintStripCell(MainForm& m, int j, int colourClass) {
   m.Log(j).setBack(DarkColour(colourClass));
 }
+
+void MarkLastSpin(MainForm& m) {
+  m.Last_Spin.setCaption(m.Log(0).caption());
+}

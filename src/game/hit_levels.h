@@ -23,3 +23,7 @@ void WriteRates(MainForm& m, int pocketCount);
 
 // Back colour of a recent-results strip cell for a colour class (0 = empty).
 void PaintStripCell(MainForm& m, int j, int colourClass);
+
+// Marks the row of the newest result in the strip (none while the strip is empty), so
+// that a wrong entry shows at a glance. Every change of the strip ends with it.
+void MarkLastSpin(MainForm& m);

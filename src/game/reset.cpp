@@ -3,6 +3,7 @@
 #include "area/area_stats.h"
 #include "core/number_index.h"
 #include "core/numeric.h"
+#include "game/hit_levels.h"
 #include "game/status_switches.h"
 #include "game/zero_mode.h"
 #include "log/log_store.h"
@@ -29,6 +30,7 @@ void Clear_Click(App& app, int) {
     v.LogText(j).clear();
     v.LogColour(j) = 0;
   }
+  MarkLastSpin(m);
   app.forms.blackOrRed.unload(app);
   app.forms.point.unload(app);
   app.forms.area.unload(app);

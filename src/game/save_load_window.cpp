@@ -66,6 +66,7 @@ void showSlotFile(App& app, int n, const SlotFile& f) {
     m.Log(j).setCaption(v.LogText(j));
     PaintStripCell(m, j, v.LogColour(j));
   }
+  MarkLastSpin(m);
   PaintHitLevels(m, SpinThresholds, v.PocketCount);
 }
 

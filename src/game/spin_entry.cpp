@@ -108,6 +108,7 @@ void Count_P_Click(App& app, int i) {
   if (v.ColourClass == RedClass) AddTo(m.Red, 1);
   if (v.ColourClass == BlackClass) AddTo(m.Black, 1);
   for (int j = 1; j <= 24; ++j) PaintStripCell(m, j, v.LogColour(j));
+  MarkLastSpin(m);
 
   updateBlackOrRed(app, m);
   updatePoint(app, m, i);

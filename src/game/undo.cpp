@@ -57,6 +57,7 @@ void Count_M_Click(App& app, int i) {
     if (v.LogColour(j) == NoClass) m.Log(j).setCaption("");
     PaintStripCell(m, j, v.LogColour(j));
   }
+  MarkLastSpin(m);
 
   RestoreOrWindow(app);
   RestorePointWindow(app);

@@ -4,6 +4,7 @@
 #include "area/area_window.h"
 #include "game/about_window.h"
 #include "game/expect_request.h"
+#include "game/keyboard.h"
 #include "game/main_commands.h"
 #include "game/reset.h"
 #include "game/reveal.h"
@@ -106,4 +107,15 @@ void BindWindowHandlers(Forms& f) {
 
   f.version.bindControls = bindVersion;
   f.version.onUnload = Version_F_Unload;
+
+  // Typing on the main window, or on a window shown beside it while the spins go on.
+  f.main.onKeyPress = Main_F_KeyPress;
+  f.area.onKeyPress = Main_F_KeyPress;
+  f.point.onKeyPress = Main_F_KeyPress;
+  f.blackOrRed.onKeyPress = Main_F_KeyPress;
+  f.total.onKeyPress = Main_F_KeyPress;
+  f.log.onKeyPress = Main_F_KeyPress;
+  f.log.closesOnEsc = true;
+  f.saveLoad.closesOnEsc = true;
+  f.version.closesOnEsc = true;
 }

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "gui/pictures.h"
+#include "gui/screen_fit.h"
 #include "gui/view_helpers.h"
 
 namespace {
@@ -43,8 +44,8 @@ AreaView::AreaView(FrontEnd& frontEnd, AreaForm& a) : FormView(frontEnd, a) {
   }
 
   window()->setCentralWidget(central);
-  window()->menuBar()->addAction(action(a.Area_Set));
-  window()->setFixedSize(window()->sizeHint());
+  window()->menuBar()->addAction(barAction(a.Area_Set));
+  FitToScreen(window());
 }
 
 QWidget* AreaView::areaFrame(QWidget* parent, AreaForm& a, int k) {

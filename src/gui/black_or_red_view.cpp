@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "gui/pictures.h"
+#include "gui/screen_fit.h"
 #include "gui/view_helpers.h"
 
 namespace {
@@ -82,5 +83,5 @@ BlackOrRedView::BlackOrRedView(FrontEnd& frontEnd, BlackOrRedForm& b) : FormView
   outer->addWidget(status);
 
   window()->setCentralWidget(central);
-  window()->setFixedSize(window()->sizeHint());
+  FitToScreen(window());
 }

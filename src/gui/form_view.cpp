@@ -6,7 +6,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "game/keyboard.h"
 #include "gui/front_end.h"
+#include "gui/key_names.h"
 #include "gui/pictures.h"
 #include "windows/dispatch.h"
 
@@ -34,6 +36,13 @@ void showIf(QWidget* w, bool visible) {
   } else if (w->parentWidget()) {
     w->show();
   }
+}
+
+// The keys that also run a control of the main window, shown beside it.
+std::string shortcutOf(const Control& c) {
+  const Form* f = c.owner();
+  if (!f || f->id() != FormId::Main_F) return {};
+  return ShortcutOf(static_cast<const MainForm&>(*f), c);
 }
 
 void apply(const Control& c, QObject* w) {
@@ -82,7 +91,8 @@ void apply(const Control& c, QObject* w) {
     case Kind::MenuItem: {
       const auto& m = static_cast<const MenuItem&>(c);
       auto* q = static_cast<QAction*>(w);
-      q->setText(QString::fromStdString(m.caption()));
+      // The menu bar has no room for a shortcut beside a command.
+      q->setText(MenuText(m.caption(), q->property("onMenuBar").toBool() ? "" : shortcutOf(m)));
       q->setChecked(m.checked());
       break;
     }
@@ -107,6 +117,11 @@ FormView::FormView(FrontEnd& frontEnd, Form& form)
   QObject::connect(window_, &FormWindow::closeRequested, window_, [this] {
     frontEnd_.send({EventKind::Close, form_.id(), nullptr, {}});
   });
+  window_->keyPressed = [this](const QKeyEvent& e) {
+    const std::optional<std::string> name = KeyName(e);
+    return name &&
+           frontEnd_.send({EventKind::Key, form_.id(), nullptr, *name}) == DispatchResult::Done;
+  };
 }
 
 FormView::~FormView() {
@@ -121,7 +136,10 @@ void FormView::refresh() {
   for (Binding& b : bindings_) {
     if (b.control->version() == b.seen) continue;
     b.seen = b.control->version();
-    apply(*b.control, b.widget);
+    if (b.changed)
+      b.changed();
+    else
+      apply(*b.control, b.widget);
   }
   if (form_.topmost() != topmost_) {
     topmost_ = form_.topmost();
@@ -135,7 +153,12 @@ void FormView::refresh() {
 void FormView::bind(Control& c, QObject* w) {
   w->setObjectName(QString::fromStdString(c.address()));
   apply(c, w);
-  bindings_.push_back({&c, w, c.version()});
+  bindings_.push_back({&c, w, c.version(), {}});
+}
+
+void FormView::watch(Control& c, std::function<void()> changed) {
+  changed();
+  bindings_.push_back({&c, nullptr, c.version(), std::move(changed)});
 }
 
 void FormView::click(Control& c) {
@@ -154,6 +177,8 @@ ClickLabel* FormView::label(Label& c) {
 QLineEdit* FormView::textBox(TextBox& c, bool editable) {
   auto* w = new TextBoxEdit;
   w->setReadOnly(!editable);
+  // Tab and the keys go past a box that cannot be edited.
+  if (!editable) w->setFocusPolicy(Qt::NoFocus);
   w->setAlignment(Qt::AlignRight);
   if (editable) {
     QObject::connect(w, &QLineEdit::textEdited, w, [this, &c](const QString& text) {
@@ -189,14 +214,25 @@ QPushButton* FormView::button(CommandButton& c) {
 
 ModelCheckBox* FormView::checkBox(CheckBox& c) {
   auto* w = new ModelCheckBox;
+  // Keys belong to the window: Space asks for a prediction, it does not tick a box.
+  w->setFocusPolicy(Qt::NoFocus);
   QObject::connect(w, &QCheckBox::clicked, w, [this, &c] { click(c); });
   bind(c, w);
   return w;
 }
 
 QAction* FormView::action(MenuItem& c, bool checkable) {
+  return makeAction(c, checkable, false);
+}
+
+QAction* FormView::barAction(MenuItem& c) {
+  return makeAction(c, false, true);
+}
+
+QAction* FormView::makeAction(MenuItem& c, bool checkable, bool onMenuBar) {
   auto* a = new QAction(window_);
   a->setCheckable(checkable);
+  a->setProperty("onMenuBar", onMenuBar);
   QObject::connect(a, &QAction::triggered, a, [this, a, &c](bool checked) {
     // The program decides the mark; undo Qt's own toggle first.
     if (a->isCheckable()) a->setChecked(!checked);

@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "gui/widgets.h"
@@ -36,7 +37,12 @@ class FormView {
   QPushButton* button(CommandButton& c);
   ModelCheckBox* checkBox(CheckBox& c);
   QAction* action(MenuItem& c, bool checkable = false);
+  // A command on the menu bar itself.
+  QAction* barAction(MenuItem& c);
   QGroupBox* frame(Frame& c);
+  // Runs `changed` now and whenever the control changes: for a control drawn otherwise
+  // than by a widget of its own.
+  void watch(Control& c, std::function<void()> changed);
 
   FrontEnd& frontEnd_;
 
@@ -45,9 +51,11 @@ class FormView {
     Control* control;
     QObject* widget;
     std::uint64_t seen;
+    std::function<void()> changed;  // instead of drawing the widget
   };
   void bind(Control& c, QObject* w);
   void click(Control& c);
+  QAction* makeAction(MenuItem& c, bool checkable, bool onMenuBar);
 
   Form& form_;
   FormWindow* window_;

@@ -23,9 +23,10 @@ void FrontEnd::start() {
   refresh();
 }
 
-void FrontEnd::send(const UserEvent& event) {
-  Dispatch(*app_, event);
+DispatchResult FrontEnd::send(const UserEvent& event) {
+  const DispatchResult result = Dispatch(*app_, event);
   refresh();
+  return result;
 }
 
 // A window opens to the right of the main window, each kind a little lower than the last,

@@ -26,7 +26,7 @@ class FrontEnd : public QObject {
   QtServices& services() { return services_; }
   // Starts the program and shows its windows.
   void start();
-  void send(const UserEvent& event);
+  DispatchResult send(const UserEvent& event);
   // Brings every window in line with its record.
   void refresh();
   // The view of a window, or null when it is not loaded or has no view.

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/screen_fit.h"
 #include "gui/view_helpers.h"
 
 namespace {
@@ -71,5 +72,5 @@ LogView::LogView(FrontEnd& frontEnd, LogForm& f) : FormView(frontEnd, f) {
   outer->addLayout(side);
 
   window()->setCentralWidget(central);
-  window()->setFixedSize(window()->sizeHint());
+  FitToScreen(window());
 }

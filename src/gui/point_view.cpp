@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/key_names.h"
 #include "gui/pictures.h"
+#include "gui/screen_fit.h"
 #include "gui/view_helpers.h"
 
 namespace {
@@ -80,8 +82,8 @@ PointView::PointView(FrontEnd& frontEnd, PointForm& p) : FormView(frontEnd, p) {
   outer->addWidget(status);
 
   window()->setCentralWidget(central);
-  QMenu* mode = window()->menuBar()->addMenu(QString::fromStdString(p.Mode.caption()));
+  QMenu* mode = window()->menuBar()->addMenu(MenuText(p.Mode.caption()));
   mode->addAction(action(p.Mode1, true));
   mode->addAction(action(p.Mode2, true));
-  window()->setFixedSize(window()->sizeHint());
+  FitToScreen(window());
 }

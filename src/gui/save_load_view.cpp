@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/screen_fit.h"
 #include "gui/view_helpers.h"
 
 namespace {
@@ -44,5 +45,5 @@ SaveLoadView::SaveLoadView(FrontEnd& frontEnd, SaveLoadForm& f) : FormView(front
   outer->addLayout(bottom);
 
   window()->setCentralWidget(central);
-  window()->setFixedSize(window()->sizeHint());
+  FitToScreen(window());
 }

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "gui/pictures.h"
+#include "gui/screen_fit.h"
 #include "gui/view_helpers.h"
 
 TotalView::TotalView(FrontEnd& frontEnd, TotalForm& t) : FormView(frontEnd, t) {
@@ -29,5 +30,5 @@ TotalView::TotalView(FrontEnd& frontEnd, TotalForm& t) : FormView(frontEnd, t) {
   outer->addWidget(status);
 
   window()->setCentralWidget(central);
-  window()->setFixedSize(window()->sizeHint());
+  FitToScreen(window());
 }

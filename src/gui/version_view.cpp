@@ -10,6 +10,7 @@
 #include "core/program_folders.h"
 #include "gui/front_end.h"
 #include "gui/pictures.h"
+#include "gui/screen_fit.h"
 
 VersionView::VersionView(FrontEnd& frontEnd, VersionForm& v) : FormView(frontEnd, v) {
   auto* central = new QWidget;
@@ -71,5 +72,6 @@ VersionView::VersionView(FrontEnd& frontEnd, VersionForm& v) : FormView(frontEnd
   outer->addLayout(buttons);
 
   window()->setCentralWidget(central);
-  window()->setFixedSize(380, window()->sizeHint().height());
+  central->setFixedWidth(380);
+  FitToScreen(window());
 }

@@ -12,6 +12,18 @@ W* Sized(W* w, int width, int height = RowHeight) {
   return w;
 }
 
+// A cell of fixed width whose height gives way, down to `minHeight`, in a short window.
+template <class W>
+W* Shrinks(W* w, int width, int minHeight, int height = RowHeight) {
+  w->setFixedWidth(width);
+  w->setMinimumHeight(minHeight);
+  w->setMaximumHeight(height);
+  QSizePolicy policy = w->sizePolicy();
+  policy.setVerticalPolicy(QSizePolicy::Preferred);
+  w->setSizePolicy(policy);
+  return w;
+}
+
 // Lights, lamps and strip cells are drawn sunken so that they show while empty.
 QLabel* Sunken(QLabel* l);
 

@@ -2,11 +2,28 @@
 
 #include <QCloseEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+
+void ClickLabel::setMarked(bool marked) {
+  if (marked_ == marked) return;
+  marked_ = marked;
+  update();
+}
 
 void ClickLabel::mousePressEvent(QMouseEvent* e) {
   if (e->button() == Qt::LeftButton) emit clicked();
   QLabel::mousePressEvent(e);
+}
+
+void ClickLabel::paintEvent(QPaintEvent* e) {
+  QLabel::paintEvent(e);
+  if (!marked_) return;
+  // Yellow stands out on every result colour: red, black, green and blue.
+  QPainter p(this);
+  p.setPen(QPen(QColor(0xFF, 0xE0, 0x00), 2));
+  p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
 void TextBoxEdit::showText(const QString& text) {
@@ -24,4 +41,11 @@ void TextBoxEdit::focusOutEvent(QFocusEvent* e) {
 void FormWindow::closeEvent(QCloseEvent* e) {
   e->ignore();
   emit closeRequested();
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* e) {
+  if (keyPressed && keyPressed(*e))
+    e->accept();
+  else
+    QMainWindow::keyPressEvent(e);
 }

@@ -4,17 +4,25 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <functional>
 
-// A label that reports clicks (area cells, log search toggles).
+// A label that reports clicks (area cells, log search toggles). A marked label wears a
+// frame (the number of the last spin).
 class ClickLabel : public QLabel {
   Q_OBJECT
  public:
   using QLabel::QLabel;
+  void setMarked(bool marked);
+  bool marked() const { return marked_; }
  signals:
   void clicked();
 
  protected:
   void mousePressEvent(QMouseEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
+
+ private:
+  bool marked_ = false;
 };
 
 // A check box whose tick follows the window record only: a click asks the program, which
@@ -41,14 +49,18 @@ class TextBoxEdit : public QLineEdit {
   void focusOutEvent(QFocusEvent* e) override;
 };
 
-// A top-level window whose close box asks the program instead of closing at once.
+// A top-level window whose close box asks the program instead of closing at once, and
+// whose keys go to the program first.
 class FormWindow : public QMainWindow {
   Q_OBJECT
  public:
   using QMainWindow::QMainWindow;
+  // Returns true when the program used the key; Qt has the others.
+  std::function<bool(const QKeyEvent&)> keyPressed;
  signals:
   void closeRequested();
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
 };

@@ -1,6 +1,7 @@
 #include "windows/dispatch.h"
 
 #include "windows/app.h"
+#include "windows/key_press.h"
 
 namespace {
 
@@ -15,6 +16,21 @@ void close(App& app, FormId id) {
   if (host.onQueryUnload && host.onQueryUnload(app, CloseMode::User)) return;
   host.unload(app);
   if (id == FormId::Main_F) app.ended = true;
+}
+
+DispatchResult key(App& app, FormId id, const std::string& name) {
+  const FormHostBase& host = app.forms.host(id);
+  const Form* f = host.record();
+  if (!f || !f->visible()) return DispatchResult::NotShown;
+  const std::optional<KeyPress> k = ParseKey(name);
+  if (!k) return DispatchResult::Ignored;
+  // Esc is the close box of a window that closes on it.
+  if (host.closesOnEsc && *k == KeyPress{"Esc"}) {
+    close(app, id);
+    return DispatchResult::Done;
+  }
+  if (host.onKeyPress && host.onKeyPress(app, *k)) return DispatchResult::Done;
+  return DispatchResult::Ignored;
 }
 
 }  // namespace
@@ -48,6 +64,8 @@ DispatchResult Dispatch(App& app, const UserEvent& e) {
       if (timer.enabled() && timer.interval() != 0) RunHandler(app, timer);
       return DispatchResult::Done;
     }
+    case EventKind::Key:
+      return key(app, e.form, e.text);
   }
   return DispatchResult::Done;
 }

@@ -5,6 +5,7 @@
 
 #include "windows/area_form.h"
 #include "windows/black_or_red_form.h"
+#include "windows/key_press.h"
 #include "windows/log_form.h"
 #include "windows/main_form.h"
 #include "windows/point_form.h"
@@ -41,6 +42,10 @@ class FormHostBase {
   // Returns true to cancel the close.
   bool (*onQueryUnload)(App&, CloseMode) = nullptr;
   void (*onUnload)(App&) = nullptr;
+  // A key pressed on the window; returns false for a key it has no use for.
+  bool (*onKeyPress)(App&, const KeyPress&) = nullptr;
+  // Esc asks the window to close, as its close box does.
+  bool closesOnEsc = false;
 
  protected:
   virtual void create() = 0;

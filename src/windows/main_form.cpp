@@ -102,4 +102,6 @@ MainForm::MainForm() : Form(FormId::Main_F, "00 Varnet Solenn") {
   add("Help", Help);
   add("Version", Version);
   add("Exit", Exit);
+  add("Key_Entry", Key_Entry);
+  add("Last_Spin", Last_Spin);
 }

@@ -44,4 +44,9 @@ class MainForm : public Form {
   MenuItem Help;
   MenuItem Version;
   MenuItem Exit;
+
+  // The digits typed on the window, until Enter records them as a spin.
+  TextBox Key_Entry;
+  // The number text of the row marked as the last recorded spin; empty for none.
+  Label Last_Spin;
 };

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include "../support/predict_support.h"
+#include "windows/key_press.h"
+
+namespace {
+
+const std::string Counted = "sound Data/Sound/Count.wav\n";
+
+std::string typed(TestProgram& p) {
+  return p.main().Key_Entry.text();
+}
+std::string marked(TestProgram& p) {
+  return p.main().Last_Spin.caption();
+}
+
+}  // namespace
+
+TEST(Keyboard, TypedNumbersRecordAsTheirRowsButtonDoes) {
+  TestProgram p;
+  MainForm& m = p.main();
+  EXPECT_EQ(p.run("key 1 7"), "");
+  EXPECT_EQ(typed(p), "17");
+  EXPECT_EQ(m.Total.text(), "0");
+  EXPECT_EQ(p.run("key Enter"), Counted);
+  EXPECT_EQ(typed(p), "");
+  EXPECT_EQ(m.Hit_Count(16).text(), "1");
+  EXPECT_EQ(m.Log(0).caption(), "17");
+  EXPECT_EQ(p.app().vars.LastIndex, 16);
+
+  // 0 and 00 are the two zero pockets.
+  EXPECT_EQ(p.run("key 0 Enter"), Counted);
+  EXPECT_EQ(m.Hit_Count(36).text(), "1");
+  EXPECT_EQ(p.run("key 0 0 Enter"), Counted);
+  EXPECT_EQ(m.Hit_Count(37).text(), "1");
+  EXPECT_EQ(m.Total.text(), "3");
+
+  // Backspace takes back the last digit, Esc clears them all.
+  EXPECT_EQ(p.run("key 3 5 Backspace Enter"), Counted);
+  EXPECT_EQ(m.Hit_Count(2).text(), "1");
+  EXPECT_EQ(p.run("key 2 Esc Enter"), "");
+  EXPECT_EQ(m.Total.text(), "4");
+}
+
+TEST(Keyboard, ANumberThatIsNoPocketNowBeepsAndRecordsNothing) {
+  TestProgram p{Silent(37)};
+  MainForm& m = p.main();
+  EXPECT_EQ(p.run("key 3 7 Enter"), "beep\n");
+  EXPECT_EQ(p.run("key 0 7 Enter"), "beep\n");
+  EXPECT_EQ(p.run("key 0 0 0 Enter"), "beep\n");
+  // 00 while the 00 pocket is off.
+  EXPECT_EQ(p.run("key 0 0 Enter"), "beep\n");
+  // A fourth digit is refused as it is typed, and the three shown stay.
+  EXPECT_EQ(p.run("key 1 2 3 4"), "beep\n");
+  EXPECT_EQ(typed(p), "123");
+  EXPECT_EQ(p.run("key Enter"), "beep\n");
+  EXPECT_EQ(typed(p), "");
+  EXPECT_EQ(m.Total.text(), "0");
+  EXPECT_EQ(p.app().vars.SpinLog(1), 0);
+  EXPECT_EQ(p.run("key 0 Enter"), "");  // silent program, 0 is still a pocket
+  EXPECT_EQ(m.Hit_Count(36).text(), "1");
+}
+
+TEST(Keyboard, RefusalsAndQuestionsAreThoseOfTheButton) {
+  TestProgram p{Silent(), SettingsFile({.expectCheck = 1})};
+  p.app().vars.AreaEditing = 1;
+  const std::string refusal = p.run("click Main_F.Count_P(4)");
+  ASSERT_NE(refusal, "");
+  EXPECT_EQ(p.run("key 5 Enter"), refusal);
+  EXPECT_EQ(p.main().Total.text(), "0");
+  p.app().vars.AreaEditing = 0;
+
+  // A full round without a prediction asks before the next spin; No keeps it out.
+  p.spin(0, 38);
+  EXPECT_EQ(p.run("answer no\nkey 5 Enter"), p.run("answer no\nclick Main_F.Count_P(4)"));
+  EXPECT_EQ(p.main().Total.text(), "38");
+  EXPECT_EQ(typed(p), "");
+}
+
+TEST(Keyboard, CtrlZTakesBackTheLastSpinOnceAndTheMarkMovesBack) {
+  TestProgram p;
+  MainForm& m = p.main();
+  EXPECT_EQ(p.run("key Ctrl+Z"), "");  // nothing to take back
+  EXPECT_EQ(marked(p), "");
+  p.run("key 7 Enter\nkey 1 4 Enter");
+  EXPECT_EQ(marked(p), "14");
+  EXPECT_EQ(p.run("key Ctrl+Z"), Counted);
+  EXPECT_EQ(m.Total.text(), "1");
+  EXPECT_EQ(m.Hit_Count(13).text(), "0");
+  EXPECT_EQ(marked(p), "7");
+  // Only the last spin, and only once, as its "＜" allows.
+  EXPECT_EQ(p.run("key Ctrl+Z"), "");
+  EXPECT_EQ(m.Total.text(), "1");
+  EXPECT_EQ(marked(p), "7");
+  EXPECT_EQ(p.run("get Main_F.Last_Spin.caption"), "Main_F.Last_Spin.caption=7\n");
+
+  p.run("answer yes\nclick Main_F.Clear");
+  EXPECT_EQ(marked(p), "");
+}
+
+TEST(Keyboard, ShortcutsRunTheirCommands) {
+  TestProgram p{Silent(), SettingsFile({})};
+  // Expect is refused before a full round, by Space and F5 as by its button.
+  const std::string notYet = p.run("click Main_F.Expect");
+  ASSERT_NE(notYet, "");
+  EXPECT_EQ(p.run("key Space"), notYet);
+  EXPECT_EQ(p.run("key F5"), notYet);
+  p.spin(0, 38);
+  EXPECT_EQ(p.run("key Space"), "");
+  EXPECT_EQ(p.app().vars.ExpectDone, 1);
+
+  EXPECT_EQ(p.run("key Ctrl+L\nform Log_F"), "Log_F loaded=1 visible=1 topmost=0\n");
+  EXPECT_EQ(p.run("key Ctrl+S\nform Save_Load_F"), "Save_Load_F loaded=1 visible=1 topmost=0\n");
+  EXPECT_EQ(p.run("key F1"), "help contents\n");
+  // Keys the main window has no use for print nothing and change nothing.
+  EXPECT_EQ(p.run("key Tab Shift+Tab Esc Enter Backspace F12 Alt+Z Ctrl+7 Q"), "");
+  EXPECT_EQ(p.main().Total.text(), "38");
+  // Exit asks first about the unsaved game, as its menu item does.
+  const std::string question = p.run("answer no\nkey Ctrl+Q");
+  EXPECT_EQ(question.substr(0, 8), "msgbox q");
+  const std::string ended = p.run("answer yes\nkey Ctrl+Q\nvar PocketCount");
+  EXPECT_EQ(ended.substr(ended.size() - 15), "answer yes\nend\n");
+}
+
+TEST(Keyboard, AKeyLineThatCannotBeReadPressesNothing) {
+  TestProgram p;
+  EXPECT_EQ(p.run("key 7 Enter Ctrl+ F13"), "error: unknown key: Ctrl+\n");
+  EXPECT_EQ(p.run("key 7  Enter"), "error: unknown key: \n");
+  EXPECT_EQ(p.run("key 7 Return"), "error: unknown key: Return\n");
+  EXPECT_EQ(p.main().Total.text(), "0");
+  EXPECT_EQ(p.main().Key_Entry.text(), "");
+}
+
+TEST(KeyPress, NamesReadAsBothFrontEndsWriteThem) {
+  EXPECT_EQ(ParseKey("Ctrl+Z"), (KeyPress{"Z", true}));
+  EXPECT_EQ(ParseKey("ctrl+z"), std::nullopt);
+  EXPECT_EQ(ParseKey("Shift+Alt+Ctrl+s"), (KeyPress{"S", true, true, true}));
+  EXPECT_EQ(ParseKey("Ctrl+Ctrl+Z"), std::nullopt);
+  EXPECT_EQ(ParseKey("F10"), (KeyPress{"F10"}));
+  for (const char* bad : {"F0", "F01", "F13", "", " ", "Ctrl+", "Enterr", "é"})
+    EXPECT_EQ(ParseKey(bad), std::nullopt) << bad;
+}
