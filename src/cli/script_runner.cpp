@@ -83,6 +83,8 @@ void ScriptRunner::runLine(const std::string& line) {
     random(rest);
   else if (command == "now")
     services_.clockText = rest;
+  else if (command == "file")
+    queueFile(rest);
   else if (command == "get")
     get(rest);
   else if (command == "var")
@@ -185,6 +187,11 @@ void ScriptRunner::random(const std::string& values) {
     else
       services_.randoms.push_back(u);
   }
+}
+
+void ScriptRunner::queueFile(const std::string& path) {
+  if (path.empty()) return services_.error("missing file path");
+  services_.files.push_back(path);
 }
 
 void ScriptRunner::get(const std::string& addrProp) {

@@ -33,6 +33,7 @@ class ScriptRunner {
   void tick(const std::string& count);
   void answer(const std::string& words);
   void random(const std::string& values);
+  void queueFile(const std::string& path);
   void get(const std::string& addrProp);
   void var(const std::string& name);
   void form(const std::string& formName);

@@ -38,6 +38,18 @@ std::string NumberText(int index) {
   return std::to_string(index + 1);
 }
 
+int NumberIndexOf(std::string_view text) {
+  if (text == "0") return ZeroIndex;
+  if (text == "00") return DoubleZeroIndex;
+  if (text.empty() || text.size() > 2 || text[0] < '1' || text[0] > '9') return -1;
+  int number = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return -1;
+    number = number * 10 + (c - '0');
+  }
+  return number <= 36 ? number - 1 : -1;
+}
+
 int ColourClassOf(int index) {
   if (index < 0 || index > 39) return NoClass;
   if (index == ZeroIndex) return ZeroClass;

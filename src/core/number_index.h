@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/colour.h"
 
@@ -21,6 +22,9 @@ enum ColourClassValue {
 
 // "1".."36", "0", "00".
 std::string NumberText(int index);
+
+// The index of a number text as NumberText writes it; -1 for any other text ("07", "37").
+int NumberIndexOf(std::string_view text);
 
 // Class of an index 0..39; 0 for any other index.
 int ColourClassOf(int index);

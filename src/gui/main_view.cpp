@@ -80,6 +80,9 @@ void MainView::buildMenu(MainForm& m) {
   QMenu* file = bar->addMenu(QString::fromStdString(m.File.caption()));
   file->addAction(action(m.Save_Load));
   file->addAction(action(m.Clear));
+  file->addSeparator();
+  file->addAction(action(m.Export_Spins));
+  file->addAction(action(m.Import_Spins));
   QMenu* setting = bar->addMenu(QString::fromStdString(m.Setting.caption()));
   setting->addAction(action(m.BGM_Check, true));
   setting->addSeparator();

@@ -26,12 +26,16 @@ class QtServices {
   std::deque<BoxAnswer> scriptedAnswers;
   // Texts of the message boxes shown or answered so far (for tests).
   std::vector<std::string> shownTexts;
+  // Paths for the next file dialogs, taken instead of showing them; "" cancels (for tests).
+  std::deque<std::string> scriptedFiles;
 
  private:
   struct Dialogs_;
   struct Sound_;
   struct Help_;
   struct Clock_;
+  struct Files_;
+  struct Progress_;
 
   std::filesystem::path folder_;
   ClockRandom random_;
@@ -39,4 +43,6 @@ class QtServices {
   std::unique_ptr<Sound> sound_;
   std::unique_ptr<Help> help_;
   std::unique_ptr<Clock> clock_;
+  std::unique_ptr<FileDialogs> files_;
+  std::unique_ptr<Progress> progress_;
 };
