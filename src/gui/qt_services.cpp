@@ -33,8 +33,7 @@ struct QtServices::Dialogs_ : Dialogs {
                     : icon == BoxIcon::Question ? QMessageBox::Question
                                                 : QMessageBox::Critical,
                     QString::fromStdString(title), body,
-                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, s.boxParent());
     // The program speaks Japanese, so do its buttons, with or without Qt's translations.
     if (yesNo) {
       box.button(QMessageBox::Yes)->setText(QString::fromUtf8("はい"));
@@ -103,7 +102,7 @@ struct QtServices::Files_ : FileDialogs {
     }
     if (s.beforeModal) s.beforeModal();
     const bool save = kind == FileDialogKind::Save;
-    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(title), folder);
+    QFileDialog dialog(s.boxParent(), QString::fromStdString(title), folder);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     const QString all = QString::fromUtf8("すべてのファイル (*)");
@@ -125,6 +124,7 @@ struct QtServices::Files_ : FileDialogs {
 };
 
 struct QtServices::Progress_ : Progress {
+  explicit Progress_(QtServices& s) : s(s) {}
   // Short work ends before the box would show.
   static constexpr int ShowAfterMs = 500;
   // Giving the box its value lets Qt handle input, often enough to answer a click at once.
@@ -132,9 +132,8 @@ struct QtServices::Progress_ : Progress {
 
   void begin(const std::string& text, long total) override {
     total_ = total;
-    dialog =
-        std::make_unique<QProgressDialog>(QString::fromStdString(text), QString::fromUtf8("中止"),
-                                          0, steps(total), QApplication::activeWindow());
+    dialog = std::make_unique<QProgressDialog>(
+        QString::fromStdString(text), QString::fromUtf8("中止"), 0, steps(total), s.boxParent());
     dialog->setWindowTitle("00 Varnet");
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->setMinimumDuration(ShowAfterMs);
@@ -154,6 +153,7 @@ struct QtServices::Progress_ : Progress {
   // The box counts in int; a file of spins never comes near its end.
   static int steps(long n) { return static_cast<int>(std::min<long>(n, 1L << 30)); }
 
+  QtServices& s;
   long total_ = 0;
   std::unique_ptr<QProgressDialog> dialog;
   QElapsedTimer sinceUpdate;
@@ -166,9 +166,14 @@ QtServices::QtServices(std::filesystem::path folder)
       help_(std::make_unique<Help_>(folder_)),
       clock_(std::make_unique<Clock_>()),
       files_(std::make_unique<Files_>(*this)),
-      progress_(std::make_unique<Progress_>()) {}
+      progress_(std::make_unique<Progress_>(*this)) {}
 
 QtServices::~QtServices() = default;
+
+QWidget* QtServices::boxParent() const {
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  return mainWindow ? mainWindow() : nullptr;
+}
 
 Services QtServices::services() {
   return Services{dialogs_.get(), sound_.get(), help_.get(),    clock_.get(),

@@ -12,6 +12,7 @@
 
 class QSoundEffect;
 class QTextBrowser;
+class QWidget;
 
 // The platform services of the desktop program.
 class QtServices {
@@ -22,6 +23,8 @@ class QtServices {
 
   // Runs before a modal box opens, so the windows show the state the box speaks of.
   std::function<void()> beforeModal;
+  // The main window, for a box that opens while no window of the program is active.
+  std::function<QWidget*()> mainWindow;
   // Answers for the next message boxes, taken instead of showing them (for tests).
   std::deque<BoxAnswer> scriptedAnswers;
   // Texts of the message boxes shown or answered so far (for tests).
@@ -30,6 +33,10 @@ class QtServices {
   std::deque<std::string> scriptedFiles;
 
  private:
+  // The window a box opens over: the active one, or the main window while none is active
+  // (a dialog that has just closed leaves none until events run again).
+  QWidget* boxParent() const;
+
   struct Dialogs_;
   struct Sound_;
   struct Help_;
