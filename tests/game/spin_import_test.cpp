@@ -160,7 +160,6 @@ TEST(SpinImport, ExportThenClearThenImportBringsBackEveryFigure) {
     return out;
   };
   const std::string before = figures();
-  p.run("now 2026/03/09 21:30:00");
   const std::string path = (p.folder() / "out.csv").string();
 
   EXPECT_EQ(p.run("file " + path + "\nclick Main_F.Export_Spins"),
@@ -183,6 +182,22 @@ TEST(SpinImport, ExportNamesTheFileForTheDayAndReportsAFailedWrite) {
   p.spin(16);
   EXPECT_EQ(p.run("click Main_F.Export_Spins"),
             "filedialog save \"スピンのエクスポート\"\nerror: no file queued\nfile cancel\n");
+  // The name the save dialog offers carries the day of the clock.
+  struct Offered : FileDialogs {
+    std::optional<std::string> chooseFile(FileDialogKind, const std::string&,
+                                          const std::string& suggested) override {
+      names.push_back(suggested);
+      return std::nullopt;
+    }
+    std::vector<std::string> names;
+  } offered;
+  FileDialogs* scripted = p.app().services.files;
+  p.app().services.files = &offered;
+  for (const char* now : {"now 2026/03/09 21:30:00", "now 9.3.2026"})
+    p.run(std::string(now) + "\nclick Main_F.Export_Spins");
+  EXPECT_EQ(offered.names,
+            (std::vector<std::string>{"varnet-spins-2026-03-09.csv", "varnet-spins.csv"}));
+  p.app().services.files = scripted;
 
   const std::string path = spinFile(p, "kept.csv", "an older record\n");
   FailStep(p.app(), 2);  // the rename that would put the new file in place
