@@ -97,6 +97,7 @@ TEST(SpinImport, RecordsEverySpinAsAClickWouldWithOneUndoSnapshotAndOneBox) {
   TestProgram imported{LoudUser(), AllWindows(1)}, clicked{LoudUser(), AllWindows(1)};
   // The same game so far, with a prediction standing that the first spin of the file judges.
   for (TestProgram* p : {&imported, &clicked}) {
+    p->run("click Main_F.Log_B");  // the log window follows every spin
     for (int i : someSpins(40))
       p->run("answer yes\nclick Main_F.Count_P(" + std::to_string(i) + ")");
     p->run("random 0.11 0.52 0.73 0.34 0.95 0.26 0.67 0.18 0.49 0.8 0.21 0.62 0.43 0.04 0.85");
