@@ -238,9 +238,12 @@ SpinFileReading ParseSpinFile(std::string_view bytes, int pocketCount) {
 }
 
 SpinFileReading ReadSpinFile(const std::filesystem::path& file, int pocketCount) {
+  // Only a plain file: a device or a pipe may never end.
   std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) return refused(SpinFileFault::Unreadable);
   const auto size = std::filesystem::file_size(file, ec);
-  if (!ec && size > MaxBytes) return refused(SpinFileFault::TooLarge);
+  if (ec) return refused(SpinFileFault::Unreadable);
+  if (size > MaxBytes) return refused(SpinFileFault::TooLarge);
   const auto bytes = ReadWholeFile(file);
   if (!bytes) return refused(SpinFileFault::Unreadable);
   return ParseSpinFile(*bytes, pocketCount);

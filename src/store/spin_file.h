@@ -16,7 +16,7 @@ std::string SpinCsvBytes(const std::vector<int>& spins);
 // Why a file of spins cannot be taken; nothing is to be recorded from it.
 struct SpinFileFault {
   enum Kind {
-    Unreadable,     // missing, a folder, or the read failed
+    Unreadable,     // missing, a folder, a device or a pipe, or the read failed
     TooLarge,       // far beyond any record of spins
     NotText,        // neither UTF-8 nor CP932 text (control or undefined bytes)
     NoSpins,        // no spin in it (empty, blanks only, a header only)

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include "../support/test_program.h"
 #include "core/number_index.h"
 #include "store/spin_file.h"
 
@@ -112,4 +115,13 @@ TEST(SpinFile, FilesThatCannotBeReadAreRefused) {
   EXPECT_EQ(ReadSpinFile("/nonexistent/spins.csv", 38).fault->kind, SpinFileFault::Unreadable);
   EXPECT_EQ(ReadSpinFile(std::filesystem::temp_directory_path(), 38).fault->kind,
             SpinFileFault::Unreadable);
+  // A device that never ends is not read at all.
+  EXPECT_EQ(ReadSpinFile("/dev/zero", 38).fault->kind, SpinFileFault::Unreadable);
+  // Nor is a file far larger than any record of spins.
+  const auto folder = MakeProgramFolder();
+  const auto large = folder / "large.txt";
+  std::ofstream(large) << "17\n";
+  std::filesystem::resize_file(large, 17u << 20);  // sparse: nothing more is written
+  EXPECT_EQ(ReadSpinFile(large, 38).fault->kind, SpinFileFault::TooLarge);
+  std::filesystem::remove_all(folder);
 }
