@@ -4,8 +4,6 @@
 // both meet the same disk while its speed drifts, and their ratio holds.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-#include <ctime>
 #include <string>
 #include <vector>
 
@@ -24,24 +22,6 @@ std::string GameSettings() {
 int SpinNumber(int n) {
   return n * 7 % 38;
 }
-
-// Wall-clock and processor seconds added up over the stretches it is running.
-class Stopwatch {
- public:
-  void start() {
-    wallStart_ = std::chrono::steady_clock::now();
-    cpuStart_ = std::clock();
-  }
-  void stop() {
-    wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart_).count();
-    cpu += static_cast<double>(std::clock() - cpuStart_) / CLOCKS_PER_SEC;
-  }
-  double wall = 0, cpu = 0;
-
- private:
-  std::chrono::steady_clock::time_point wallStart_;
-  std::clock_t cpuStart_ = 0;
-};
 
 void BM_GameOfSpins(benchmark::State& state) {
   // The bytes each spin of the game writes, for the floor to write the same.

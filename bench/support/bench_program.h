@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <ostream>
@@ -19,6 +21,24 @@ std::string WindowSettings(const std::string& firstLine, std::initializer_list<i
 void BareReplace(const std::filesystem::path& target, const std::string& bytes, bool sync);
 void BareSyncFolder(const std::filesystem::path& folder);
 std::string BareRead(const std::filesystem::path& file);
+
+// Wall-clock and processor seconds added up over the stretches it is running.
+class Stopwatch {
+ public:
+  void start() {
+    wallStart_ = std::chrono::steady_clock::now();
+    cpuStart_ = std::clock();
+  }
+  void stop() {
+    wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart_).count();
+    cpu += static_cast<double>(std::clock() - cpuStart_) / CLOCKS_PER_SEC;
+  }
+  double wall = 0, cpu = 0;
+
+ private:
+  std::chrono::steady_clock::time_point wallStart_;
+  std::clock_t cpuStart_ = 0;
+};
 
 // A program started in a folder of its own, driven like varnet-cli; what it prints goes
 // nowhere. The folder is removed with it.

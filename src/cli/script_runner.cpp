@@ -86,6 +86,8 @@ void ScriptRunner::runLine(const std::string& line) {
     services_.clockText = rest;
   else if (command == "key")
     key(rest);
+  else if (command == "file")
+    queueFile(rest);
   else if (command == "get")
     get(rest);
   else if (command == "var")
@@ -207,6 +209,11 @@ void ScriptRunner::key(const std::string& keys) {
         DispatchResult::NotShown)
       return services_.error("Main_F is not shown");
   }
+}
+
+void ScriptRunner::queueFile(const std::string& path) {
+  if (path.empty()) return services_.error("missing file path");
+  services_.files.push_back(path);
 }
 
 void ScriptRunner::get(const std::string& addrProp) {

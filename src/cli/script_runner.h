@@ -34,6 +34,7 @@ class ScriptRunner {
   void answer(const std::string& words);
   void random(const std::string& values);
   void key(const std::string& keys);
+  void queueFile(const std::string& path);
   void get(const std::string& addrProp);
   void var(const std::string& name);
   void form(const std::string& formName);

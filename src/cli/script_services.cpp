@@ -93,16 +93,45 @@ struct ScriptServices::Random_ : ::Random {
   ScriptServices& s;
 };
 
+struct ScriptServices::Files_ : ::FileDialogs {
+  explicit Files_(ScriptServices& s) : s(s) {}
+  std::optional<std::string> chooseFile(FileDialogKind kind, const std::string& title,
+                                        const std::string&) override {
+    s.out_ << "filedialog " << (kind == FileDialogKind::Open ? "open" : "save") << " \""
+           << EscapeText(title, true) << "\"\n";
+    if (s.files.empty()) {
+      s.error("no file queued");
+      s.out_ << "file cancel\n";
+      return std::nullopt;
+    }
+    std::string path = std::move(s.files.front());
+    s.files.pop_front();
+    s.out_ << "file " << EscapeText(path) << '\n';
+    return path;
+  }
+  ScriptServices& s;
+};
+
+// A script runs to its end: the work is never stopped, and shows nothing on the way.
+struct ScriptServices::Progress_ : ::Progress {
+  void begin(const std::string&, long) override {}
+  bool advance(long) override { return true; }
+  void end() override {}
+};
+
 ScriptServices::ScriptServices(std::ostream& out)
     : out_(out),
       dialogs_(std::make_unique<Dialogs_>(*this)),
       sound_(std::make_unique<Sound_>(out)),
       help_(std::make_unique<Help_>(out)),
       clock_(std::make_unique<Clock_>(*this)),
-      random_(std::make_unique<Random_>(*this)) {}
+      random_(std::make_unique<Random_>(*this)),
+      files_(std::make_unique<Files_>(*this)),
+      progress_(std::make_unique<Progress_>()) {}
 
 Services ScriptServices::services() {
-  return Services{dialogs_.get(), sound_.get(), help_.get(), clock_.get(), random_.get()};
+  return Services{dialogs_.get(), sound_.get(), help_.get(),    clock_.get(),
+                  random_.get(),  files_.get(), progress_.get()};
 }
 
 void ScriptServices::error(const std::string& message) {

@@ -15,9 +15,10 @@ class ScriptServices {
   explicit ScriptServices(std::ostream& out);
   Services services();
 
-  std::deque<bool> answers;   // true = yes
-  std::deque<float> randoms;  // then the program's own generator
-  std::string clockText;      // empty: the real local time
+  std::deque<bool> answers;       // true = yes
+  std::deque<float> randoms;      // then the program's own generator
+  std::string clockText;          // empty: the real local time
+  std::deque<std::string> files;  // paths for the next file dialogs
   int errors = 0;
 
   // Prints an "error:" line and counts it.
@@ -29,6 +30,8 @@ class ScriptServices {
   struct Help_;
   struct Clock_;
   struct Random_;
+  struct Files_;
+  struct Progress_;
 
   std::ostream& out_;
   ClockRandom ownRandom_;
@@ -37,6 +40,8 @@ class ScriptServices {
   std::unique_ptr<::Help> help_;
   std::unique_ptr<::Clock> clock_;
   std::unique_ptr<::Random> random_;
+  std::unique_ptr<::FileDialogs> files_;
+  std::unique_ptr<::Progress> progress_;
 };
 
 // "\" as "\\", line feed as "\n", carriage return as "\r"; with quotes, '"' as '\"'.

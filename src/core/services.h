@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 // What the program needs from the platform. The desktop program implements these with Qt;
@@ -51,10 +52,34 @@ class Random {
   virtual float uniform() = 0;
 };
 
+enum class FileDialogKind { Open, Save };
+
+class FileDialogs {
+ public:
+  virtual ~FileDialogs() = default;
+  // A modal dialog that picks a file to read (Open) or to write (Save); a save dialog
+  // offers `suggestedName`. The path chosen, or nothing when the user cancels.
+  virtual std::optional<std::string> chooseFile(FileDialogKind kind, const std::string& title,
+                                                const std::string& suggestedName) = 0;
+};
+
+// A modal box that shows how far a long piece of work has come and lets the user stop it.
+// It may stay hidden while the work is short.
+class Progress {
+ public:
+  virtual ~Progress() = default;
+  virtual void begin(const std::string& text, long total) = 0;
+  // `done` of `total` steps are finished; false once the user has asked to stop.
+  virtual bool advance(long done) = 0;
+  virtual void end() = 0;
+};
+
 struct Services {
   Dialogs* dialogs = nullptr;
   Sound* sound = nullptr;
   Help* help = nullptr;
   Clock* clock = nullptr;
   Random* random = nullptr;
+  FileDialogs* files = nullptr;
+  Progress* progress = nullptr;
 };

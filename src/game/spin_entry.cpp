@@ -50,30 +50,37 @@ void Count_P_Click(App& app, int i) {
   if (RefuseWhileAreaEditing(app)) return;
   LoadUserSettings(app);
   LoadWindowSettings(app);
-  MainForm& m = Main_F(app);
 
-  const double before = Val(m.Total.text());
+  const double before = Val(Main_F(app).Total.text());
   if (before >= v.PocketCount && v.ExpectDone == 0 && v.ExpectCheckOn == 1) {
     if (!AskYesNo(app,
                   JoinLines({"予想されていません。よろしいですか?", "この問合せを表示しないときは",
                              "SettingのExpect Checkのチェックをはずしてください。"})))
       return;
   }
-  const long countBefore = CInt(before);
-  if (countBefore == 500)
-    MsgBox(app,
-           JoinLines({"500回を超えるとArea予想のデータにバラつきがでます。",
-                      "Area予想をご利用の場合はデータのリセットをお勧めします。"}),
-           BoxIcon::Info);
-  if (countBefore == 5000)
-    MsgBox(app, JoinLines({"ログ画面の記録は5000回までです。", "これ以降のログは記録されません。"}),
-           BoxIcon::Info);
+  if (const std::string notice = SpinCountNotice(CInt(before)); !notice.empty())
+    MsgBox(app, notice, BoxIcon::Info);
+  RecordSpin(app, i, SpinSource::Click);
+}
 
+std::string SpinCountNotice(long countBefore) {
+  if (countBefore == 500)
+    return JoinLines({"500回を超えるとArea予想のデータにバラつきがでます。",
+                      "Area予想をご利用の場合はデータのリセットをお勧めします。"});
+  if (countBefore == 5000)
+    return JoinLines({"ログ画面の記録は5000回までです。", "これ以降のログは記録されません。"});
+  return {};
+}
+
+void RecordSpin(App& app, int i, SpinSource source) {
+  auto& v = app.vars;
+  MainForm& m = Main_F(app);
+  const bool click = source == SpinSource::Click;
   m.Expect.setBack(ButtonFace);
   SnapOrWindow(app);
   SnapPointWindow(app);
   SnapAreaWindow(app);
-  WriteSnapshotFile(app, RealSaveFile);
+  if (click) WriteSnapshotFile(app, RealSaveFile);
   SnapTotalWindow(app);
   v.CurrentIndex = i;
 
@@ -82,7 +89,7 @@ void Count_P_Click(App& app, int i) {
   if (left > 0) limit.setCaption(Str(left - 1));
 
   v.Unsaved = 1;
-  PlayCountSound(app);
+  if (click) PlayCountSound(app);
   v.LastIndex = i;
 
   AddTo(m.Hit_Count(i), 1);

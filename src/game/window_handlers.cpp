@@ -10,6 +10,8 @@
 #include "game/reveal.h"
 #include "game/save_load_window.h"
 #include "game/spin_entry.h"
+#include "game/spin_export.h"
+#include "game/spin_import.h"
 #include "game/startup.h"
 #include "game/status_switches.h"
 #include "game/undo.h"
@@ -33,6 +35,8 @@ void bindMain(MainForm& m) {
   m.Log_B.onClick = Log_B_Click;
   m.Save_Load.onClick = Save_Load_Click;
   m.Clear.onClick = Clear_Click;
+  m.Export_Spins.onClick = Export_Spins_Click;
+  m.Import_Spins.onClick = Import_Spins_Click;
   m.BGM_Check.onClick = BGM_Check_Click;
   m.Front_Check.onClick = Front_Check_Click;
   m.Free_Check.onClick = Free_Check_Click;

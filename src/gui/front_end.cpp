@@ -10,6 +10,10 @@ FrontEnd::FrontEnd(const std::filesystem::path& folder)
 FrontEnd::FrontEnd(const ProgramFolders& folders)
     : services_(folders.assets), app_(std::make_unique<App>(folders.data, services_.services())) {
   services_.beforeModal = [this] { refresh(); };
+  services_.mainWindow = [this]() -> QWidget* {
+    const FormView* main = view(FormId::Main_F);
+    return main ? main->window() : nullptr;
+  };
   QObject::connect(&play_, &QTimer::timeout, this, [this] {
     if (MainForm* m = app_->forms.main.record())
       send({EventKind::Tick, FormId::Main_F, &m->Play, {}});

@@ -128,6 +128,9 @@ void MainView::buildMenu(MainForm& m) {
   QMenu* file = bar->addMenu(MenuText(m.File.caption()));
   file->addAction(action(m.Save_Load));
   file->addAction(action(m.Clear));
+  file->addSeparator();
+  file->addAction(action(m.Export_Spins));
+  file->addAction(action(m.Import_Spins));
   QMenu* setting = bar->addMenu(MenuText(m.Setting.caption()));
   setting->addAction(action(m.BGM_Check, true));
   setting->addSeparator();

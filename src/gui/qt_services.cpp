@@ -2,7 +2,13 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSoundEffect>
 #include <QTextBrowser>
@@ -27,8 +33,7 @@ struct QtServices::Dialogs_ : Dialogs {
                     : icon == BoxIcon::Question ? QMessageBox::Question
                                                 : QMessageBox::Critical,
                     QString::fromStdString(title), body,
-                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, s.boxParent());
     // The program speaks Japanese, so do its buttons, with or without Qt's translations.
     if (yesNo) {
       box.button(QMessageBox::Yes)->setText(QString::fromUtf8("はい"));
@@ -85,15 +90,92 @@ struct QtServices::Clock_ : Clock {
   }
 };
 
+struct QtServices::Files_ : FileDialogs {
+  explicit Files_(QtServices& s) : s(s) {}
+  std::optional<std::string> chooseFile(FileDialogKind kind, const std::string& title,
+                                        const std::string& suggestedName) override {
+    if (!s.scriptedFiles.empty()) {
+      std::string path = std::move(s.scriptedFiles.front());
+      s.scriptedFiles.pop_front();
+      if (path.empty()) return std::nullopt;
+      return path;
+    }
+    if (s.beforeModal) s.beforeModal();
+    const bool save = kind == FileDialogKind::Save;
+    QFileDialog dialog(s.boxParent(), QString::fromStdString(title), folder);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const QString all = QString::fromUtf8("すべてのファイル (*)");
+    if (save) {
+      dialog.setNameFilters({"CSV (*.csv)", all});
+      dialog.setDefaultSuffix("csv");
+      dialog.selectFile(QString::fromStdString(suggestedName));
+    } else {
+      dialog.setNameFilters({QString::fromUtf8("スピンの記録 (*.csv *.txt)"), all});
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString file = dialog.selectedFiles().constFirst();
+    folder = QFileInfo(file).absolutePath();
+    return QFile::encodeName(file).toStdString();
+  }
+  QtServices& s;
+  // The next dialog opens where the last one was left.
+  QString folder = QDir::homePath();
+};
+
+struct QtServices::Progress_ : Progress {
+  explicit Progress_(QtServices& s) : s(s) {}
+  // Short work ends before the box would show.
+  static constexpr int ShowAfterMs = 500;
+  // Giving the box its value lets Qt handle input, often enough to answer a click at once.
+  static constexpr int UpdateEveryMs = 40;
+
+  void begin(const std::string& text, long total) override {
+    total_ = total;
+    dialog = std::make_unique<QProgressDialog>(
+        QString::fromStdString(text), QString::fromUtf8("中止"), 0, steps(total), s.boxParent());
+    dialog->setWindowTitle("00 Varnet");
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->setMinimumDuration(ShowAfterMs);
+    dialog->setAutoReset(false);
+    dialog->setAutoClose(false);
+    dialog->setValue(0);
+    sinceUpdate.start();
+  }
+  bool advance(long done) override {
+    if (done < total_ && sinceUpdate.elapsed() < UpdateEveryMs) return !dialog->wasCanceled();
+    sinceUpdate.restart();
+    dialog->setValue(steps(done));
+    return !dialog->wasCanceled();
+  }
+  void end() override { dialog.reset(); }
+
+  // The box counts in int; a file of spins never comes near its end.
+  static int steps(long n) { return static_cast<int>(std::min<long>(n, 1L << 30)); }
+
+  QtServices& s;
+  long total_ = 0;
+  std::unique_ptr<QProgressDialog> dialog;
+  QElapsedTimer sinceUpdate;
+};
+
 QtServices::QtServices(std::filesystem::path folder)
     : folder_(std::move(folder)),
       dialogs_(std::make_unique<Dialogs_>(*this)),
       sound_(std::make_unique<Sound_>(folder_)),
       help_(std::make_unique<Help_>(folder_)),
-      clock_(std::make_unique<Clock_>()) {}
+      clock_(std::make_unique<Clock_>()),
+      files_(std::make_unique<Files_>(*this)),
+      progress_(std::make_unique<Progress_>(*this)) {}
 
 QtServices::~QtServices() = default;
 
+QWidget* QtServices::boxParent() const {
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  return mainWindow ? mainWindow() : nullptr;
+}
+
 Services QtServices::services() {
-  return Services{dialogs_.get(), sound_.get(), help_.get(), clock_.get(), &random_};
+  return Services{dialogs_.get(), sound_.get(), help_.get(),    clock_.get(),
+                  &random_,       files_.get(), progress_.get()};
 }

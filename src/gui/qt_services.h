@@ -12,6 +12,7 @@
 
 class QSoundEffect;
 class QTextBrowser;
+class QWidget;
 
 // The platform services of the desktop program.
 class QtServices {
@@ -22,16 +23,26 @@ class QtServices {
 
   // Runs before a modal box opens, so the windows show the state the box speaks of.
   std::function<void()> beforeModal;
+  // The main window, for a box that opens while no window of the program is active.
+  std::function<QWidget*()> mainWindow;
   // Answers for the next message boxes, taken instead of showing them (for tests).
   std::deque<BoxAnswer> scriptedAnswers;
   // Texts of the message boxes shown or answered so far (for tests).
   std::vector<std::string> shownTexts;
+  // Paths for the next file dialogs, taken instead of showing them; "" cancels (for tests).
+  std::deque<std::string> scriptedFiles;
 
  private:
+  // The window a box opens over: the active one, or the main window while none is active
+  // (a dialog that has just closed leaves none until events run again).
+  QWidget* boxParent() const;
+
   struct Dialogs_;
   struct Sound_;
   struct Help_;
   struct Clock_;
+  struct Files_;
+  struct Progress_;
 
   std::filesystem::path folder_;
   ClockRandom random_;
@@ -39,4 +50,6 @@ class QtServices {
   std::unique_ptr<Sound> sound_;
   std::unique_ptr<Help> help_;
   std::unique_ptr<Clock> clock_;
+  std::unique_ptr<FileDialogs> files_;
+  std::unique_ptr<Progress> progress_;
 };

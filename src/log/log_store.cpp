@@ -10,6 +10,17 @@ void AppendLogEntry(App& app, long count, int index) {
   ShowLogEntry(app, static_cast<int>(count));
 }
 
+std::vector<int> LoggedSpins(const App& app) {
+  std::vector<int> spins;
+  // Undo and reset clear entries from the end, so the log ends at its first empty entry.
+  for (int k = 1; k <= 5000; ++k) {
+    const int value = app.vars.SpinLog(k);
+    if (value < 1 || value > 38) break;
+    spins.push_back(value - 1);
+  }
+  return spins;
+}
+
 void RemoveLogEntry(App& app, long count) {
   if (count >= 1 && count <= 5000) app.vars.SpinLog(static_cast<int>(count)) = 0;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 class App;
 
 // The spin log keeps the first 5000 spins since the last reset: SpinLog(k) holds the
@@ -8,6 +10,9 @@ class App;
 // Spin entry, after the spin count was raised to `count`: logs the spin and redraws its row.
 // Spins beyond the 5000th are not logged.
 void AppendLogEntry(App& app, long count, int index);
+
+// The spins of the log, oldest first, as number indices.
+std::vector<int> LoggedSpins(const App& app);
 
 // Undo, with the spin count before it is lowered: forgets that spin.
 void RemoveLogEntry(App& app, long count);

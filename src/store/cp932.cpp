@@ -72,3 +72,32 @@ std::optional<std::string> Cp932ToUtf8(std::string_view cp932) {
   if (isAscii(cp932)) return std::string(cp932);
   return convert("UTF-8", "CP932", cp932, false);
 }
+
+bool IsUtf8(std::string_view bytes) {
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const auto* end = p + bytes.size();
+  while (p < end) {
+    const unsigned char lead = *p++;
+    if (lead < 0x80) continue;
+    int more;
+    unsigned char low = 0x80, high = 0xBF;  // the range of the byte after the lead
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      more = 1;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      more = 2;
+      if (lead == 0xE0) low = 0xA0;
+      if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      more = 3;
+      if (lead == 0xF0) low = 0x90;
+      if (lead == 0xF4) high = 0x8F;
+    } else {
+      return false;
+    }
+    if (end - p < more || *p < low || *p > high) return false;
+    ++p;
+    for (int k = 1; k < more; ++k, ++p)
+      if (*p < 0x80 || *p > 0xBF) return false;
+  }
+  return true;
+}

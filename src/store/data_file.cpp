@@ -20,8 +20,7 @@ bool SaveDataFiles(App& app, const std::vector<DataFile>& files, bool durable) {
   for (const DataFile& f : files) bytes.push_back({DataPath(app, f.relative), f.bytes});
   const std::size_t failed = ReplaceFiles(*app.disk, bytes, durable);
   if (failed == files.size()) return true;
-  MsgBox(app, JoinLines({"ファイルに保存できませんでした。", files[failed].relative}),
-         BoxIcon::Stop);
+  ShowWriteFailure(app, files[failed].relative);
   return false;
 }
 
@@ -35,6 +34,10 @@ std::optional<std::string> ReadDataFile(const App& app, const std::string& relat
 
 void ShowReadFailure(App& app, const std::string& relative) {
   MsgBox(app, JoinLines({"ファイルを読み込めませんでした。", relative}), BoxIcon::Stop);
+}
+
+void ShowWriteFailure(App& app, const std::string& relative) {
+  MsgBox(app, JoinLines({"ファイルに保存できませんでした。", relative}), BoxIcon::Stop);
 }
 
 void RecoverDataFiles(App& app) {

@@ -41,6 +41,8 @@ bool ReadLayoutFile(const App& app, const std::string& relative, Walk walk) {
 
 // The stop box for a file that could not be read.
 void ShowReadFailure(App& app, const std::string& relative);
+// The stop box for a file that could not be written.
+void ShowWriteFailure(App& app, const std::string& relative);
 
 // Finishes or undoes the writes a kill or power cut interrupted in the data folder and
 // removes their temporary files; run at start before any data file is read.

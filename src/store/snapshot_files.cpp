@@ -53,17 +53,30 @@ std::string SnapshotFile::name() const {
   return "Data/Files/REAL_SAVE.FIL";
 }
 
-bool WriteSnapshotFile(App& app, const SnapshotFile& file, std::vector<DataFile> alongside) {
+namespace {
+
+bool writeSnapshot(App& app, const SnapshotFile& file, int expectDone,
+                   std::vector<DataFile> alongside) {
   auto& v = app.vars;
   const bool slot = file.isSlot();
   LayoutWriter out;
-  walkSnapshot(out, v.ExpectDone, app.snapshot.buffers, slot ? &v.AreaMember : nullptr);
+  walkSnapshot(out, expectDone, app.snapshot.buffers, slot ? &v.AreaMember : nullptr);
   alongside.push_back({file.name(), std::move(out.bytes)});
   // Slots are meant to outlast a power cut; the undo snapshot is rewritten every spin.
   const bool ok = SaveDataFiles(app, alongside, slot);
   if (!slot) app.snapshot.realSaveStale = !ok;
   if (ok && slot) SaveWindowSettings(app);
   return ok;
+}
+
+}  // namespace
+
+bool WriteSnapshotFile(App& app, const SnapshotFile& file, std::vector<DataFile> alongside) {
+  return writeSnapshot(app, file, app.vars.ExpectDone, std::move(alongside));
+}
+
+bool WriteUndoSnapshot(App& app, int expectDoneBefore) {
+  return writeSnapshot(app, RealSaveFile, expectDoneBefore, {});
 }
 
 std::optional<SnapshotContent> ReadSnapshotFile(App& app, const SnapshotFile& file) {

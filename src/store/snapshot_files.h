@@ -30,6 +30,10 @@ inline constexpr SnapshotFile SlotSnapshotFile(int n) {
 // so that its areas equal the slot's. False after a failure, which has been reported.
 bool WriteSnapshotFile(App& app, const SnapshotFile& file, std::vector<DataFile> alongside = {});
 
+// REAL_SAVE.FIL from the snapshot buffers, with the ExpectDone of before the spin an undo
+// would take back: it differs from the current one when that spin judged a prediction.
+bool WriteUndoSnapshot(App& app, int expectDoneBefore);
+
 // What a snapshot file holds; `areas` only from a slot's file.
 struct SnapshotContent {
   int expectDone = 0;

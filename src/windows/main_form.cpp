@@ -46,6 +46,8 @@ MainForm::MainForm() : Form(FormId::Main_F, "00 Varnet Solenn") {
   File.setCaption("File");
   Save_Load.setCaption("Save_Load");
   Clear.setCaption("Clear");
+  Export_Spins.setCaption("エクスポート…");
+  Import_Spins.setCaption("インポート…");
   Setting.setCaption("Setting");
   BGM_Check.setCaption("BGM");
   separator.setCaption("-");
@@ -90,6 +92,8 @@ MainForm::MainForm() : Form(FormId::Main_F, "00 Varnet Solenn") {
   add("File", File);
   add("Save_Load", Save_Load);
   add("Clear", Clear);
+  add("Export_Spins", Export_Spins);
+  add("Import_Spins", Import_Spins);
   add("Setting", Setting);
   add("BGM_Check", BGM_Check);
   add("separator", separator);

@@ -32,6 +32,8 @@ class MainForm : public Form {
   MenuItem File;
   MenuItem Save_Load;
   MenuItem Clear;
+  MenuItem Export_Spins;
+  MenuItem Import_Spins;
   MenuItem Setting;
   MenuItem BGM_Check;
   MenuItem separator;
