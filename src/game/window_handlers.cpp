@@ -9,6 +9,7 @@
 #include "game/reveal.h"
 #include "game/save_load_window.h"
 #include "game/spin_entry.h"
+#include "game/stats_window.h"
 #include "game/startup.h"
 #include "game/status_switches.h"
 #include "game/undo.h"
@@ -41,6 +42,7 @@ void bindMain(MainForm& m) {
   m.Help.onClick = Help_Click;
   m.Version.onClick = Version_Click;
   m.Exit.onClick = Exit_Click;
+  m.Stats.onClick = Stats_Click;
 }
 
 void bindArea(AreaForm& a) {
@@ -68,6 +70,10 @@ void bindSaveLoad(SaveLoadForm& s) {
   OnClick(s.Save, Save_Click);
   OnClick(s.Load, Load_Click);
   s.Command1.onClick = Save_Load_Command1_Click;
+}
+
+void bindStats(StatsForm& s) {
+  s.Sort_Z.onClick = Sort_Z_Click;
 }
 
 void bindVersion(VersionForm& v) {
@@ -106,4 +112,6 @@ void BindWindowHandlers(Forms& f) {
 
   f.version.bindControls = bindVersion;
   f.version.onUnload = Version_F_Unload;
+
+  f.stats.bindControls = bindStats;
 }

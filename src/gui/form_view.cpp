@@ -123,6 +123,7 @@ void FormView::refresh() {
     b.seen = b.control->version();
     apply(*b.control, b.widget);
   }
+  refreshed();
   if (form_.topmost() != topmost_) {
     topmost_ = form_.topmost();
     const QRect geometry = window_->geometry();

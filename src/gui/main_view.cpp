@@ -89,6 +89,7 @@ void MainView::buildMenu(MainForm& m) {
   setting->addAction(action(m.Expect_On, true));
   setting->addAction(action(m.Quick_Expect, true));
   setting->addAction(action(m.Zero_Check, true));
+  bar->addAction(action(m.Stats));
   bar->addAction(action(m.Help));
   bar->addAction(action(m.Version));
   bar->addAction(action(m.Exit));

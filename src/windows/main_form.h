@@ -44,4 +44,5 @@ class MainForm : public Form {
   MenuItem Help;
   MenuItem Version;
   MenuItem Exit;
+  MenuItem Stats;
 };
