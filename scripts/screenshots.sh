@@ -54,6 +54,22 @@ xvfb-run -a -s "-screen 0 2600x1400x24" bash -c '
   xdotool windowraise "$log"
   sleep 0.3
   import -window "$log" "$docs/log_window.png"
+  # 260 more spins, each judging the prediction that stands and followed by a new one; one
+  # in six lands on the sector 32 17 5 22 34. Then the statistics window.
+  RANDOM=16
+  sector=(31 16 4 21 33)
+  for k in $(seq 1 260); do
+    if [ $((RANDOM % 6)) = 0 ]; then spin "${sector[$((RANDOM % 5))]}"; else spin $((RANDOM % 38)); fi
+    xdotool mousemove --window "$main" 660 36 click 1
+    sleep 0.05
+  done
+  xdotool mousemove --window "$main" 115 8 click 1
+  sleep 1
+  stats=$(find Statistics)
+  xdotool windowmove "$stats" 720 0
+  xdotool windowraise "$stats"
+  sleep 0.5
+  import -window "$stats" "$docs/stats_window.png"
   # File > Save_Load, then its OK; then the About window.
   xdotool mousemove --window "$main" 18 8 click 1
   sleep 0.3
@@ -63,7 +79,7 @@ xvfb-run -a -s "-screen 0 2600x1400x24" bash -c '
   xdotool windowmove "$slots" 720 0
   sleep 0.3
   import -window "$slots" "$docs/save_load_window.png"
-  xdotool mousemove --window "$main" 160 8 click 1
+  xdotool mousemove --window "$main" 203 8 click 1
   sleep 0.5
   about=$(find Version)
   xdotool windowmove "$about" 1200 0

@@ -16,6 +16,8 @@ namespace {
 constexpr int PocketRowsPerBlock = 19;
 constexpr int BetRowsPerBlock = 6;
 constexpr int FigureWidth = 52;
+// Wide enough for a p-value such as "<0.0001" or "0.0002893".
+constexpr int PWidth = 72;
 constexpr Qt::Alignment Left = Qt::AlignLeft | Qt::AlignVCenter;
 
 // A verdict in plain words: as wide as it needs, on as many lines as it takes.
@@ -46,7 +48,8 @@ StatsView::StatsView(FrontEnd& frontEnd, StatsForm& s)
   auto* right = new QVBoxLayout;
   right->setSpacing(6);
   chart_->setObjectName("Wheel_Count");
-  chart_->setFixedSize(640, 270);
+  chart_->setFixedHeight(270);
+  chart_->setMinimumWidth(640);
   right->addWidget(chart_);
   right->addWidget(sectorFrame(s));
   right->addWidget(betFrame(s));
@@ -77,7 +80,8 @@ QGroupBox* StatsView::biasFrame(StatsForm& s) {
        {std::pair{"スピン", &s.Spins}, std::pair{"χ²", &s.Chi_Square},
         std::pair{"自由度", &s.Chi_DF}, std::pair{"p", &s.Chi_P}, std::pair{"目安", &s.Need}}) {
     test->addWidget(Caption(Text(title)), 0, column);
-    test->addWidget(Sized(textBox(*figure), FigureWidth), 1, column++);
+    test->addWidget(Sized(textBox(*figure), figure == &s.Chi_P ? PWidth : FigureWidth), 1,
+                    column++);
   }
   inside->addLayout(test);
   inside->addWidget(Verdict(label(s.Bias_Verdict), 380));
@@ -131,7 +135,7 @@ QGroupBox* StatsView::sectorFrame(StatsForm& s) {
        {std::pair{"回数", &s.Sector_Count}, std::pair{"期待回数", &s.Sector_Expected},
         std::pair{"補正後 p", &s.Sector_P}}) {
     inside->addWidget(Caption(Text(title)), 0, column);
-    inside->addWidget(Sized(textBox(*figure), 60), 1, column++);
+    inside->addWidget(Sized(textBox(*figure), PWidth), 1, column++);
   }
   inside->addWidget(Verdict(label(s.Sector_Verdict), 300), 0, column, 2, 1);
   return box;
@@ -177,7 +181,7 @@ QGroupBox* StatsView::strategyFrame(StatsForm& s) {
     grid->addWidget(Sized(textBox(s.Hits(row)), FigureWidth), row, 2);
     grid->addWidget(Sized(textBox(s.Hit_Rate(row)), FigureWidth), row, 3);
     grid->addWidget(Sized(textBox(s.Chance(row)), FigureWidth), row, 4);
-    grid->addWidget(Sized(textBox(s.Strategy_P(row)), 60), row, 5);
+    grid->addWidget(Sized(textBox(s.Strategy_P(row)), PWidth), row, 5);
     grid->addWidget(Sized(textBox(s.Interval(row)), 110), row, 6);
     QLabel* verdict = label(s.Strategy_Verdict(row));
     verdict->setAlignment(Left);

@@ -13,6 +13,14 @@
 #include "core/wheel.h"
 #include "windows/stats_form.h"
 
+namespace {
+
+// Below the plot: the pocket names, in a font a little smaller than the window's.
+constexpr int NameRoom = 18;
+constexpr double NameScale = 0.8;
+
+}  // namespace
+
 WheelChart::WheelChart()
     : bars_(new QStackedBarSeries),
       sector_(new QLineSeries),
@@ -21,7 +29,6 @@ WheelChart::WheelChart()
       counts_(new QValueAxis) {
   auto* chart = new QChart;
   chart->setTitle(QString::fromUtf8("ホイール順の出目 (0 から)"));
-  chart->setMargins(QMargins(4, 4, 4, 4));
   chart->setBackgroundRoundness(0);
   for (int colourClass : {RedClass, BlackClass, ZeroClass, DoubleZeroClass}) {
     const Colour colour = DarkColour(colourClass);
@@ -46,12 +53,13 @@ WheelChart::WheelChart()
     s->attachAxis(counts_);
   }
   counts_->setLabelFormat("%d");
-  QFont small = pockets_->labelsFont();
-  small.setPointSizeF(small.pointSizeF() * 0.8);
-  pockets_->setLabelsFont(small);
+  // The axis would shorten 38 pocket names to ellipses; drawForeground writes them under
+  // their bars instead, in the room the bottom margin leaves.
+  pockets_->setLabelsVisible(false);
+  chart->setMargins(QMargins(4, 4, 4, NameRoom));
   // The legend names the two lines; the bars' colours speak for themselves.
   for (QLegendMarker* marker : chart->legend()->markers(bars_)) marker->setVisible(false);
-  chart->legend()->setAlignment(Qt::AlignBottom);
+  chart->legend()->setAlignment(Qt::AlignTop);
   setChart(chart);
   setRenderHint(QPainter::Antialiasing);
 }
@@ -77,8 +85,26 @@ void WheelChart::draw(const StatsForm& s) {
   }
   const double expected = Val(s.Expected.text());
   pockets_->setCategories(names);
+  names_ = names;
   sector_->replace(sector);
   expected_->replace({QPointF(-0.5, expected), QPointF(names.size() - 0.5, expected)});
   counts_->setRange(0, std::max(5.0, std::max(highest, expected) * 1.15));
   counts_->applyNiceNumbers();
+  viewport()->update();
+}
+
+void WheelChart::drawForeground(QPainter* painter, const QRectF& rect) {
+  QChartView::drawForeground(painter, rect);
+  QChart* c = chart();
+  const QRectF plot = c->mapRectToScene(c->plotArea());
+  const qreal width = plot.width() / std::max<qsizetype>(1, names_.size());
+  QFont small = font();
+  small.setPointSizeF(small.pointSizeF() * NameScale);
+  painter->save();
+  painter->setFont(small);
+  painter->setPen(palette().color(QPalette::WindowText));
+  for (qsizetype i = 0; i < names_.size(); ++i)
+    painter->drawText(QRectF(plot.left() + i * width, plot.bottom() + 2, width, NameRoom - 2),
+                      Qt::AlignHCenter | Qt::AlignTop, names_[i]);
+  painter->restore();
 }

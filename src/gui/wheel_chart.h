@@ -21,6 +21,9 @@ class WheelChart : public QChartView {
   // Draws the wheel figures of the window record.
   void draw(const StatsForm& s);
 
+ protected:
+  void drawForeground(QPainter* painter, const QRectF& rect) override;
+
  private:
   // One stacked set per pocket colour, so that every bar takes its pocket's colour.
   std::map<std::int32_t, QBarSet*> sets_;
@@ -29,4 +32,6 @@ class WheelChart : public QChartView {
   QLineSeries* expected_;
   QBarCategoryAxis* pockets_;
   QValueAxis* counts_;
+  // The pocket names in wheel order, written under the bars.
+  QStringList names_;
 };
