@@ -79,17 +79,31 @@ void WheelChart::draw(const StatsForm& s) {
     sector.append(QPointF(w - 1, mean));
     highest = std::max(highest, count);
   }
-  for (auto& [colour, set] : sets_) {
-    set->remove(0, set->count());
-    set->append(values[colour]);
+  // A new wheel (the 00 switch) lays the chart out anew; otherwise only the bars whose
+  // count changed are touched, which keeps a redraw after a spin cheap.
+  if (names != names_) {
+    for (auto& [colour, set] : sets_) {
+      set->remove(0, set->count());
+      set->append(values[colour]);
+    }
+    pockets_->setCategories(names);
+    names_ = names;
+  } else {
+    for (auto& [colour, set] : sets_) {
+      const QList<qreal>& list = values[colour];
+      for (qsizetype i = 0; i < list.size(); ++i)
+        if (set->at(i) != list[i]) set->replace(i, list[i]);
+    }
   }
   const double expected = Val(s.Expected.text());
-  pockets_->setCategories(names);
-  names_ = names;
   sector_->replace(sector);
   expected_->replace({QPointF(-0.5, expected), QPointF(names.size() - 0.5, expected)});
-  counts_->setRange(0, std::max(5.0, std::max(highest, expected) * 1.15));
-  counts_->applyNiceNumbers();
+  const double top = std::max(5.0, std::max(highest, expected) * 1.15);
+  if (top != top_) {
+    top_ = top;
+    counts_->setRange(0, top);
+    counts_->applyNiceNumbers();
+  }
   viewport()->update();
 }
 

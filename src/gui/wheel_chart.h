@@ -34,4 +34,6 @@ class WheelChart : public QChartView {
   QValueAxis* counts_;
   // The pocket names in wheel order, written under the bars.
   QStringList names_;
+  // The count axis's top before it was rounded to a nice number.
+  double top_ = -1;
 };
