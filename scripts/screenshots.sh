@@ -58,6 +58,23 @@ xvfb-run -a -s "-screen 0 2600x1400x24" bash -c '
   xdotool windowraise "$log"
   sleep 0.3
   import -window "$log" "$docs/log_window.png"
+  # 260 more spins, each judging the prediction that stands and followed by a new one; one
+  # in six lands on the sector 32 17 5 22 34. Then the statistics window.
+  xdotool windowfocus --sync "$main"
+  RANDOM=16
+  sector=(31 16 4 21 33)
+  for k in $(seq 1 260); do
+    if [ $((RANDOM % 6)) = 0 ]; then spin "${sector[$((RANDOM % 5))]}"; else spin $((RANDOM % 38)); fi
+    expect
+  done
+  xdotool windowfocus --sync "$main"
+  xdotool mousemove --window "$main" 115 8 click 1
+  sleep 1
+  stats=$(find Statistics)
+  xdotool windowmove "$stats" 720 0
+  xdotool windowraise "$stats"
+  sleep 0.5
+  import -window "$stats" "$docs/stats_window.png"
   # Save & Load, then the About window from its menu (Alt+V).
   xdotool windowfocus --sync "$main"
   xdotool key ctrl+s

@@ -112,10 +112,11 @@ void AreaJudgeStep(App& app, bool stood) {
   for (int k = 1; k <= 6; ++k) {
     if (Val(a.Expect_H(k).text()) != 1) continue;
     const double n = Val(a.Deme_C_L(k).caption());
-    if (v.AreaMember(k)(v.CurrentIndex) == 1)
-      score(app, a, k, true, Round(2 * (N - n) / N, 2));
-    else
-      score(app, a, k, false, Round(2 * n / N, 2));
+    const bool hit = v.AreaMember(k)(v.CurrentIndex) == 1;
+    const double amount = hit ? Round(2 * (N - n) / N, 2) : Round(2 * n / N, 2);
+    score(app, a, k, hit, amount);
+    // A blind guess of the area's size hits with the area's share of the pockets.
+    app.areaVerdicts.add(hit, n / N, amount);
   }
   for (int k = 1; k <= 7; ++k) {
     const double hits = Val(a.Expect_Hit(k).text());

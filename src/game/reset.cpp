@@ -4,6 +4,7 @@
 #include "core/number_index.h"
 #include "core/numeric.h"
 #include "game/hit_levels.h"
+#include "game/stats_window.h"
 #include "game/status_switches.h"
 #include "game/zero_mode.h"
 #include "log/log_store.h"
@@ -35,6 +36,7 @@ void Clear_Click(App& app, int) {
   app.forms.point.unload(app);
   app.forms.area.unload(app);
   app.forms.total.unload(app);
+  RestartAreaVerdicts(app);
   // A ticked box runs its handler, which recreates its window hidden.
   UntickStatusBox(app, m.OR, v.OrWindowOn);
   UntickStatusBox(app, m.Point_C, v.PointWindowOn);
@@ -46,6 +48,7 @@ void Clear_Click(App& app, int) {
   // The toggle loop leaves the last toggle's index and class behind.
   v.CurrentIndex = 39;
   ClassifyColour(v);
+  ShowStats(app);
 }
 
 void Zero_Check_Click(App& app, int) {
@@ -64,4 +67,5 @@ void Zero_Check_Click(App& app, int) {
   SetRow37Visible(m, on);
   SaveUserSettings(app);
   ShowAreaSet(app);
+  ShowStats(app);
 }

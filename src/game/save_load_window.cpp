@@ -2,6 +2,7 @@
 
 #include "game/hit_levels.h"
 #include "game/snapshot_cycle.h"
+#include "game/stats_window.h"
 #include "log/log_page.h"
 #include "predict/total_window.h"
 #include "store/data_file.h"
@@ -127,12 +128,14 @@ void Load_Click(App& app, int n) {
   RestoreOrWindow(app);
   RestorePointWindow(app);
   RestoreAreaWindow(app, snapshot);
+  RestartAreaVerdicts(app);
   // The undo snapshot belongs to the data that was replaced: nothing to take back.
   v.LastIndex = 100;
   PlayExpectEndSound(app);
   // From one hit on the rate and status follow the loaded tallies; below that the Total
   // window keeps the rate from the file and the status it showed.
   ShowTotalStatus(app);
+  ShowStats(app);
 }
 
 void Save_Load_Command1_Click(App& app, int) {

@@ -5,6 +5,7 @@
 #include "core/numeric.h"
 #include "game/hit_levels.h"
 #include "game/snapshot_cycle.h"
+#include "game/stats_window.h"
 #include "log/log_store.h"
 #include "predict/judge.h"
 #include "predict/total_window.h"
@@ -125,4 +126,5 @@ void RecordSpin(App& app, int i, SpinSource source) {
   JudgeExpect(app);
 
   AppendLogEntry(app, count, i);
+  ShowStats(app);
 }

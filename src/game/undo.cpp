@@ -4,6 +4,7 @@
 #include "core/numeric.h"
 #include "game/hit_levels.h"
 #include "game/snapshot_cycle.h"
+#include "game/stats_window.h"
 #include "log/log_page.h"
 #include "log/log_store.h"
 #include "predict/total_window.h"
@@ -63,5 +64,7 @@ void Count_M_Click(App& app, int i) {
   RestorePointWindow(app);
   RestoreAreaWindow(app, RealSaveFile);
   RestoreTotalWindow(app);
+  app.areaVerdicts.takeBackSpin();
   ShowLogPage(app);
+  ShowStats(app);
 }

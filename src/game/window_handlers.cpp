@@ -13,6 +13,7 @@
 #include "game/spin_export.h"
 #include "game/spin_import.h"
 #include "game/startup.h"
+#include "game/stats_window.h"
 #include "game/status_switches.h"
 #include "game/undo.h"
 #include "log/log_window.h"
@@ -46,6 +47,7 @@ void bindMain(MainForm& m) {
   m.Help.onClick = Help_Click;
   m.Version.onClick = Version_Click;
   m.Exit.onClick = Exit_Click;
+  m.Stats.onClick = Stats_Click;
 }
 
 void bindArea(AreaForm& a) {
@@ -73,6 +75,10 @@ void bindSaveLoad(SaveLoadForm& s) {
   OnClick(s.Save, Save_Click);
   OnClick(s.Load, Load_Click);
   s.Command1.onClick = Save_Load_Command1_Click;
+}
+
+void bindStats(StatsForm& s) {
+  s.Sort_Z.onClick = Sort_Z_Click;
 }
 
 void bindVersion(VersionForm& v) {
@@ -112,6 +118,8 @@ void BindWindowHandlers(Forms& f) {
   f.version.bindControls = bindVersion;
   f.version.onUnload = Version_F_Unload;
 
+  f.stats.bindControls = bindStats;
+
   // Typing on the main window, or on a window shown beside it while the spins go on.
   f.main.onKeyPress = Main_F_KeyPress;
   f.area.onKeyPress = Main_F_KeyPress;
@@ -119,7 +127,9 @@ void BindWindowHandlers(Forms& f) {
   f.blackOrRed.onKeyPress = Main_F_KeyPress;
   f.total.onKeyPress = Main_F_KeyPress;
   f.log.onKeyPress = Main_F_KeyPress;
+  f.stats.onKeyPress = Main_F_KeyPress;
   f.log.closesOnEsc = true;
   f.saveLoad.closesOnEsc = true;
   f.version.closesOnEsc = true;
+  f.stats.closesOnEsc = true;
 }

@@ -141,6 +141,7 @@ void FormView::refresh() {
     else
       apply(*b.control, b.widget);
   }
+  refreshed();
   if (form_.topmost() != topmost_) {
     topmost_ = form_.topmost();
     const QRect geometry = window_->geometry();

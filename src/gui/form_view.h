@@ -30,6 +30,10 @@ class FormView {
   void refresh();
 
  protected:
+  // Runs after a refresh that found the window changed: for what a view draws beyond its
+  // bound widgets (a chart).
+  virtual void refreshed() {}
+
   ClickLabel* label(Label& c);
   QLineEdit* textBox(TextBox& c, bool editable = false);
   // A lamp or coloured light; `fixed` is a picture it always shows (hit picture, icon).

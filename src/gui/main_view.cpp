@@ -140,6 +140,7 @@ void MainView::buildMenu(MainForm& m) {
   setting->addAction(action(m.Expect_On, true));
   setting->addAction(action(m.Quick_Expect, true));
   setting->addAction(action(m.Zero_Check, true));
+  bar->addAction(barAction(m.Stats));
   bar->addAction(barAction(m.Help));
   bar->addAction(barAction(m.Version));
   bar->addAction(barAction(m.Exit));

@@ -8,6 +8,7 @@
 
 void JudgeExpect(App& app) {
   const bool stood = app.vars.ExpectDone != 0;
+  app.areaVerdicts.beginSpin();
   // Whatever the verdicts, the prediction ends with this spin.
   app.vars.ExpectDone = 0;
   AreaJudgeStep(app, stood);

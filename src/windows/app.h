@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "core/area_verdicts.h"
 #include "core/disk.h"
 #include "core/game_vars.h"
 #include "core/services.h"
@@ -26,6 +27,8 @@ class App {
   Forms forms;
   // The status windows on their way to and from REAL_SAVE.FIL and the slots.
   Snapshot snapshot;
+  // The Area verdicts of this game with their chances, for the statistics window.
+  AreaVerdicts areaVerdicts;
   // Set when the program has ended (Exit, or the main window closed).
   bool ended = false;
 };

@@ -20,6 +20,8 @@ const char* FormName(FormId id) {
       return "Save_Load_F";
     case FormId::Version_F:
       return "Version_F";
+    case FormId::Stats_F:
+      return "Stats_F";
   }
   return "";
 }

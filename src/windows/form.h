@@ -15,9 +15,10 @@ enum class FormId {
   Total_F,
   Log_F,
   Save_Load_F,
-  Version_F
+  Version_F,
+  Stats_F
 };
-inline constexpr int FormCount = 8;
+inline constexpr int FormCount = 9;
 
 const char* FormName(FormId id);
 

@@ -35,6 +35,8 @@ FormHostBase& Forms::host(FormId id) {
       return saveLoad;
     case FormId::Version_F:
       return version;
+    case FormId::Stats_F:
+      return stats;
   }
   return main;
 }
@@ -62,4 +64,7 @@ SaveLoadForm& Save_Load_F(App& app) {
 }
 VersionForm& Version_F(App& app) {
   return app.forms.version.get(app);
+}
+StatsForm& Stats_F(App& app) {
+  return app.forms.stats.get(app);
 }

@@ -60,6 +60,7 @@ MainForm::MainForm() : Form(FormId::Main_F, "00 Varnet Solenn") {
   Help.setCaption("Help");
   Version.setCaption("Version");
   Exit.setCaption("Exit");
+  Stats.setCaption("統計");
 
   add("Deme", Deme);
   for (int k = 1; k <= 10; ++k) add("Hit_Level_" + std::to_string(k), Hit_Level(k));
@@ -106,6 +107,7 @@ MainForm::MainForm() : Form(FormId::Main_F, "00 Varnet Solenn") {
   add("Help", Help);
   add("Version", Version);
   add("Exit", Exit);
+  add("Stats", Stats);
   add("Key_Entry", Key_Entry);
   add("Last_Spin", Last_Spin);
 }

@@ -46,6 +46,7 @@ class MainForm : public Form {
   MenuItem Help;
   MenuItem Version;
   MenuItem Exit;
+  MenuItem Stats;
 
   // The digits typed on the window, until Enter records them as a spin.
   TextBox Key_Entry;

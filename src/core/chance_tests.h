@@ -1,0 +1,46 @@
+#pragma once
+
+#include <vector>
+
+// Tests of recorded results against pure chance: is a wheel fair, does a strategy hit
+// more often than a blind guess. Exact distributions come from Boost.Math; nothing here
+// knows a window.
+
+// Pearson's chi-square of counts against equal chances for every pocket.
+struct FitTest {
+  double statistic = 0;
+  int degrees = 0;
+  // The chance that a fair wheel gives a statistic at least this large.
+  double p = 1;
+};
+
+// Needs at least two pockets and at least one count; with no spins there is no test.
+FitTest EqualChanceFit(const std::vector<long>& counts);
+
+// P(X >= statistic) for X chi-square with the given degrees of freedom.
+double ChiSquareUpperTail(double statistic, int degrees);
+
+// P(X >= hits) for X binomial with the given trials and chance.
+double BinomialUpperTail(long hits, long trials, double chance);
+
+// Exact (Clopper-Pearson) interval for the true rate behind `hits` of `trials`. With
+// rates that differ from trial to trial it errs on the wide side.
+struct Interval {
+  double low = 0;
+  double high = 1;
+};
+Interval RateInterval(long hits, long trials, double confidence);
+
+// How many standard deviations a count lies above its expectation under chance.
+double CountZ(long count, long trials, double chance);
+
+// The p of the largest of `tests` looks at the data, each with its own one-sided p:
+// Bonferroni's correction, which holds however the looks overlap.
+double CorrectedForLooks(double p, int tests);
+
+// How strong the evidence against chance is: p below StrongBelow strong, below WeakBelow
+// weak.
+inline constexpr double StrongBelow = 0.01;
+inline constexpr double WeakBelow = 0.05;
+enum class Evidence { None, Weak, Strong };
+Evidence EvidenceOf(double p);

@@ -1,0 +1,16 @@
+#pragma once
+
+class App;
+
+// The statistics window, opened from the main window's menu item Stats.
+void Stats_Click(App& app, int);
+void Sort_Z_Click(App& app, int);
+
+// Brings the statistics window up to date with the game; while it is not shown this
+// costs nothing. Every change of the game (a spin, an undo, a clear, a slot load, the 00
+// switch) calls it.
+void ShowStats(App& app);
+
+// A new game starts the record of Area verdicts again: empty after a clear; after a slot
+// load the loaded Area scores stand for verdicts that cannot be rebuilt.
+void RestartAreaVerdicts(App& app);

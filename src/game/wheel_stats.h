@@ -1,0 +1,8 @@
+#pragma once
+
+class App;
+class StatsForm;
+
+// Is the wheel biased? Fills the statistics window's bias test, pocket table, wheel,
+// hottest sector and outside bets from the main window's hit counts.
+void ShowWheelStats(App& app, StatsForm& s);

@@ -1,0 +1,180 @@
+#include "core/chance_tests.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "core/area_verdicts.h"
+#include "core/number_index.h"
+#include "core/wheel.h"
+
+// Reference tails worked out apart from Boost: the chi-square tail as
+// Q(k/2, x/2) = 1 - P(k/2, x/2), with P summed as the series
+// x^s e^-x / Gamma(s) * sum_j x^j / (s (s+1) ... (s+j)) in double precision; binomial
+// tails as sums of C(n, j) p^j (1-p)^(n-j).
+TEST(ChanceTests, ChiSquareTailMatchesIndependentValues) {
+  EXPECT_NEAR(ChiSquareUpperTail(52.19, 37), 0.050022155, 1e-8);
+  EXPECT_NEAR(ChiSquareUpperTail(50.998, 36), 0.050004442, 1e-8);
+  EXPECT_NEAR(ChiSquareUpperTail(3.841458820694124, 1), 0.05, 1e-12);
+  // 1 - P loses digits here: the reference holds to about 1e-8 of the value.
+  EXPECT_NEAR(ChiSquareUpperTail(100, 37), 1.05217456e-07, 1e-14);
+  // No statistic or no degrees of freedom: nothing to see.
+  EXPECT_EQ(ChiSquareUpperTail(0, 37), 1);
+  EXPECT_EQ(ChiSquareUpperTail(5, 0), 1);
+  // Far out in the tail the p is tiny but never negative or NaN.
+  const double far = ChiSquareUpperTail(1e6, 37);
+  EXPECT_GE(far, 0);
+  EXPECT_LT(far, 1e-100);
+}
+
+TEST(ChanceTests, EqualChanceFitOfPocketCounts) {
+  // No spins: no test.
+  const FitTest none = EqualChanceFit(std::vector<long>(38, 0));
+  EXPECT_EQ(none.degrees, 0);
+  EXPECT_EQ(none.p, 1);
+
+  // One spin on one of 38 pockets: 37 pockets at (0 - 1/38)^2 / (1/38) = 1/38 each and
+  // one at (37/38)^2 / (1/38) = 37^2/38, together 37 (1 + 37) / 38 = 37.
+  std::vector<long> one(38, 0);
+  one[5] = 1;
+  FitTest t = EqualChanceFit(one);
+  EXPECT_NEAR(t.statistic, 37, 1e-9);
+  EXPECT_EQ(t.degrees, 37);
+  EXPECT_NEAR(t.p, 0.469074446, 1e-8);
+
+  // A perfectly even wheel with 00 off: statistic 0, p 1, 36 degrees of freedom.
+  t = EqualChanceFit(std::vector<long>(37, 200));
+  EXPECT_EQ(t.statistic, 0);
+  EXPECT_EQ(t.degrees, 36);
+  EXPECT_EQ(t.p, 1);
+
+  // 7600 spins, 200 expected per pocket; ten pockets 30 high and ten 30 low:
+  // 20 * 30^2 / 200 = 90.
+  std::vector<long> big(38, 200);
+  for (int i = 0; i < 10; ++i) {
+    big[static_cast<std::size_t>(i)] += 30;
+    big[static_cast<std::size_t>(37 - i)] -= 30;
+  }
+  t = EqualChanceFit(big);
+  EXPECT_NEAR(t.statistic, 90, 1e-9);
+  EXPECT_LT(t.p, 1e-5);
+  EXPECT_EQ(EvidenceOf(t.p), Evidence::Strong);
+}
+
+TEST(ChanceTests, BinomialTailsAndIntervals) {
+  // 8 or more of 10 at 1/2: (45 + 10 + 1) / 1024.
+  EXPECT_NEAR(BinomialUpperTail(8, 10, 0.5), 0.0546875, 1e-12);
+  // 4 or more of 20 at 1/19.
+  EXPECT_NEAR(BinomialUpperTail(4, 20, 1.0 / 19), 0.0188686917, 1e-9);
+  EXPECT_EQ(BinomialUpperTail(0, 10, 0.5), 1);
+  EXPECT_EQ(BinomialUpperTail(11, 10, 0.5), 0);
+  EXPECT_NEAR(BinomialUpperTail(10, 10, 0.5), 1.0 / 1024, 1e-15);
+  // 5000 and more trials stay exact and finite.
+  const double big = BinomialUpperTail(2700, 5200, 0.5);
+  EXPECT_GT(big, 0);
+  EXPECT_LT(big, 0.01);
+
+  // With no hit the interval runs up to 1 - 0.025^(1/n); with every trial a hit it starts
+  // at 0.025^(1/n).
+  Interval i = RateInterval(0, 10, 0.95);
+  EXPECT_EQ(i.low, 0);
+  EXPECT_NEAR(i.high, 0.3084971078, 1e-9);
+  i = RateInterval(10, 10, 0.95);
+  EXPECT_NEAR(i.low, 0.6915028922, 1e-9);
+  EXPECT_EQ(i.high, 1);
+  i = RateInterval(50, 100, 0.95);
+  EXPECT_LT(i.low, 0.5);
+  EXPECT_GT(i.high, 0.5);
+  EXPECT_NEAR(i.low + i.high, 1, 1e-12);  // symmetric around one half
+  i = RateInterval(0, 0, 0.95);
+  EXPECT_EQ(i.low, 0);
+  EXPECT_EQ(i.high, 1);
+}
+
+TEST(ChanceTests, ZAndCorrectionAndEvidence) {
+  // 20 of 38 spins on one pocket: (20 - 1) / sqrt(38 * 1/38 * 37/38).
+  EXPECT_NEAR(CountZ(20, 38, 1.0 / 38), 19 / std::sqrt(37.0 / 38), 1e-12);
+  EXPECT_EQ(CountZ(0, 0, 1.0 / 38), 0);
+  EXPECT_NEAR(CorrectedForLooks(0.001, 38), 0.038, 1e-15);
+  EXPECT_EQ(CorrectedForLooks(0.1, 38), 1);
+  EXPECT_EQ(EvidenceOf(0.0099), Evidence::Strong);
+  EXPECT_EQ(EvidenceOf(0.01), Evidence::Weak);
+  EXPECT_EQ(EvidenceOf(0.0499), Evidence::Weak);
+  EXPECT_EQ(EvidenceOf(0.05), Evidence::None);
+}
+
+TEST(Wheel, OrdersHoldEveryPocketOnceWithTheRightNeighbours) {
+  for (int pockets : {37, 38}) {
+    const auto order = WheelOrder(pockets);
+    std::vector<int> sorted(order.begin(), order.end());
+    std::sort(sorted.begin(), sorted.end());
+    ASSERT_EQ(static_cast<int>(sorted.size()), pockets);
+    for (int i = 0; i < pockets; ++i) EXPECT_EQ(sorted[static_cast<std::size_t>(i)], i);
+    EXPECT_EQ(order[0], ZeroIndex);
+  }
+  // On the double-zero wheel 00 sits between 1 and 27, opposite 0; 2 closes the circle.
+  const auto wheel = WheelOrder(38);
+  EXPECT_EQ(wheel[18], 0);
+  EXPECT_EQ(wheel[19], DoubleZeroIndex);
+  EXPECT_EQ(wheel[20], 26);
+  EXPECT_EQ(wheel[37], 1);
+  EXPECT_EQ(WheelOrder(37)[1], 31);  // 32 follows 0
+}
+
+TEST(Wheel, SectorsWrapRoundTheWheel) {
+  std::vector<long> counts(38, 0);
+  counts[0] = 5;   // the first position
+  counts[37] = 1;  // the last, next to it round the wheel
+  const std::vector<long> sectors = SectorCounts(counts);
+  EXPECT_EQ(sectors[0], 6);
+  EXPECT_EQ(sectors[1], 6);
+  EXPECT_EQ(sectors[2], 5);
+  EXPECT_EQ(sectors[3], 0);
+  EXPECT_EQ(sectors[35], 1);
+  EXPECT_EQ(sectors[36], 6);
+  EXPECT_EQ(sectors[37], 6);
+  // Every result lies in five sectors.
+  long sum = 0;
+  for (long s : sectors) sum += s;
+  EXPECT_EQ(sum, 5 * 6);
+}
+
+TEST(AreaVerdicts, UndoTakesBackOnlyTheLastSpinsVerdicts) {
+  AreaVerdicts r;
+  r.beginSpin();
+  r.add(true, 6.0 / 38, 1.68);
+  r.beginSpin();
+  r.add(false, 7.0 / 38, 0.37);
+  r.add(true, 6.0 / 38, 1.68);
+  EXPECT_EQ(r.verdicts().size(), 3u);
+  EXPECT_TRUE(r.complete(3.36, 0.37));
+  r.takeBackSpin();
+  ASSERT_EQ(r.verdicts().size(), 1u);
+  EXPECT_TRUE(r.verdicts()[0].hit);
+  EXPECT_TRUE(r.complete(1.68, 0));
+  // A second undo has nothing more to take back.
+  r.takeBackSpin();
+  EXPECT_EQ(r.verdicts().size(), 1u);
+}
+
+TEST(AreaVerdicts, ScoresSumAsTheWindowWritesThem) {
+  // 0.1 added ten times is not 1 in binary; the window's texts read "1".
+  AreaVerdicts r;
+  for (int i = 0; i < 10; ++i) r.add(true, 0.5, 0.1);
+  EXPECT_TRUE(r.complete(1, 0));
+}
+
+TEST(AreaVerdicts, ALoadedGamesScoresAreNotCoveredByTheRecord) {
+  AreaVerdicts r;
+  r.add(true, 0.5, 1);
+  r.restart(0, 0);
+  EXPECT_TRUE(r.verdicts().empty());
+  EXPECT_TRUE(r.complete(0, 0));
+  r.restart(4.2, 1.3);  // a loaded game with scores of its own
+  EXPECT_FALSE(r.complete(4.2, 1.3));
+  r.add(true, 0.5, 1);
+  EXPECT_FALSE(r.complete(5.2, 1.3));
+  EXPECT_EQ(r.verdicts().size(), 1u);
+}
