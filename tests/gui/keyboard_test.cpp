@@ -97,6 +97,15 @@ class KeyboardTest : public QObject {
     QTest::keyClick(d.window(FormId::Version_F), Qt::Key_Escape);
     QVERIFY(!shown(d, FormId::Version_F));
 
+    // A number typed on the statistics window is recorded; Esc closes the window.
+    d.find<QAction>(FormId::Main_F, "Stats")->trigger();
+    QVERIFY(shown(d, FormId::Stats_F));
+    QTest::keyClicks(d.window(FormId::Stats_F), "5");
+    QTest::keyClick(d.window(FormId::Stats_F), Qt::Key_Return);
+    QCOMPARE(hits(d, 4), std::string("1"));
+    QTest::keyClick(d.window(FormId::Stats_F), Qt::Key_Escape);
+    QVERIFY(!shown(d, FormId::Stats_F));
+
     // Space asks for a prediction; before a full round it is refused, as the button is.
     d.answer(BoxAnswer::Ok);
     QTest::keyClick(main, Qt::Key_Space);
