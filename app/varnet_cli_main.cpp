@@ -42,7 +42,6 @@ int main(int argc, char** argv) {
   }
   std::ios::sync_with_stdio(false);
   ScriptRunner runner(folder, std::cout);
-  runner.start();
   const int status = runner.run(script == "-" ? std::cin : file);
   std::cout.flush();
   return status;

@@ -25,6 +25,6 @@ int main(int argc, char** argv) {
   if (qtTexts.load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QCoreApplication::installTranslator(&qtTexts);
   FrontEnd frontEnd(QCoreApplication::applicationDirPath().toStdString());
-  frontEnd.start();
+  if (!frontEnd.start()) return 1;
   return QApplication::exec();
 }
