@@ -64,8 +64,10 @@ void recallLastSpin(App& app) {
 }  // namespace
 
 void KeepRecoveryFiles(App& app) {
-  if (app.ended || !wholeGameLoaded(app)) return;
+  if (app.ended || !app.forms.main.loaded()) return;
+  // Clear unloads the status windows: no spin left is checked before they are.
   if (Val(Main_F(app).Total.text()) <= 0) return DiscardRecoveryFiles(app);
+  if (!wholeGameLoaded(app)) return;
   RecoveryFiles game = composeGame(app);
   if (game == app.recovery) return;
   // Kept even when the write fails: the failure is reported once, and the next change of

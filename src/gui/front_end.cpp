@@ -15,9 +15,7 @@ constexpr int SavePlacesDelay = 1000;  // milliseconds
 }  // namespace
 
 FrontEnd::FrontEnd(const std::filesystem::path& folder)
-    : services_(folder),
-      app_(std::make_unique<App>(folder, services_.services())),
-      places_(*app_) {
+    : services_(folder), app_(std::make_unique<App>(folder, services_.services())), places_(*app_) {
   services_.beforeModal = [this] { refresh(); };
   savePlaces_.setSingleShot(true);
   savePlaces_.setInterval(SavePlacesDelay);
