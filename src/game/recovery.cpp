@@ -4,6 +4,7 @@
 #include "core/numeric.h"
 #include "game/snapshot_cycle.h"
 #include "game/whole_game.h"
+#include "predict/total_window.h"
 #include "store/data_file.h"
 #include "store/slot_files.h"
 #include "store/snapshot_files.h"
@@ -99,6 +100,9 @@ void OfferRecoveredGame(App& app) {
   // The folder is ours alone, so the file reads as it did a moment ago.
   LoadSnapshotFile(app, RecoverySnapshotFile);
   PutGameInPlace(app, *game, RecoverySnapshotFile);
+  // The status shown was the one the last verdict left, which follows the tallies even
+  // before the first hit.
+  ShowTotalStatus(app, TotalStatusAfter::Verdict);
   recallLastSpin(app);
   // Whether these spins are kept in a slot is not known: leaving asks first.
   app.vars.Unsaved = 1;
