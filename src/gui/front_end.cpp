@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QSessionManager>
 
 #include "game/startup.h"
@@ -11,6 +12,9 @@ namespace {
 
 // Window places are written this long after the last move.
 constexpr int SavePlacesDelay = 1000;  // milliseconds
+// How long and how often to wait for the window manager to frame a window just shown.
+constexpr int FramingWait = 100;  // milliseconds
+constexpr int FramingTries = 20;
 
 }  // namespace
 
@@ -79,6 +83,15 @@ void FrontEnd::place(FormId id, FormView& view) {
       shown.push_back(FrameOf(*other->window(), mainWindow));
   places_.place(id, *view.window(), mainWindow, shown);
   view.window()->installEventFilter(this);
+  straightenLater(id, view.window(), FramingTries);
+}
+
+// The window manager frames a window some time after it is shown, or never (offscreen).
+void FrontEnd::straightenLater(FormId id, QWidget* window, int tries) {
+  QTimer::singleShot(FramingWait, this, [this, id, window = QPointer<QWidget>(window), tries] {
+    if (window && !places_.straighten(id, *window) && tries > 1)
+      straightenLater(id, window, tries - 1);
+  });
 }
 
 void FrontEnd::refresh() {

@@ -38,6 +38,7 @@ class FrontEnd : public QObject {
   // Notes where each window stands as the user moves it, and writes the places soon after.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void place(FormId id, FormView& view);
+  void straightenLater(FormId id, QWidget* window, int tries);
   // The program has ended: its windows go and the event loop stops.
   void end();
 

@@ -58,8 +58,7 @@ bool reachable(const QRect& frame) {
   const QRect top(frame.topLeft(), QSize(frame.width(), ReachableHeight));
   for (const QScreen* s : QGuiApplication::screens()) {
     const QRect seen = s->availableGeometry().intersected(top);
-    if (seen.width() >= std::min(ReachableWidth, frame.width()) &&
-        seen.height() >= ReachableHeight)
+    if (seen.width() >= std::min(ReachableWidth, frame.width()) && seen.height() >= ReachableHeight)
       return true;
   }
   return false;
@@ -139,10 +138,23 @@ void WindowPlaces::place(FormId id, QWidget& window, const QWidget* main,
     at = besideMain(frame.size(), FrameOf(*main, main), shown, area);
   }
   window.move(at);
+  unframed_[slot(id)] = decoration(window).isNull() ? std::optional<QPoint>(at) : std::nullopt;
   if (places_[slot(id)] != at) {
     places_[slot(id)] = at;
     changed_ = true;
   }
+}
+
+bool WindowPlaces::straighten(FormId id, QWidget& window) {
+  const auto at = unframed_[slot(id)];
+  if (!at) return true;
+  if (decoration(window).isNull()) return false;
+  unframed_[slot(id)] = std::nullopt;
+  // The frame as it is now may be larger than the one the place was found for.
+  const QRect frame(*at, window.frameGeometry().size());
+  const QPoint to = clampInto(frame, screenOf(&window)->availableGeometry());
+  if (window.frameGeometry().topLeft() != to) window.move(to);
+  return true;
 }
 
 void WindowPlaces::remember(FormId id, const QWidget& window) {

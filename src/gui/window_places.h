@@ -26,6 +26,10 @@ class WindowPlaces {
   // place, when the program has taken its folder: a missing or unreadable file, or line,
   // leaves its windows to be placed as the first time.
   void place(FormId id, QWidget& window, const QWidget* main, const std::vector<QRect>& shown);
+  // A window placed before the window manager framed it may have been put with its inside
+  // where its frame belongs: once framed, its frame is moved to the place (kept inside the
+  // screen with the frame's real size). False while it has no frame yet.
+  bool straighten(FormId id, QWidget& window);
   // Notes where a window stands now.
   void remember(FormId id, const QWidget& window);
   // Writes the file when a place changed since it was last written. A file that cannot
@@ -37,6 +41,8 @@ class WindowPlaces {
 
   App& app_;
   std::array<std::optional<QPoint>, FormCount> places_;
+  // Places given to windows that had no frame yet.
+  std::array<std::optional<QPoint>, FormCount> unframed_;
   bool loaded_ = false;
   bool changed_ = false;
 };
