@@ -12,8 +12,8 @@ enum class EventKind { Click, Type, Close, Tick };
 struct UserEvent {
   EventKind kind = EventKind::Click;
   FormId form = FormId::Main_F;
-  Control* control = nullptr;  // not used by Close
-  std::string text;            // Type only
+  Control* control = nullptr;             // not used by Close
+  std::string text;                       // Type only
   CloseMode closeMode = CloseMode::User;  // Close only
 };
 
