@@ -59,7 +59,6 @@ int main(int argc, char** argv) {
   if (!dir) CreateDataFolder(folders.data);
   std::ios::sync_with_stdio(false);
   ScriptRunner runner(folders.data, std::cout);
-  runner.start();
   const int status = runner.run(script == "-" ? std::cin : file);
   std::cout.flush();
   return status;

@@ -30,6 +30,6 @@ int main(int argc, char** argv) {
   const ProgramFolders folders = FindProgramFolders(ExecutableFolder());
   CreateDataFolder(folders.data);
   FrontEnd frontEnd(folders);
-  frontEnd.start();
+  if (!frontEnd.start()) return 1;
   return QApplication::exec();
 }

@@ -48,21 +48,44 @@ std::pair<std::string, std::string> firstWord(const std::string& line) {
   return {line.substr(0, space), line.substr(space + 1)};
 }
 
+// Lines that only queue what later boxes, draws and the clock give: a script may put them
+// before the start, to answer the question a start can ask.
+bool queuesOnly(const std::string& line) {
+  if (line.empty() || line[0] == '#') return true;
+  const std::string command = firstWord(line).first;
+  return command == "answer" || command == "random" || command == "now";
+}
+
 }  // namespace
 
 ScriptRunner::ScriptRunner(const std::filesystem::path& folder, std::ostream& out)
     : out_(out), services_(out), app_(std::make_unique<App>(folder, services_.services())) {}
 
-void ScriptRunner::start() {
-  StartProgram(*app_);
+bool ScriptRunner::start() {
+  started_ = StartProgram(*app_);
+  refuse(!started_);
+  return started_;
+}
+
+void ScriptRunner::refuse(bool refused) {
+  refused_ = refused;
+  if (refused_) services_.error(AlreadyRunningMessage);
 }
 
 int ScriptRunner::run(std::istream& in) {
+  // The folder is taken before the first line is awaited, so that a second program is
+  // kept out while this one waits for its input.
+  if (!started_) refuse(!TakeProgramFolder(*app_));
+  if (refused_) return exitCode();
   std::string line;
   while (!ended() && std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!started_ && !queuesOnly(line) && !start()) break;
     runLine(line);
+    out_.flush();
   }
+  if (!started_ && !refused_) start();
+  out_.flush();
   return exitCode();
 }
 

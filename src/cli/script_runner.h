@@ -15,11 +15,16 @@ class ScriptRunner {
  public:
   ScriptRunner(const std::filesystem::path& folder, std::ostream& out);
 
-  // Starts the program as the desktop program does.
-  void start();
+  // Starts the program as the desktop program does. False, with one error printed and no
+  // file touched, while another program runs on the same folder.
+  bool start();
   // One script line; blank lines and "#" comments do nothing.
   void runLine(const std::string& line);
-  // Runs lines until the input ends or the program ends; returns the exit status.
+  // Runs lines until the input ends or the program ends; returns the exit status. The
+  // program starts, unless started already, before the first line that is not `answer`,
+  // `random`, `now`, blank or a comment, so those lines can answer what the start asks;
+  // a start refused ends the run. The output of each line is flushed when the line is
+  // done, so whoever reads it knows how far the script has come.
   int run(std::istream& in);
 
   bool ended() const { return app_->ended; }
@@ -39,10 +44,14 @@ class ScriptRunner {
   void var(const std::string& name);
   void form(const std::string& formName);
   void dump(const std::string& formName);
+  // Notes whether the start was refused, saying so when it was.
+  void refuse(bool refused);
   Control* resolve(const std::string& addr, FormId& form, bool mustBeShown);
 
   std::ostream& out_;
   ScriptServices services_;
   std::unique_ptr<App> app_;
   bool endPrinted_ = false;
+  bool started_ = false;
+  bool refused_ = false;
 };

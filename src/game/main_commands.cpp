@@ -1,5 +1,6 @@
 #include "game/main_commands.h"
 
+#include "game/recovery.h"
 #include "game/status_switches.h"
 #include "store/settings.h"
 #include "windows/app.h"
@@ -104,6 +105,7 @@ void Help_Click(App& app, int) {
 
 void Exit_Click(App& app, int) {
   if (!confirmLeaving(app)) return;
+  DiscardRecoveryFiles(app);
   app.forms.blackOrRed.unload(app);
   app.forms.area.unload(app);
   app.forms.point.unload(app);
@@ -112,6 +114,9 @@ void Exit_Click(App& app, int) {
 
 bool Main_F_QueryUnload(App& app, CloseMode mode) {
   if (!confirmLeaving(app) && mode == CloseMode::User) return true;
+  // A close by the system (a shutdown) goes on whatever the answer, and unsaved spins
+  // stay in the recovery pair for the next start.
+  if (mode == CloseMode::User || app.vars.Unsaved != 1) DiscardRecoveryFiles(app);
   app.forms.blackOrRed.unload(app);
   app.forms.area.unload(app);
   app.forms.point.unload(app);

@@ -19,7 +19,7 @@ void copy(Copy direction, TextBox& box, std::string& buffer) {
     box.setText(buffer);
 }
 
-void copyOrWindow(App& app, Copy direction) {
+void copyOrWindow(App& app, Copy direction, SnapshotBuffers& b) {
   BlackOrRedForm& w = Black_or_Red_F(app);
   TextBox* const boxes[15] = {&w.Hit_Hantei_Black,
                               &w.Black_Hit,
@@ -36,12 +36,11 @@ void copyOrWindow(App& app, Copy direction) {
                               &w.Hit_T,
                               &w.Out_T,
                               &w.Win_Rate};
-  for (int e = 0; e <= 14; ++e) copy(direction, *boxes[e], app.snapshot.buffers.OrSnap(e));
+  for (int e = 0; e <= 14; ++e) copy(direction, *boxes[e], b.OrSnap(e));
 }
 
-void copyPointWindow(App& app, Copy direction) {
+void copyPointWindow(App& app, Copy direction, SnapshotBuffers& b) {
   PointForm& w = Point_F(app);
-  SnapshotBuffers& b = app.snapshot.buffers;
   for (int k = 1; k <= 36; ++k) {
     copy(direction, w.Hit_Count(k), b.PointSnapHitCount(k - 1));
     copy(direction, w.Zenkai_H(k), b.PointSnapZenkai(k - 1));
@@ -54,9 +53,8 @@ void copyPointWindow(App& app, Copy direction) {
   copy(direction, w.Win_Rate, b.PointSnapTally(2));
 }
 
-void copyAreaWindow(App& app, Copy direction) {
+void copyAreaWindow(App& app, Copy direction, SnapshotBuffers& b) {
   AreaForm& w = Area_F(app);
-  SnapshotBuffers& b = app.snapshot.buffers;
   for (int k = 1; k <= 6; ++k) {
     copy(direction, w.Hit_C(k), b.AreaSnapHit(k));
     copy(direction, w.Hit_Rate(k), b.AreaSnapRate(k));
@@ -76,15 +74,23 @@ bool predicted(const TextBox& flag) {
 }  // namespace
 
 void SnapOrWindow(App& app) {
-  copyOrWindow(app, Copy::ToBuffers);
+  copyOrWindow(app, Copy::ToBuffers, app.snapshot.buffers);
 }
 
 void SnapPointWindow(App& app) {
-  copyPointWindow(app, Copy::ToBuffers);
+  copyPointWindow(app, Copy::ToBuffers, app.snapshot.buffers);
 }
 
 void SnapAreaWindow(App& app) {
-  copyAreaWindow(app, Copy::ToBuffers);
+  copyAreaWindow(app, Copy::ToBuffers, app.snapshot.buffers);
+}
+
+SnapshotBuffers StatusWindowTexts(App& app) {
+  SnapshotBuffers b;
+  copyOrWindow(app, Copy::ToBuffers, b);
+  copyPointWindow(app, Copy::ToBuffers, b);
+  copyAreaWindow(app, Copy::ToBuffers, b);
+  return b;
 }
 
 bool LoadSnapshotFile(App& app, const SnapshotFile& file) {
@@ -103,7 +109,7 @@ bool LoadSnapshotFile(App& app, const SnapshotFile& file) {
 }
 
 void RestoreOrWindow(App& app) {
-  copyOrWindow(app, Copy::ToWindow);
+  copyOrWindow(app, Copy::ToWindow, app.snapshot.buffers);
   BlackOrRedForm& w = Black_or_Red_F(app);
   // With both flags set red wins; with neither the lamps keep what they show.
   if (predicted(w.Hit_Hantei_Black)) {
@@ -118,7 +124,7 @@ void RestoreOrWindow(App& app) {
 }
 
 void RestorePointWindow(App& app) {
-  copyPointWindow(app, Copy::ToWindow);
+  copyPointWindow(app, Copy::ToWindow, app.snapshot.buffers);
   PointForm& w = Point_F(app);
   for (int k = 1; k <= 36; ++k) w.Expect_Light(k).setLit(predicted(w.Expect_H(k)));
   ShowVerdict(w.Status_L, w.Image1, Verdict::Cleared);
@@ -129,7 +135,7 @@ void RestoreAreaWindow(App& app, const SnapshotFile& from) {
   // The rebuild sets base hit levels, so it runs before the texts come back: a slot
   // keeps the hit levels it stored.
   if (slot) ShowAreaSet(app);
-  copyAreaWindow(app, Copy::ToWindow);
+  copyAreaWindow(app, Copy::ToWindow, app.snapshot.buffers);
   AreaForm& w = Area_F(app);
   for (int k = 1; k <= 7; ++k) ShowVerdict(w.Status_L(k), w.Image1(k), Verdict::Cleared);
   for (int k = 1; k <= 6; ++k) {

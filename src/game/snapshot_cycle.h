@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/snapshot.h"
+
 struct SnapshotFile;
 class App;
 
@@ -10,6 +12,9 @@ class App;
 void SnapOrWindow(App& app);
 void SnapPointWindow(App& app);
 void SnapAreaWindow(App& app);
+
+// The texts the three snaps copy, taken without touching the snapshot buffers.
+SnapshotBuffers StatusWindowTexts(App& app);
 
 // Reads a snapshot file and puts it in place: ExpectDone, the buffers and, from a slot's
 // file, the areas, which replace the area set; the Expect button then shows whether a

@@ -1,5 +1,6 @@
 #include "game/startup.h"
 
+#include "game/recovery.h"
 #include "game/window_handlers.h"
 #include "game/zero_mode.h"
 #include "store/data_file.h"
@@ -13,13 +14,25 @@ void showIfSet(App& app, CheckBox& box, Form& window, int flag) {
   box.setValue(app, flag == 1 ? 1 : 0);
 }
 
+// Held while the program runs. Where it cannot be made (a read-only folder) the program
+// runs without it: nothing can be written there either.
+const char* const LockFile = "Data/Files/varnet.lock";
+
 }  // namespace
 
-void StartProgram(App& app) {
+bool TakeProgramFolder(App& app) {
+  return app.folderLock.acquire(DataPath(app, LockFile)) != FileLock::Outcome::Busy;
+}
+
+bool StartProgram(App& app) {
+  if (!TakeProgramFolder(app)) return false;
   BindWindowHandlers(app.forms);
   // A save that a kill or power cut interrupted is put right before any file is read.
   RecoverDataFiles(app);
   Main_F(app).setVisible(true);
+  OfferRecoveredGame(app);
+  app.afterEvent = KeepRecoveryFiles;
+  return true;
 }
 
 void Main_F_Load(App& app) {

@@ -1,45 +1,103 @@
 #include "gui/front_end.h"
 
-#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QSessionManager>
 
 #include "game/startup.h"
+#include "windows/message.h"
+
+namespace {
+
+// Window places are written this long after the last move.
+constexpr int SavePlacesDelay = 1000;  // milliseconds
+// How long and how often to wait for the window manager to frame a window just shown.
+constexpr int FramingWait = 100;  // milliseconds
+constexpr int FramingTries = 20;
+
+}  // namespace
 
 FrontEnd::FrontEnd(const std::filesystem::path& folder)
     : FrontEnd(ProgramFolders{folder, folder}) {}
 
 FrontEnd::FrontEnd(const ProgramFolders& folders)
-    : services_(folders.assets), app_(std::make_unique<App>(folders.data, services_.services())) {
+    : services_(folders.assets),
+      app_(std::make_unique<App>(folders.data, services_.services())),
+      places_(*app_) {
   services_.beforeModal = [this] { refresh(); };
   services_.mainWindow = [this]() -> QWidget* {
     const FormView* main = view(FormId::Main_F);
     return main ? main->window() : nullptr;
   };
+  savePlaces_.setSingleShot(true);
+  savePlaces_.setInterval(SavePlacesDelay);
+  QObject::connect(&savePlaces_, &QTimer::timeout, this, [this] { places_.save(); });
+#ifndef QT_NO_SESSIONMANAGER
+  QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
+                   [this](QSessionManager&) { sessionEnding(); });
+#endif
   QObject::connect(&play_, &QTimer::timeout, this, [this] {
     if (MainForm* m = app_->forms.main.record())
       send({EventKind::Tick, FormId::Main_F, &m->Play, {}});
   });
 }
 
-FrontEnd::~FrontEnd() = default;
+FrontEnd::~FrontEnd() {
+  for (int i = 0; i < FormCount; ++i)
+    if (const FormView* view = views_[static_cast<std::size_t>(i)].get())
+      places_.remember(static_cast<FormId>(i), *view->window());
+  places_.save();
+}
 
-void FrontEnd::start() {
-  StartProgram(*app_);
+bool FrontEnd::start() {
+  if (!StartProgram(*app_)) {
+    MsgBox(*app_, AlreadyRunningMessage, BoxIcon::Info);
+    return false;
+  }
   refresh();
+  return true;
 }
 
 DispatchResult FrontEnd::send(const UserEvent& event) {
-  const DispatchResult result = Dispatch(*app_, event);
+  UserEvent sent = event;
+  if (event.kind == EventKind::Close && sessionEnding_) sent.closeMode = CloseMode::System;
+  const DispatchResult result = Dispatch(*app_, sent);
   refresh();
   return result;
 }
 
-// A window opens to the right of the main window, each kind a little lower than the last,
-// so that they do not hide each other when first shown.
-void FrontEnd::placeBesideMain(FormView& view, int slot) {
+bool FrontEnd::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Move) {
+    for (int i = 0; i < FormCount; ++i) {
+      const FormView* view = views_[static_cast<std::size_t>(i)].get();
+      if (!view || view->window() != watched) continue;
+      places_.remember(static_cast<FormId>(i), *view->window());
+      savePlaces_.start();
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+// The other windows shown are the ones a window opening for the first time keeps clear of.
+void FrontEnd::place(FormId id, FormView& view) {
   const FormView* main = views_[static_cast<std::size_t>(FormId::Main_F)].get();
-  if (!main) return;
-  const QRect frame = main->window()->frameGeometry();
-  view.window()->move(frame.right() + 8 + 16 * slot, frame.top() + 24 * slot);
+  const QWidget* mainWindow = main ? main->window() : nullptr;
+  std::vector<QRect> shown;
+  for (const auto& other : views_)
+    if (other && other.get() != main && &*other != &view && other->window()->isVisible())
+      shown.push_back(FrameOf(*other->window(), mainWindow));
+  places_.place(id, *view.window(), mainWindow, shown);
+  view.window()->installEventFilter(this);
+  straightenLater(id, view.window(), FramingTries);
+}
+
+// The window manager frames a window some time after it is shown, or never (offscreen).
+void FrontEnd::straightenLater(FormId id, QWidget* window, int tries) {
+  QTimer::singleShot(FramingWait, this, [this, id, window = QPointer<QWidget>(window), tries] {
+    if (window && !places_.straighten(id, *window) && tries > 1)
+      straightenLater(id, window, tries - 1);
+  });
 }
 
 void FrontEnd::refresh() {
@@ -51,10 +109,11 @@ void FrontEnd::refresh() {
     auto& generation = generations_[static_cast<std::size_t>(i)];
     if (generation != host.generation()) {
       generation = host.generation();
+      if (view) places_.remember(id, *view->window());
       view.reset();
       if (Form* record = host.record()) {
         view = MakeView(*this, *record);
-        if (view && id != FormId::Main_F) placeBesideMain(*view, i);
+        if (view) place(id, *view);
       }
     }
     if (view) view->refresh();
@@ -68,7 +127,12 @@ void FrontEnd::refresh() {
 
 void FrontEnd::end() {
   play_.stop();
-  for (auto& view : views_) view.reset();
+  for (int i = 0; i < FormCount; ++i) {
+    auto& view = views_[static_cast<std::size_t>(i)];
+    if (view) places_.remember(static_cast<FormId>(i), *view->window());
+    view.reset();
+  }
+  places_.save();
   // exit(), not quit(): quit() first asks every window to close, and a status window
   // refuses its close box, which would cancel the quit and keep the program running.
   QCoreApplication::exit(0);

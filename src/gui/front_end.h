@@ -9,6 +9,7 @@
 #include "core/program_folders.h"
 #include "gui/form_view.h"
 #include "gui/qt_services.h"
+#include "gui/window_places.h"
 #include "windows/app.h"
 #include "windows/dispatch.h"
 
@@ -24,16 +25,23 @@ class FrontEnd : public QObject {
 
   App& app() { return *app_; }
   QtServices& services() { return services_; }
-  // Starts the program and shows its windows.
-  void start();
+  // Starts the program and shows its windows. False when another program runs on the
+  // same folder: it says so and touches nothing.
+  bool start();
   DispatchResult send(const UserEvent& event);
+  // The desktop session is ending (logout, shutdown): from now on a window's close box is
+  // the system's, which leaves unsaved spins in the recovery pair.
+  void sessionEnding() { sessionEnding_ = true; }
   // Brings every window in line with its record.
   void refresh();
   // The view of a window, or null when it is not loaded or has no view.
   FormView* view(FormId id) const { return views_[static_cast<std::size_t>(id)].get(); }
 
  private:
-  void placeBesideMain(FormView& view, int slot);
+  // Notes where each window stands as the user moves it, and writes the places soon after.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void place(FormId id, FormView& view);
+  void straightenLater(FormId id, QWidget* window, int tries);
   // The program has ended: its windows go and the event loop stops.
   void end();
 
@@ -42,6 +50,9 @@ class FrontEnd : public QObject {
   std::array<std::unique_ptr<FormView>, FormCount> views_;
   std::array<std::uint64_t, FormCount> generations_{};
   QTimer play_;
+  WindowPlaces places_;
+  QTimer savePlaces_;
+  bool sessionEnding_ = false;
 };
 
 // The hand-made view of a window, or null for a window that has none.

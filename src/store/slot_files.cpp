@@ -45,9 +45,9 @@ std::string SlotFileBytes(const SlotFile& f) {
   return std::move(out.bytes);
 }
 
-std::optional<SlotFile> ReadSlotFile(const App& app, int n) {
+std::optional<SlotFile> ReadSlotFile(const App& app, const std::string& relative) {
   SlotFile f;
-  if (!ReadLayoutFile(app, SlotFileName(n), [&f](LayoutReader& in) { walkSlot(in, f); }))
+  if (!ReadLayoutFile(app, relative, [&f](LayoutReader& in) { walkSlot(in, f); }))
     return std::nullopt;
   return f;
 }

@@ -10,6 +10,7 @@ class App;
 
 // What SaveN.FIL of save slot n holds: the main window's figures, the Total window's
 // tallies and the spin log. The slot's areas and status windows are in its snapshot file.
+// The recovery pair's game file has the same layout.
 struct SlotFile {
   std::string date, comment, total, round, red, black;
   IndexedArray<std::string, 0, 37> hitCount;
@@ -26,9 +27,9 @@ std::string SlotFileName(int n);
 // The bytes of SaveN.FIL.
 std::string SlotFileBytes(const SlotFile& f);
 
-// Reads SaveN.FIL whole; nothing, with nothing reported, when it is missing, cannot be
-// read, is short or malformed.
-std::optional<SlotFile> ReadSlotFile(const App& app, int n);
+// Reads a file of SaveN.FIL's layout whole (`relative` as SlotFileName gives it); nothing,
+// with nothing reported, when it is missing, cannot be read, is short or malformed.
+std::optional<SlotFile> ReadSlotFile(const App& app, const std::string& relative);
 
 // The date and comment on the first line of SaveN.FIL; empty for a slot never saved or
 // unreadable.

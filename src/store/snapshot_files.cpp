@@ -49,8 +49,15 @@ void walkSnapshot(Io& io, int& expectDone, SnapshotBuffers& b, AreaTables* areas
 }  // namespace
 
 std::string SnapshotFile::name() const {
+  if (slot == RecoverySlot) return "Data/Files/RESUME3.FIL";
   if (isSlot()) return "Data/Files/USER3_" + std::to_string(slot) + ".FIL";
   return "Data/Files/REAL_SAVE.FIL";
+}
+
+std::string SnapshotFileBytes(SnapshotContent content, bool withAreas) {
+  LayoutWriter out;
+  walkSnapshot(out, content.expectDone, content.buffers, withAreas ? &content.areas : nullptr);
+  return std::move(out.bytes);
 }
 
 namespace {

@@ -11,16 +11,20 @@
 class App;
 
 // A snapshot file: REAL_SAVE.FIL, the status windows before the last spin, or USER3_n.FIL
-// of save slot n, which holds the six areas before them and must outlast a power cut.
+// of save slot n, which holds the six areas before them and must outlast a power cut. The
+// recovery pair's RESUME3.FIL has a slot's layout and loads as a slot's file does.
 struct SnapshotFile {
-  int slot = 0;  // 1..5; 0 for REAL_SAVE.FIL
+  int slot = 0;  // 1..5; 0 for REAL_SAVE.FIL; RecoverySlot for RESUME3.FIL
 
   bool isSlot() const { return slot != 0; }
   // Relative to the program folder, as in "Data/Files/USER3_2.FIL".
   std::string name() const;
 };
 
+inline constexpr int RecoverySlot = -1;
+
 inline constexpr SnapshotFile RealSaveFile{};
+inline constexpr SnapshotFile RecoverySnapshotFile{RecoverySlot};
 inline constexpr SnapshotFile SlotSnapshotFile(int n) {
   return SnapshotFile{n};
 }
@@ -40,6 +44,10 @@ struct SnapshotContent {
   SnapshotBuffers buffers;
   AreaTables areas;
 };
+
+// The bytes of a snapshot file in a slot's layout (the areas first) or, without the
+// areas, in REAL_SAVE.FIL's.
+std::string SnapshotFileBytes(SnapshotContent content, bool withAreas);
 
 // Reads `file` whole. A missing, short or malformed file, or a REAL_SAVE.FIL that could not
 // be rewritten for the last spin, is reported and gives nothing.

@@ -5,7 +5,9 @@
 
 #include "core/area_verdicts.h"
 #include "core/disk.h"
+#include "core/file_lock.h"
 #include "core/game_vars.h"
+#include "core/recovery_files.h"
 #include "core/services.h"
 #include "core/snapshot.h"
 #include "windows/forms.h"
@@ -31,4 +33,13 @@ class App {
   AreaVerdicts areaVerdicts;
   // Set when the program has ended (Exit, or the main window closed).
   bool ended = false;
+
+  // Keeps a second program out of the same folder while this one runs.
+  FileLock folderLock;
+  // Runs after every user event, once the event has done all it does (bound at start).
+  void (*afterEvent)(App&) = nullptr;
+  // User events under way: a timer tick can arrive while a message box waits.
+  int eventsRunning = 0;
+  // What the recovery pair holds as this program last wrote it.
+  RecoveryFiles recovery;
 };

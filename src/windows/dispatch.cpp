@@ -10,10 +10,10 @@ bool shown(App& app, FormId form, const Control& c) {
   return f && f->visible() && c.owner() == f && c.visible();
 }
 
-void close(App& app, FormId id) {
+void close(App& app, FormId id, CloseMode mode) {
   FormHostBase& host = app.forms.host(id);
   if (!host.loaded()) return;
-  if (host.onQueryUnload && host.onQueryUnload(app, CloseMode::User)) return;
+  if (host.onQueryUnload && host.onQueryUnload(app, mode)) return;
   host.unload(app);
   if (id == FormId::Main_F) app.ended = true;
 }
@@ -26,22 +26,14 @@ DispatchResult key(App& app, FormId id, const std::string& name) {
   if (!k) return DispatchResult::Ignored;
   // Esc is the close box of a window that closes on it.
   if (host.closesOnEsc && *k == KeyPress{"Esc"}) {
-    close(app, id);
+    close(app, id, CloseMode::User);
     return DispatchResult::Done;
   }
   if (host.onKeyPress && host.onKeyPress(app, *k)) return DispatchResult::Done;
   return DispatchResult::Ignored;
 }
 
-}  // namespace
-
-void RunHandler(App& app, Control& control) {
-  // A handler may unload its own window, and the control with it.
-  const Handler handler = control.onClick;
-  if (handler) handler(app, control.index());
-}
-
-DispatchResult Dispatch(App& app, const UserEvent& e) {
+DispatchResult run(App& app, const UserEvent& e) {
   switch (e.kind) {
     case EventKind::Click:
       if (!shown(app, e.form, *e.control)) return DispatchResult::NotShown;
@@ -57,7 +49,7 @@ DispatchResult Dispatch(App& app, const UserEvent& e) {
       if (e.control->kind() == Kind::TextBox) static_cast<TextBox&>(*e.control).setText(e.text);
       return DispatchResult::Done;
     case EventKind::Close:
-      close(app, e.form);
+      close(app, e.form, e.closeMode);
       return DispatchResult::Done;
     case EventKind::Tick: {
       auto& timer = static_cast<Timer&>(*e.control);
@@ -68,4 +60,20 @@ DispatchResult Dispatch(App& app, const UserEvent& e) {
       return key(app, e.form, e.text);
   }
   return DispatchResult::Done;
+}
+
+}  // namespace
+
+void RunHandler(App& app, Control& control) {
+  // A handler may unload its own window, and the control with it.
+  const Handler handler = control.onClick;
+  if (handler) handler(app, control.index());
+}
+
+DispatchResult Dispatch(App& app, const UserEvent& e) {
+  ++app.eventsRunning;
+  const DispatchResult result = run(app, e);
+  --app.eventsRunning;
+  if (app.eventsRunning == 0 && app.afterEvent) app.afterEvent(app);
+  return result;
 }

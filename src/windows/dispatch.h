@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "windows/form.h"
+#include "windows/forms.h"
 
 class App;
 
@@ -16,13 +16,15 @@ struct UserEvent {
   Control* control = nullptr;  // not used by Close and Key
   // Type: the text typed. Key: the key's name, as ParseKey reads it ("7", "Ctrl+Z").
   std::string text;
+  CloseMode closeMode = CloseMode::User;  // Close only
 };
 
 // Ignored: a key the window has no use for, which the front end may use itself.
 enum class DispatchResult { Done, NotShown, Ignored };
 
 // The one way user events reach the handlers, for every front end. A click or typed text
-// needs the control and its window to be loaded and visible, a key its window.
+// needs the control and its window to be loaded and visible, a key its window. When the
+// event is done, and no other is still under way, the program's afterEvent runs.
 DispatchResult Dispatch(App& app, const UserEvent& event);
 
 // Runs a control's click or tick handler; check boxes call it when code changes them.

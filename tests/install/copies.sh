@@ -54,7 +54,8 @@ expect_version 3 "sounds and help: $assets"
 [ -f "$assets/Data/Sound/Count.wav" ] && [ -f "$assets/00 VARNET HELP.html" ] ||
   fail "no sounds or help in $assets"
 
-# Three spins saved into slot 1; a second start loads them back from the same folder.
+# Three spins saved into slot 1 and a clean exit; a second start loads them back from the
+# same folder.
 "$cli" >"$tmp/first" <<'SCRIPT' || { cat "$tmp/first"; fail "first run"; }
 click Main_F.Count_P(6)
 click Main_F.Count_P(13)
@@ -63,6 +64,8 @@ click Main_F.Save_Load
 now 2026/05/04 18:30:00
 answer yes
 click Save_Load_F.Save(1)
+click Save_Load_F.Command1
+click Main_F.Exit
 SCRIPT
 grep -qx "sound Data/Sound/Expect_END.wav" "$tmp/first" || { cat "$tmp/first"; fail "slot 1 not saved"; }
 for file in REAL_SAVE.FIL Save1.FIL USER3_1.FIL; do

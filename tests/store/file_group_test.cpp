@@ -141,6 +141,6 @@ TEST(FileGroup, StartActsOnlyOnWhatAMarkerSafelyNames) {
                  {files + "Save1.FIL", "keep"}});
   EXPECT_EQ(p.readFile("outside.txt"), "keep");
   EXPECT_EQ(p.dataFiles(), (std::vector<std::string>{"Save1.FIL", "USER.FIL.0123.new",
-                                                     "USER.FIL.bak", "notes.txt"}));
+                                                     "USER.FIL.bak", "notes.txt", "varnet.lock"}));
   EXPECT_EQ(p.readFile(files + "Save1.FIL"), "keep");
 }

@@ -18,10 +18,12 @@ TestProgram::TestProgram(std::initializer_list<std::pair<std::string, std::strin
   restart();
 }
 
-void TestProgram::restart() {
+void TestProgram::restart(const std::string& beforeStart) {
   runner_.reset();
   out_.str("");
   runner_ = std::make_unique<ScriptRunner>(folder_, out_);
+  std::istringstream in(beforeStart);
+  for (std::string line; std::getline(in, line);) runner_->runLine(line);
   runner_->start();
   startOutput_ = out_.str();
   out_.str("");

@@ -18,8 +18,8 @@ class TestProgram {
   // Runs the lines (separated by '\n') and returns what they printed.
   std::string run(const std::string& lines);
   // Ends the program without any of its closing steps, as a kill would, and starts it
-  // again in the same folder.
-  void restart();
+  // again in the same folder; `beforeStart` lines (answers) run before the start.
+  void restart(const std::string& beforeStart = "");
   // What start-up printed.
   const std::string& startOutput() const { return startOutput_; }
 
