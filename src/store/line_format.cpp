@@ -112,6 +112,11 @@ void LayoutReader::text(std::string& s) {
     ok_ = false;
 }
 
+void LayoutReader::figure(std::string& s, Figure kind) {
+  text(s);
+  if (ok_ && !FigureInRange(s, kind)) ok_ = false;
+}
+
 void LayoutReader::integer(int& v, long min, long max) {
   const RawField* f = next();
   const auto value = f ? AsInteger(*f) : std::nullopt;

@@ -5,42 +5,55 @@
 
 namespace {
 
-constexpr long Int16Min = -32768;
-constexpr long Int16Max = 32767;
+// What the Black-or-Red window's texts stand for, in the order of OrSnap: for black, then
+// for red, the prediction flag, the hits, their share, the predictions won and lost and
+// their rate; then the window's tallies and rate.
+constexpr Figure OrSnapFigures[15] = {
+    Figure::Flag,   Figure::Count, Figure::Shown,  Figure::Amount, Figure::Amount,
+    Figure::Shown,  Figure::Flag,  Figure::Count,  Figure::Shown,  Figure::Amount,
+    Figure::Amount, Figure::Shown, Figure::Amount, Figure::Amount, Figure::Shown};
 
 // The layout of REAL_SAVE.FIL (92 lines); a slot's USER3_n.FIL puts the 38 lines of area
-// memberships, one number index a line, before it.
+// memberships, one number index a line, before it. The program only ever writes 0 or 1
+// for a membership and for ExpectDone.
 template <class Io>
 void walkSnapshot(Io& io, int& expectDone, SnapshotBuffers& b, AreaTables* areas) {
   if (areas) {
     for (int i = 0; i <= 37; ++i) {
-      for (int k = 1; k <= 6; ++k) io.integer((*areas)(k)(i), Int16Min, Int16Max);
+      for (int k = 1; k <= 6; ++k) io.integer((*areas)(k)(i), 0, 1);
       io.endLine();
     }
   }
-  io.integer(expectDone, Int16Min, Int16Max);
+  io.integer(expectDone, 0, 1);
   io.endLine();
-  for (std::string& s : b.OrSnap) {
-    io.text(s);
+  for (int e = 0; e <= 14; ++e) {
+    io.figure(b.OrSnap(e), OrSnapFigures[e]);
     io.endLine();
   }
   for (int e = 0; e <= 35; ++e) {
-    for (auto* column : {&b.PointSnapHitCount, &b.PointSnapZenkai, &b.PointSnapOne,
-                         &b.PointSnapTotal, &b.PointSnapExpect})
-      io.text((*column)(e));
+    for (auto* column :
+         {&b.PointSnapHitCount, &b.PointSnapZenkai, &b.PointSnapOne, &b.PointSnapTotal})
+      io.figure((*column)(e), Figure::Count);
+    io.figure(b.PointSnapExpect(e), Figure::Flag);
     io.endLine();
   }
-  for (std::string& s : b.PointSnapTally) io.text(s);
+  io.figure(b.PointSnapTally(0), Figure::Amount);
+  io.figure(b.PointSnapTally(1), Figure::Amount);
+  io.figure(b.PointSnapTally(2), Figure::Shown);
   io.endLine();
   for (int k = 1; k <= 6; ++k) {
-    for (auto* column : {&b.AreaSnapHit, &b.AreaSnapRate, &b.AreaSnapExpect}) {
-      io.text((*column)(k));
+    for (auto [column, kind] :
+         {std::pair{&b.AreaSnapHit, Figure::Count}, std::pair{&b.AreaSnapRate, Figure::Level},
+          std::pair{&b.AreaSnapExpect, Figure::Flag}}) {
+      io.figure((*column)(k), kind);
       io.endLine();
     }
   }
   for (int k = 1; k <= 7; ++k) {
-    for (auto* column : {&b.AreaSnapExpectHit, &b.AreaSnapExpectOut, &b.AreaSnapWinRate}) {
-      io.text((*column)(k));
+    for (auto [column, kind] : {std::pair{&b.AreaSnapExpectHit, Figure::Amount},
+                                std::pair{&b.AreaSnapExpectOut, Figure::Amount},
+                                std::pair{&b.AreaSnapWinRate, Figure::Shown}}) {
+      io.figure((*column)(k), kind);
       io.endLine();
     }
   }
