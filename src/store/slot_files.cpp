@@ -53,11 +53,15 @@ std::string SlotFileBytes(const SlotFile& f) {
   return std::move(out.bytes);
 }
 
-std::optional<SlotFile> ReadSlotFile(const App& app, int n) {
+std::optional<SlotFile> ParseSlotFile(std::string_view bytes) {
   SlotFile f;
-  if (!ReadLayoutFile(app, SlotFileName(n), [&f](LayoutReader& in) { walkSlot(in, f); }))
-    return std::nullopt;
+  if (!ParseLayout(bytes, [&f](LayoutReader& in) { walkSlot(in, f); })) return std::nullopt;
   return f;
+}
+
+std::optional<SlotFile> ReadSlotFile(const App& app, int n) {
+  const auto bytes = ReadDataFile(app, SlotFileName(n));
+  return bytes ? ParseSlotFile(*bytes) : std::nullopt;
 }
 
 std::pair<std::string, std::string> SlotListing(const App& app, int n) {

@@ -15,9 +15,10 @@ constexpr Figure OrSnapFigures[15] = {
 
 // The layout of REAL_SAVE.FIL (92 lines); a slot's USER3_n.FIL puts the 38 lines of area
 // memberships, one number index a line, before it. The program only ever writes 0 or 1
-// for a membership and for ExpectDone.
-template <class Io>
-void walkSnapshot(Io& io, int& expectDone, SnapshotBuffers& b, AreaTables* areas) {
+// for a membership and for ExpectDone. The writer walks const values, the reader mutable
+// ones.
+template <class Io, class Int, class Buffers, class Areas>
+void walkSnapshot(Io& io, Int& expectDone, Buffers& b, Areas* areas) {
   if (areas) {
     for (int i = 0; i <= 37; ++i) {
       for (int k = 1; k <= 6; ++k) io.integer((*areas)(k)(i), 0, 1);
@@ -66,12 +67,27 @@ std::string SnapshotFile::name() const {
   return "Data/Files/REAL_SAVE.FIL";
 }
 
-bool WriteSnapshotFile(App& app, const SnapshotFile& file, std::vector<DataFile> alongside) {
-  auto& v = app.vars;
-  const bool slot = file.isSlot();
+std::string SnapshotFileBytes(int expectDone, const SnapshotBuffers& buffers,
+                              const AreaTables* areas) {
   LayoutWriter out;
-  walkSnapshot(out, v.ExpectDone, app.snapshot.buffers, slot ? &v.AreaMember : nullptr);
-  alongside.push_back({file.name(), std::move(out.bytes)});
+  walkSnapshot(out, expectDone, buffers, areas);
+  return std::move(out.bytes);
+}
+
+std::optional<SnapshotContent> ParseSnapshotFile(std::string_view bytes, bool slot) {
+  SnapshotContent c;
+  if (!ParseLayout(bytes, [&](LayoutReader& in) {
+        walkSnapshot(in, c.expectDone, c.buffers, slot ? &c.areas : nullptr);
+      }))
+    return std::nullopt;
+  return c;
+}
+
+bool WriteSnapshotFile(App& app, const SnapshotFile& file, std::vector<DataFile> alongside) {
+  const auto& v = app.vars;
+  const bool slot = file.isSlot();
+  alongside.push_back({file.name(), SnapshotFileBytes(v.ExpectDone, app.snapshot.buffers,
+                                                      slot ? &v.AreaMember : nullptr)});
   // Slots are meant to outlast a power cut; the undo snapshot is rewritten every spin.
   const bool ok = SaveDataFiles(app, alongside, slot);
   if (!slot) app.snapshot.realSaveStale = !ok;
@@ -82,14 +98,10 @@ bool WriteSnapshotFile(App& app, const SnapshotFile& file, std::vector<DataFile>
 std::optional<SnapshotContent> ReadSnapshotFile(App& app, const SnapshotFile& file) {
   const bool slot = file.isSlot();
   const std::string name = file.name();
-  SnapshotContent content;
-  const bool ok =
-      (slot || !app.snapshot.realSaveStale) && ReadLayoutFile(app, name, [&](LayoutReader& in) {
-        walkSnapshot(in, content.expectDone, content.buffers, slot ? &content.areas : nullptr);
-      });
-  if (!ok) {
-    ShowReadFailure(app, name);
-    return std::nullopt;
+  std::optional<SnapshotContent> content;
+  if (slot || !app.snapshot.realSaveStale) {
+    if (const auto bytes = ReadDataFile(app, name)) content = ParseSnapshotFile(*bytes, slot);
   }
+  if (!content) ShowReadFailure(app, name);
   return content;
 }

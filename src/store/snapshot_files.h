@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/game_vars.h"
@@ -25,17 +26,25 @@ inline constexpr SnapshotFile SlotSnapshotFile(int n) {
   return SnapshotFile{n};
 }
 
-// Writes ExpectDone and the snapshot buffers (a slot's file: the areas first) to `file`,
-// together with `alongside`: all files or none. After a slot's file USER2.FIL is rewritten,
-// so that its areas equal the slot's. False after a failure, which has been reported.
-bool WriteSnapshotFile(App& app, const SnapshotFile& file, std::vector<DataFile> alongside = {});
-
 // What a snapshot file holds; `areas` only from a slot's file.
 struct SnapshotContent {
   int expectDone = 0;
   SnapshotBuffers buffers;
   AreaTables areas;
 };
+
+// The bytes of a snapshot file: the areas first when they are given (a slot's file).
+std::string SnapshotFileBytes(int expectDone, const SnapshotBuffers& buffers,
+                              const AreaTables* areas);
+
+// The content of a snapshot file's bytes (with areas for a slot's file); nothing when they
+// are short or malformed.
+std::optional<SnapshotContent> ParseSnapshotFile(std::string_view bytes, bool slot);
+
+// Writes ExpectDone and the snapshot buffers (a slot's file: the areas first) to `file`,
+// together with `alongside`: all files or none. After a slot's file USER2.FIL is rewritten,
+// so that its areas equal the slot's. False after a failure, which has been reported.
+bool WriteSnapshotFile(App& app, const SnapshotFile& file, std::vector<DataFile> alongside = {});
 
 // Reads `file` whole. A missing, short or malformed file, or a REAL_SAVE.FIL that could not
 // be rewritten for the last spin, is reported and gives nothing.
