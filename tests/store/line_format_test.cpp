@@ -60,8 +60,21 @@ TEST(LineFormat, TextsThatCannotBeStoredAreMended) {
   out.text("a\r\nb");
   out.text("a😀b");
   out.text("予\"想");
+  // Bytes that are not UTF-8, as a script may type them: a cut-off sequence inside and at
+  // the end, and a stray continuation byte.
+  out.text(
+      "\xE2"
+      "1\xDD\xDD");
+  out.text("予\xE6\x83");
+  out.text("\x80");
   out.endLine();
-  EXPECT_EQ(out.bytes, "\"say hi\",\"a  b\",\"a?b\",\"\x97\x5C\x91\x7A\"\r\n");
+  EXPECT_EQ(out.bytes,
+            "\"say hi\",\"a  b\",\"a?b\",\"\x97\x5C\x91\x7A\",\"?1??\",\"\x97\x5C??\",\"?\"\r\n");
+  // Whatever went in, the file reads back.
+  LayoutReader in(out.bytes);
+  std::string text;
+  for (int i = 0; i < 7; ++i) in.text(text);
+  EXPECT_TRUE(in.complete());
 }
 
 TEST(LineFormat, ReaderTakesBlanksBareLineFeedsAndTrailingBlankLines) {
