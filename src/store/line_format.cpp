@@ -106,6 +106,12 @@ const RawField* LayoutReader::next() {
 void LayoutReader::text(std::string& s) {
   const RawField* f = next();
   if (!f) return;
+  // No text the program writes holds a quote: one in a bare value is damage, and the text
+  // would not be written back as it was read.
+  if (f->bytes.find('"') != std::string_view::npos) {
+    ok_ = false;
+    return;
+  }
   if (auto text = Cp932ToUtf8(f->bytes))
     s = std::move(*text);
   else

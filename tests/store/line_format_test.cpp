@@ -104,6 +104,9 @@ TEST(LineFormat, AFileThatDoesNotMatchItsLayoutIsRefused) {
       "\"x\",99999999999999999999\r\n\"y\"\r\n",
       "\"x,5\r\n\"y\"\r\n",       // a quote left open
       "\"\x81\",5\r\n\"y\"\r\n",  // a lead byte with no trail byte
+      // A bare text with a quote in it: written back without the quote, it would read as
+      // another value (-"840" reads as 0, then is written as "-840").
+      "\"x\",5\r\n-\"840\"\r\n",
   };
   for (const char* bytes : bad) EXPECT_FALSE(readRecord(bytes)) << bytes;
 }
