@@ -106,9 +106,10 @@ const RawField* LayoutReader::next() {
 void LayoutReader::text(std::string& s) {
   const RawField* f = next();
   if (!f) return;
-  // No text the program writes holds a quote: one in a bare value is damage, and the text
-  // would not be written back as it was read.
-  if (f->bytes.find('"') != std::string_view::npos) {
+  // No text the program writes holds a quote or a carriage return (a quote in a bare
+  // value, a CR before the closing quote): either is damage, and the text would not be
+  // written back as it was read.
+  if (f->bytes.find_first_of("\"\r") != std::string_view::npos) {
     ok_ = false;
     return;
   }

@@ -107,6 +107,8 @@ TEST(LineFormat, AFileThatDoesNotMatchItsLayoutIsRefused) {
       // A bare text with a quote in it: written back without the quote, it would read as
       // another value (-"840" reads as 0, then is written as "-840").
       "\"x\",5\r\n-\"840\"\r\n",
+      // A carriage return inside a text: it would be written back as a space.
+      "\"x\",5\r\n\"\r2\"\n",
   };
   for (const char* bytes : bad) EXPECT_FALSE(readRecord(bytes)) << bytes;
 }
