@@ -16,3 +16,20 @@ echo "== everything"
 bash scripts/build.sh -DVARNET_WERROR=ON
 cd build
 ctest --output-on-failure -j "$(nproc)"
+cd ..
+
+# The unit and scenario tests once more with AddressSanitizer and UndefinedBehaviorSanitizer,
+# without the desktop program (its Qt libraries are not built for the sanitizers); the
+# kill test, which only starts and kills processes, runs in the normal build above.
+echo "== sanitizers"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNET_SANITIZE=ON -DVARNET_GUI=OFF \
+  -DVARNET_BENCH=OFF -DVARNET_WERROR=ON >/dev/null
+cmake --build build-asan -j "$(nproc)"
+(cd build-asan && ctest --output-on-failure -j "$(nproc)" -E '^kill[.]')
+
+echo "== fuzzing"
+if command -v clang++ >/dev/null; then
+  bash scripts/fuzz.sh 30
+else
+  echo "clang++ is missing: the fuzz targets are not run"
+fi

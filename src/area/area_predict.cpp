@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "area/area_figures.h"
+#include "core/figure_range.h"
 #include "core/indexed_array.h"
 #include "core/numeric.h"
 #include "core/win_rate.h"
@@ -15,8 +16,9 @@ namespace {
 // At most this many draws; the last one stands even on the area of the last spin.
 constexpr int MaxDraws = 12;
 
+// Held within what a level can be, so that weights and their total stay far inside a long.
 double levelOf(AreaForm& a, int k) {
-  return Val(a.Hit_Rate(k).text());
+  return std::clamp(Val(a.Hit_Rate(k).text()), -FigureLimit, FigureLimit);
 }
 
 // Draw weight: ten per whole point of hit level; an area at a level of 0 or below is

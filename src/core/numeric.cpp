@@ -140,6 +140,11 @@ double Round(double x, int d) {
 }
 
 long CInt(double x) {
+  // Beyond a long, lrint gives no defined value: such a figure is held at the end.
+  constexpr double Bound = 9223372036854775808.0;  // 2^63
+  if (std::isnan(x)) return 0;
+  if (x >= Bound) return std::numeric_limits<long>::max();
+  if (x < -Bound) return std::numeric_limits<long>::min();
   return std::lrint(x);
 }
 

@@ -16,7 +16,8 @@ double Int(double x);
 // x rounded to d decimals, halves to the even neighbour.
 double Round(double x, int d);
 
-// Conversion to a whole number, halves to even (held wide: counts may exceed 16 bits).
+// Conversion to a whole number, halves to even (held wide: counts may exceed 16 bits; a
+// value beyond a long is held at its end).
 long CInt(double x);
 
 // Shortest decimal text of at most 15 significant digits, never an exponent.

@@ -22,7 +22,7 @@ bool wholeGameLoaded(const App& app) {
 RecoveryFiles composeGame(App& app) {
   auto& v = app.vars;
   return {SlotFileBytes(TakeGame(app)),
-          SnapshotFileBytes({v.ExpectDone, StatusWindowTexts(app), v.AreaMember}, true)};
+          SnapshotFileBytes(v.ExpectDone, StatusWindowTexts(app), &v.AreaMember)};
 }
 
 // The game file goes first: a snapshot file left without it is what a removal cut short

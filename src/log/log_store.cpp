@@ -5,7 +5,7 @@
 #include "windows/app.h"
 
 void AppendLogEntry(App& app, long count, int index) {
-  if (count > 5000) return;
+  if (count < 1 || count > 5000) return;
   app.vars.SpinLog(static_cast<int>(count)) = index + 1;
   ShowLogEntry(app, static_cast<int>(count));
 }

@@ -1,5 +1,7 @@
 #include "predict/black_or_red_strategy.h"
 
+#include <algorithm>
+
 #include "core/number_index.h"
 #include "core/numeric.h"
 #include "core/win_rate.h"
@@ -20,11 +22,11 @@ float uniform(App& app) {
 // Black's share of the red and black results in thousandths: the chance of drawing red.
 // Before any red or black result both colours are equally likely.
 int redShare(const BlackOrRedForm& b) {
-  const long red = CInt(Val(b.Red_Hit.text()));
-  const long black = CInt(Val(b.Black_Hit.text()));
+  const auto red = static_cast<double>(CInt(Val(b.Red_Hit.text())));
+  const auto black = static_cast<double>(CInt(Val(b.Black_Hit.text())));
   if (red + black == 0) return 500;
-  return static_cast<int>(
-      Int(static_cast<double>(black) / static_cast<double>(red + black) * 1000));
+  // Counts that are not what a game gives (one negative) are held to a share.
+  return static_cast<int>(std::clamp(Int(black / (red + black) * 1000), 0.0, 1000.0));
 }
 
 // One draw: r is 1..1000, and red comes when the share is above it.

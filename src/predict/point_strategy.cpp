@@ -1,5 +1,7 @@
 #include "predict/point_strategy.h"
 
+#include <algorithm>
+
 #include "core/number_index.h"
 #include "core/numeric.h"
 #include "core/win_rate.h"
@@ -14,9 +16,17 @@ namespace {
 constexpr int Predicted = 18;
 constexpr int LowestLimit = 1;
 constexpr int HighestLimit = 38;
+// A point is a number's hits per thousand spins, so no game gives more. Points are held
+// to 0..1000 also when a damaged game has more hits than spins: the running sums stay
+// small, and every number the draw may choose keeps a fair chance to be chosen.
+constexpr double HighestPoint = 1000;
 
 long number(const TextBox& t) {
   return CInt(Val(t.text()));
+}
+
+double pointOf(double value) {
+  return std::clamp(value, 0.0, HighestPoint);
 }
 
 bool predicted(const PointForm& p, int n) {
@@ -100,13 +110,14 @@ void PointExpectStep(App& app) {
   for (int n = 1; n <= 36; ++n) {
     const double hits = Val(p.Hit_Count(n).text());
     // A number that has not come out keeps its previous point.
-    if (hits != 0) p.Point_One(n).setText(Str(Int(hits / total * 1000)));
+    if (hits != 0) p.Point_One(n).setText(Str(Int(pointOf(hits / total * 1000))));
     if (hits >= 1) ++hitNumbers;
   }
-  p.Point_Total(1).setText(p.Point_One(1).text());
-  for (int n = 2; n <= 36; ++n)
-    p.Point_Total(n).setText(
-        Str(static_cast<double>(number(p.Point_One(n)) + number(p.Point_Total(n - 1)))));
+  double sum = 0;
+  for (int n = 1; n <= 36; ++n) {
+    sum += static_cast<double>(CInt(pointOf(Val(p.Point_One(n).text()))));
+    p.Point_Total(n).setText(Str(sum));
+  }
 
   if (Val(p.Ex_Limit.caption()) != 0) {
     p.Status_L.setCaption("リミット " + p.Ex_Limit.caption());

@@ -2,9 +2,25 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace {
+
+// The length of the UTF-8 sequence that starts `s`, or 0 when its bytes are not one.
+std::size_t sequenceLength(std::string_view s) {
+  const auto lead = static_cast<unsigned char>(s.front());
+  const std::size_t length = lead < 0x80   ? 1
+                             : lead < 0xC0 ? 0
+                             : lead < 0xE0 ? 2
+                             : lead < 0xF0 ? 3
+                             : lead < 0xF8 ? 4
+                                           : 0;
+  if (length > s.size()) return 0;
+  for (std::size_t i = 1; i < length; ++i)
+    if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 0;
+  return length;
+}
 
 // One conversion; `replace` puts "?" for an input character the target cannot hold.
 std::optional<std::string> convert(const char* to, const char* from, std::string_view in,
@@ -25,15 +41,7 @@ std::optional<std::string> convert(const char* to, const char* from, std::string
     if (errno == E2BIG) continue;
     if (errno == EILSEQ && replace) {
       // Skip one whole UTF-8 character.
-      std::size_t len = 1;
-      const auto lead = static_cast<unsigned char>(*src);
-      if (lead >= 0xF0)
-        len = 4;
-      else if (lead >= 0xE0)
-        len = 3;
-      else if (lead >= 0xC0)
-        len = 2;
-      if (len > srcLeft) len = srcLeft;
+      const std::size_t len = std::max<std::size_t>(sequenceLength({src, srcLeft}), 1);
       src += len;
       srcLeft -= len;
       out += '?';
@@ -61,11 +69,15 @@ void AppendCp932(std::string& out, std::string_view utf8) {
     out += utf8;
     return;
   }
-  // A string that is not valid UTF-8 leaves convert() with nothing: write it as is.
-  if (auto cp932 = convert("CP932", "UTF-8", utf8, true))
-    out += *cp932;
-  else
-    out += utf8;
+  // Bytes that are no UTF-8 (a script can type any) become "?" too: a text written as it
+  // stood might not be CP932, and the file could not be read back.
+  std::string valid;
+  while (!utf8.empty()) {
+    const std::size_t length = sequenceLength(utf8);
+    valid.append(length == 0 ? std::string_view("?") : utf8.substr(0, length));
+    utf8.remove_prefix(std::max<std::size_t>(length, 1));
+  }
+  if (auto cp932 = convert("CP932", "UTF-8", valid, true)) out += *cp932;
 }
 
 std::optional<std::string> Cp932ToUtf8(std::string_view cp932) {

@@ -28,13 +28,11 @@ bool SaveDataFile(App& app, const std::string& relative, std::string bytes, bool
 // The whole content of a data file; nothing when it is missing or cannot be read.
 std::optional<std::string> ReadDataFile(const App& app, const std::string& relative);
 
-// Reads a data file whole through a layout walker (see LayoutReader); false, with nothing
-// reported, when it is missing, cannot be read, is short or malformed.
+// Reads the bytes of a file whole through a layout walker (see LayoutReader); false when
+// they are short or malformed.
 template <class Walk>
-bool ReadLayoutFile(const App& app, const std::string& relative, Walk walk) {
-  const auto bytes = ReadDataFile(app, relative);
-  if (!bytes) return false;
-  LayoutReader in(*bytes);
+bool ParseLayout(std::string_view bytes, Walk walk) {
+  LayoutReader in(bytes);
   walk(in);
   return in.complete();
 }

@@ -106,10 +106,22 @@ const RawField* LayoutReader::next() {
 void LayoutReader::text(std::string& s) {
   const RawField* f = next();
   if (!f) return;
+  // No text the program writes holds a quote or a carriage return (a quote in a bare
+  // value, a CR before the closing quote): either is damage, and the text would not be
+  // written back as it was read.
+  if (f->bytes.find_first_of("\"\r") != std::string_view::npos) {
+    ok_ = false;
+    return;
+  }
   if (auto text = Cp932ToUtf8(f->bytes))
     s = std::move(*text);
   else
     ok_ = false;
+}
+
+void LayoutReader::figure(std::string& s, Figure kind) {
+  text(s);
+  if (ok_ && !FigureInRange(s, kind)) ok_ = false;
 }
 
 void LayoutReader::integer(int& v, long min, long max) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/figure_range.h"
+
 // The line format of every data file: one record a line ended by CR LF, values separated
 // by commas, texts in double quotes, integers bare. Texts are UTF-8 here, CP932 on disk.
 
@@ -39,8 +41,9 @@ class FieldScanner {
 };
 
 // A file layout is written once, as a function template that walks its values in file
-// order through `io.text(s)`, `io.integer(v, min, max)` and `io.endLine()`; the writer and
-// the reader below both walk it, so the two can never disagree.
+// order through `io.text(s)`, `io.figure(s, kind)`, `io.integer(v, min, max)` and
+// `io.endLine()`; the writer and the reader below both walk it, so the two can never
+// disagree.
 
 // Writes the values straight into the bytes of the file.
 class LayoutWriter {
@@ -48,6 +51,8 @@ class LayoutWriter {
   // In double quotes and CP932. Double quotes cannot be stored and are dropped; CR and LF
   // become spaces.
   void text(std::string_view s);
+  // A window figure, written as a text.
+  void figure(std::string_view s, Figure) { text(s); }
   void integer(long v, long min, long max);
   // A value as it stands, unquoted.
   void bare(std::string_view s);
@@ -62,15 +67,18 @@ class LayoutWriter {
 };
 
 // Takes the values of a file line by line as the layout walks them. A value of the wrong
-// kind, out of its range or not valid CP932, a line with fewer or more values than the
-// layout gives it, and values left over after the layout's last line all make the file
-// malformed, so a caller checks complete() before it applies any value.
+// kind, out of its range (a figure as FigureInRange judges it) or not valid CP932, a line
+// with fewer or more values than the layout gives it, and values left over after the
+// layout's last line all make the file malformed, so a caller checks complete() before
+// it applies any value.
 class LayoutReader {
  public:
   explicit LayoutReader(std::string_view bytes) : in_(bytes) {}
 
   // A quoted or bare value, as text.
   void text(std::string& s);
+  // A quoted or bare value that the windows read back as a figure of `kind`.
+  void figure(std::string& s, Figure kind);
   // A bare whole number within min..max.
   void integer(int& v, long min, long max);
   // The line must have no values left.

@@ -1,6 +1,5 @@
 #include "store/settings.h"
 
-#include <limits>
 #include <string>
 #include <vector>
 
@@ -22,9 +21,8 @@ class SettingsReader {
   SettingsReader& operator=(const SettingsReader&) = delete;
 
   // The next value when it is a whole number within min..max; otherwise (missing, not a
-  // number, a byte the code page does not define) the factory value.
-  int next(int factory, long min = std::numeric_limits<int>::min(),
-           long max = std::numeric_limits<int>::max()) {
+  // number, out of range, a byte the code page does not define) the factory value.
+  int next(int factory, long min, long max) {
     RawField f;
     if (!in_.nextValue(f)) return factory;
     const auto v = AsInteger(f);
@@ -42,8 +40,8 @@ void LoadUserSettings(App& app) {
   SettingsReader in(app, UserFile);
   auto& v = app.vars;
   v.PocketCount = in.next(38, 37, 38);
-  v.SoundOn = in.next(1);
-  v.MainFront = in.next(0);
+  v.SoundOn = in.next(1, 0, 1);
+  v.MainFront = in.next(0, 0, 1);
 }
 
 void SaveUserSettings(App& app) {
@@ -57,16 +55,16 @@ void SaveUserSettings(App& app) {
 void LoadWindowSettings(App& app) {
   SettingsReader in(app, WindowFile);
   auto& v = app.vars;
-  v.OrWindowOn = in.next(0);
-  v.AreaWindowOn = in.next(0);
-  v.PointWindowOn = in.next(0);
-  v.TotalWindowOn = in.next(0);
-  v.ExpectCheckOn = in.next(0);
-  v.PointMode = in.next(1);
-  v.QuickExpectOn = in.next(0);
+  v.OrWindowOn = in.next(0, 0, 1);
+  v.AreaWindowOn = in.next(0, 0, 1);
+  v.PointWindowOn = in.next(0, 0, 1);
+  v.TotalWindowOn = in.next(0, 0, 1);
+  v.ExpectCheckOn = in.next(0, 0, 1);
+  v.PointMode = in.next(1, 1, 2);
+  v.QuickExpectOn = in.next(0, 0, 1);
   v.PointLimit = in.next(10, 1, 38);
   for (int i = 0; i <= 37; ++i)
-    for (int k = 1; k <= 6; ++k) v.AreaMember(k)(i) = in.next(0);
+    for (int k = 1; k <= 6; ++k) v.AreaMember(k)(i) = in.next(0, 0, 1);
 }
 
 void SaveWindowSettings(App& app) {

@@ -5,7 +5,8 @@ class App;
 // USER.FIL: PocketCount, SoundOn, MainFront. USER2.FIL: the window flags and options on
 // its first line, then one line of six area memberships per number index 0..37. A field
 // that is missing or cannot be read (not a whole number, a PocketCount other than 37 or
-// 38, a PointLimit outside 1..38) takes its factory value; the others keep theirs.
+// 38, a PointMode other than 1 or 2, a PointLimit outside 1..38, a switch or membership
+// other than 0 or 1) takes its factory value; the others keep theirs.
 void LoadUserSettings(App& app);
 void SaveUserSettings(App& app);
 void LoadWindowSettings(App& app);

@@ -9,11 +9,17 @@ namespace {
 // mutable one.
 template <class Io, class File>
 void walkSlot(Io& io, File& f) {
-  for (auto* s : {&f.date, &f.comment, &f.total, &f.round, &f.red, &f.black}) io.text(*s);
+  io.text(f.date);
+  io.text(f.comment);
+  io.figure(f.total, Figure::Count);
+  io.figure(f.round, Figure::Amount);
+  io.figure(f.red, Figure::Count);
+  io.figure(f.black, Figure::Count);
   io.endLine();
-  for (auto* column : {&f.hitCount, &f.rate}) {
+  for (auto [column, kind] :
+       {std::pair{&f.hitCount, Figure::Count}, std::pair{&f.rate, Figure::Shown}}) {
     for (auto& s : *column) {
-      io.text(s);
+      io.figure(s, kind);
       io.endLine();
     }
   }
@@ -25,7 +31,9 @@ void walkSlot(Io& io, File& f) {
     io.integer(c, 0, 4);
     io.endLine();
   }
-  for (auto* s : {&f.expectHit, &f.expectOut, &f.winRate}) io.text(*s);
+  io.figure(f.expectHit, Figure::Amount);
+  io.figure(f.expectOut, Figure::Amount);
+  io.figure(f.winRate, Figure::Shown);
   io.endLine();
   for (auto& k : f.spinLog) {
     io.integer(k, 0, 38);
@@ -45,11 +53,15 @@ std::string SlotFileBytes(const SlotFile& f) {
   return std::move(out.bytes);
 }
 
-std::optional<SlotFile> ReadSlotFile(const App& app, const std::string& relative) {
+std::optional<SlotFile> ParseSlotFile(std::string_view bytes) {
   SlotFile f;
-  if (!ReadLayoutFile(app, relative, [&f](LayoutReader& in) { walkSlot(in, f); }))
-    return std::nullopt;
+  if (!ParseLayout(bytes, [&f](LayoutReader& in) { walkSlot(in, f); })) return std::nullopt;
   return f;
+}
+
+std::optional<SlotFile> ReadSlotFile(const App& app, const std::string& relative) {
+  const auto bytes = ReadDataFile(app, relative);
+  return bytes ? ParseSlotFile(*bytes) : std::nullopt;
 }
 
 std::pair<std::string, std::string> SlotListing(const App& app, int n) {

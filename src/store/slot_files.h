@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "core/indexed_array.h"
@@ -26,6 +27,9 @@ std::string SlotFileName(int n);
 
 // The bytes of SaveN.FIL.
 std::string SlotFileBytes(const SlotFile& f);
+
+// The content of SaveN.FIL's bytes; nothing when they are short or malformed.
+std::optional<SlotFile> ParseSlotFile(std::string_view bytes);
 
 // Reads a file of SaveN.FIL's layout whole (`relative` as SlotFileName gives it); nothing,
 // with nothing reported, when it is missing, cannot be read, is short or malformed.

@@ -5,42 +5,56 @@
 
 namespace {
 
-constexpr long Int16Min = -32768;
-constexpr long Int16Max = 32767;
+// What the Black-or-Red window's texts stand for, in the order of OrSnap: for black, then
+// for red, the prediction flag, the hits, their share, the predictions won and lost and
+// their rate; then the window's tallies and rate.
+constexpr Figure OrSnapFigures[15] = {
+    Figure::Flag,   Figure::Count, Figure::Shown,  Figure::Amount, Figure::Amount,
+    Figure::Shown,  Figure::Flag,  Figure::Count,  Figure::Shown,  Figure::Amount,
+    Figure::Amount, Figure::Shown, Figure::Amount, Figure::Amount, Figure::Shown};
 
 // The layout of REAL_SAVE.FIL (92 lines); a slot's USER3_n.FIL puts the 38 lines of area
-// memberships, one number index a line, before it.
-template <class Io>
-void walkSnapshot(Io& io, int& expectDone, SnapshotBuffers& b, AreaTables* areas) {
+// memberships, one number index a line, before it. The program only ever writes 0 or 1
+// for a membership and for ExpectDone. The writer walks const values, the reader mutable
+// ones.
+template <class Io, class Int, class Buffers, class Areas>
+void walkSnapshot(Io& io, Int& expectDone, Buffers& b, Areas* areas) {
   if (areas) {
     for (int i = 0; i <= 37; ++i) {
-      for (int k = 1; k <= 6; ++k) io.integer((*areas)(k)(i), Int16Min, Int16Max);
+      for (int k = 1; k <= 6; ++k) io.integer((*areas)(k)(i), 0, 1);
       io.endLine();
     }
   }
-  io.integer(expectDone, Int16Min, Int16Max);
+  io.integer(expectDone, 0, 1);
   io.endLine();
-  for (std::string& s : b.OrSnap) {
-    io.text(s);
+  for (int e = 0; e <= 14; ++e) {
+    io.figure(b.OrSnap(e), OrSnapFigures[e]);
     io.endLine();
   }
   for (int e = 0; e <= 35; ++e) {
-    for (auto* column : {&b.PointSnapHitCount, &b.PointSnapZenkai, &b.PointSnapOne,
-                         &b.PointSnapTotal, &b.PointSnapExpect})
-      io.text((*column)(e));
+    for (auto* column :
+         {&b.PointSnapHitCount, &b.PointSnapZenkai, &b.PointSnapOne, &b.PointSnapTotal})
+      io.figure((*column)(e), Figure::Count);
+    io.figure(b.PointSnapExpect(e), Figure::Flag);
     io.endLine();
   }
-  for (std::string& s : b.PointSnapTally) io.text(s);
+  io.figure(b.PointSnapTally(0), Figure::Amount);
+  io.figure(b.PointSnapTally(1), Figure::Amount);
+  io.figure(b.PointSnapTally(2), Figure::Shown);
   io.endLine();
   for (int k = 1; k <= 6; ++k) {
-    for (auto* column : {&b.AreaSnapHit, &b.AreaSnapRate, &b.AreaSnapExpect}) {
-      io.text((*column)(k));
+    for (auto [column, kind] :
+         {std::pair{&b.AreaSnapHit, Figure::Count}, std::pair{&b.AreaSnapRate, Figure::Level},
+          std::pair{&b.AreaSnapExpect, Figure::Flag}}) {
+      io.figure((*column)(k), kind);
       io.endLine();
     }
   }
   for (int k = 1; k <= 7; ++k) {
-    for (auto* column : {&b.AreaSnapExpectHit, &b.AreaSnapExpectOut, &b.AreaSnapWinRate}) {
-      io.text((*column)(k));
+    for (auto [column, kind] : {std::pair{&b.AreaSnapExpectHit, Figure::Amount},
+                                std::pair{&b.AreaSnapExpectOut, Figure::Amount},
+                                std::pair{&b.AreaSnapWinRate, Figure::Shown}}) {
+      io.figure((*column)(k), kind);
       io.endLine();
     }
   }
@@ -54,21 +68,30 @@ std::string SnapshotFile::name() const {
   return "Data/Files/REAL_SAVE.FIL";
 }
 
-std::string SnapshotFileBytes(SnapshotContent content, bool withAreas) {
+std::string SnapshotFileBytes(int expectDone, const SnapshotBuffers& buffers,
+                              const AreaTables* areas) {
   LayoutWriter out;
-  walkSnapshot(out, content.expectDone, content.buffers, withAreas ? &content.areas : nullptr);
+  walkSnapshot(out, expectDone, buffers, areas);
   return std::move(out.bytes);
+}
+
+std::optional<SnapshotContent> ParseSnapshotFile(std::string_view bytes, bool slot) {
+  SnapshotContent c;
+  if (!ParseLayout(bytes, [&](LayoutReader& in) {
+        walkSnapshot(in, c.expectDone, c.buffers, slot ? &c.areas : nullptr);
+      }))
+    return std::nullopt;
+  return c;
 }
 
 namespace {
 
 bool writeSnapshot(App& app, const SnapshotFile& file, int expectDone,
                    std::vector<DataFile> alongside) {
-  auto& v = app.vars;
+  const auto& v = app.vars;
   const bool slot = file.isSlot();
-  LayoutWriter out;
-  walkSnapshot(out, expectDone, app.snapshot.buffers, slot ? &v.AreaMember : nullptr);
-  alongside.push_back({file.name(), std::move(out.bytes)});
+  alongside.push_back({file.name(), SnapshotFileBytes(expectDone, app.snapshot.buffers,
+                                                      slot ? &v.AreaMember : nullptr)});
   // Slots are meant to outlast a power cut; the undo snapshot is rewritten every spin.
   const bool ok = SaveDataFiles(app, alongside, slot);
   if (!slot) app.snapshot.realSaveStale = !ok;
@@ -89,14 +112,10 @@ bool WriteUndoSnapshot(App& app, int expectDoneBefore) {
 std::optional<SnapshotContent> ReadSnapshotFile(App& app, const SnapshotFile& file) {
   const bool slot = file.isSlot();
   const std::string name = file.name();
-  SnapshotContent content;
-  const bool ok =
-      (slot || !app.snapshot.realSaveStale) && ReadLayoutFile(app, name, [&](LayoutReader& in) {
-        walkSnapshot(in, content.expectDone, content.buffers, slot ? &content.areas : nullptr);
-      });
-  if (!ok) {
-    ShowReadFailure(app, name);
-    return std::nullopt;
+  std::optional<SnapshotContent> content;
+  if (slot || !app.snapshot.realSaveStale) {
+    if (const auto bytes = ReadDataFile(app, name)) content = ParseSnapshotFile(*bytes, slot);
   }
+  if (!content) ShowReadFailure(app, name);
   return content;
 }

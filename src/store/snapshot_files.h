@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/game_vars.h"
@@ -45,9 +46,13 @@ struct SnapshotContent {
   AreaTables areas;
 };
 
-// The bytes of a snapshot file in a slot's layout (the areas first) or, without the
-// areas, in REAL_SAVE.FIL's.
-std::string SnapshotFileBytes(SnapshotContent content, bool withAreas);
+// The bytes of a snapshot file: the areas first when they are given (a slot's file).
+std::string SnapshotFileBytes(int expectDone, const SnapshotBuffers& buffers,
+                              const AreaTables* areas);
+
+// The content of a snapshot file's bytes (with areas for a slot's file); nothing when they
+// are short or malformed.
+std::optional<SnapshotContent> ParseSnapshotFile(std::string_view bytes, bool slot);
 
 // Reads `file` whole. A missing, short or malformed file, or a REAL_SAVE.FIL that could not
 // be rewritten for the last spin, is reported and gives nothing.

@@ -5,9 +5,11 @@
 
 namespace {
 
+// A timer has no face on the screen: nothing can click or type into it, and its handler
+// runs only on its ticks.
 bool shown(App& app, FormId form, const Control& c) {
   const Form* f = app.forms.host(form).record();
-  return f && f->visible() && c.owner() == f && c.visible();
+  return f && f->visible() && c.owner() == f && c.visible() && c.kind() != Kind::Timer;
 }
 
 void close(App& app, FormId id, CloseMode mode) {

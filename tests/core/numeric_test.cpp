@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 TEST(Numeric, ValReadsTheNumericPrefix) {
@@ -45,6 +46,9 @@ TEST(Numeric, IntAndCIntDiffer) {
   EXPECT_EQ(CInt(1.5), 2);
   EXPECT_EQ(CInt(1.05), 1);
   EXPECT_EQ(CInt(70000.4), 70000);
+  // Beyond a long a figure is held at the end instead of turning into any value at all.
+  EXPECT_EQ(CInt(1e30), std::numeric_limits<long>::max());
+  EXPECT_EQ(CInt(-1e30), std::numeric_limits<long>::min());
 }
 
 TEST(Numeric, StrWritesTheShortestFormOfFifteenDigits) {

@@ -16,9 +16,13 @@ struct Writer {
   const char* before;  // script lines that lead up to the save
   const char* save;
   std::vector<Group> groups;
+  // Script lines that print what the game holds about the save: while the first group
+  // is as it was, so must that be; once it is written, it is as after a save that works.
+  const char* state = nullptr;
 };
 
 const Group Slot2 = {"Save2.FIL", "USER3_2.FIL"};
+const char* const SlotState = "var Unsaved\nvar SlotMode\nget Save_Load_F.Date(2).caption";
 
 const Writer Writers[] = {
     {"USER.FIL by the BGM menu",
@@ -34,11 +38,23 @@ const Writer Writers[] = {
      "click Main_F.Count_P(6)\nclick Main_F.Save_Load\nnow 2026/01/01 09:00:00\n"
      "answer yes\nclick Save_Load_F.Save(2)\nclick Main_F.Count_P(20)\nnow 2026/01/01 10:00:00",
      "answer yes\nclick Save_Load_F.Save(2)",
-     {Slot2, {"USER2.FIL"}}},
+     {Slot2, {"USER2.FIL"}},
+     SlotState},
     {"a slot saved for the first time",
      "click Main_F.Count_P(6)\nclick Main_F.Save_Load\nnow 2026/01/01 09:00:00",
      "answer yes\nclick Save_Load_F.Save(2)",
-     {Slot2, {"USER2.FIL"}}},
+     {Slot2, {"USER2.FIL"}},
+     SlotState},
+    {"USER.FIL by the zero setting",
+     "click Main_F.Zero_Check",
+     "click Main_F.Zero_Check",
+     {{"USER.FIL"}}},
+    {"USER2.FIL by a slot load",
+     "click Main_F.Count_P(6)\nclick Main_F.Save_Load\nanswer yes\nclick Save_Load_F.Save(2)\n"
+     "click Main_F.OR",
+     "answer yes\nclick Save_Load_F.Load(2)",
+     {{"USER2.FIL"}}},
+    {"USER2.FIL by the point limit", "click Main_F.Point_C", "click Point_F.UP_1", {{"USER2.FIL"}}},
 };
 
 // The content of each file of the groups; "-" for a file that does not exist.
@@ -85,8 +101,10 @@ void failEveryStep(const Writer& w, FailingDisk::Mode mode) {
   TestProgram clean;
   clean.run(w.before);
   const Files old = contents(clean, w.groups);
+  const std::string oldState = w.state ? clean.run(w.state) : "";
   ASSERT_EQ(clean.run(w.save).find("msgbox stop"), std::string::npos);
   const Files saved = contents(clean, w.groups);
+  const std::string savedState = w.state ? clean.run(w.state) : "";
   const std::vector<std::string> names = clean.dataFiles();
 
   for (int n = 1;; ++n) {
@@ -98,6 +116,10 @@ void failEveryStep(const Writer& w, FailingDisk::Mode mode) {
     if (!disk.hit()) {
       EXPECT_EQ(contents(p, w.groups), saved);
       break;
+    }
+    if (w.state && mode == FailingDisk::Mode::Once) {
+      const GroupState first = stateOf(w.groups.front(), contents(p, w.groups), old, saved);
+      EXPECT_EQ(p.run(w.state), first.isOld ? oldState : savedState);
     }
     p.restart();
     const Files now = contents(p, w.groups);

@@ -60,8 +60,21 @@ TEST(LineFormat, TextsThatCannotBeStoredAreMended) {
   out.text("a\r\nb");
   out.text("a😀b");
   out.text("予\"想");
+  // Bytes that are not UTF-8, as a script may type them: a cut-off sequence inside and at
+  // the end, and a stray continuation byte.
+  out.text(
+      "\xE2"
+      "1\xDD\xDD");
+  out.text("予\xE6\x83");
+  out.text("\x80");
   out.endLine();
-  EXPECT_EQ(out.bytes, "\"say hi\",\"a  b\",\"a?b\",\"\x97\x5C\x91\x7A\"\r\n");
+  EXPECT_EQ(out.bytes,
+            "\"say hi\",\"a  b\",\"a?b\",\"\x97\x5C\x91\x7A\",\"?1??\",\"\x97\x5C??\",\"?\"\r\n");
+  // Whatever went in, the file reads back.
+  LayoutReader in(out.bytes);
+  std::string text;
+  for (int i = 0; i < 7; ++i) in.text(text);
+  EXPECT_TRUE(in.complete());
 }
 
 TEST(LineFormat, ReaderTakesBlanksBareLineFeedsAndTrailingBlankLines) {
@@ -91,6 +104,11 @@ TEST(LineFormat, AFileThatDoesNotMatchItsLayoutIsRefused) {
       "\"x\",99999999999999999999\r\n\"y\"\r\n",
       "\"x,5\r\n\"y\"\r\n",       // a quote left open
       "\"\x81\",5\r\n\"y\"\r\n",  // a lead byte with no trail byte
+      // A bare text with a quote in it: written back without the quote, it would read as
+      // another value (-"840" reads as 0, then is written as "-840").
+      "\"x\",5\r\n-\"840\"\r\n",
+      // A carriage return inside a text: it would be written back as a space.
+      "\"x\",5\r\n\"\r2\"\n",
   };
   for (const char* bytes : bad) EXPECT_FALSE(readRecord(bytes)) << bytes;
 }

@@ -84,7 +84,10 @@ TEST(Settings, ValuesOutsideWhatTheProgramCanUseTakeTheirFactoryValue) {
   for (const Case& c : {Case{"39,0,0", "0,0,0,0,0,2,0,12", 38, 0, 12, 2},
                         Case{"36,0,0", "0,0,0,0,0,2,0,0", 38, 0, 10, 2},
                         Case{"37,4294967296,0", "0,0,0,0,0,2,0,39", 37, 1, 10, 2},
-                        Case{"-38,0,0", "0,0,0,0,0,2,0,-12", 38, 0, 10, 2}}) {
+                        Case{"-38,0,0", "0,0,0,0,0,2,0,-12", 38, 0, 10, 2},
+                        // Switches other than 0 and 1, modes other than 1 and 2.
+                        Case{"38,2,-1", "2,0,0,-1,0,3,7,12", 38, 1, 12, 1},
+                        Case{"38,-32768,32767", "0,0,0,0,2,0,0,12", 38, 1, 12, 1}}) {
     SCOPED_TRACE(c.user);
     TestProgram p({{"Data/Files/USER.FIL", c.user}, {"Data/Files/USER2.FIL", user2(c.firstLine)}});
     const auto& v = p.app().vars;
@@ -92,11 +95,23 @@ TEST(Settings, ValuesOutsideWhatTheProgramCanUseTakeTheirFactoryValue) {
     EXPECT_EQ(v.SoundOn, c.soundOn);
     EXPECT_EQ(v.PointLimit, c.pointLimit);
     EXPECT_EQ(v.PointMode, c.pointMode);
+    EXPECT_EQ(v.MainFront + v.OrWindowOn + v.TotalWindowOn + v.ExpectCheckOn + v.QuickExpectOn, 0);
     // Spins read the files again; every one of them is recorded.
     p.spin(36);
     p.spin(5);
     EXPECT_EQ(p.main().Total.text(), "2");
   }
+}
+
+TEST(Settings, AreaMembershipsAreZeroOrOne) {
+  std::string file = user2("0,0,0,0,0,1,0,10", 2);
+  file.replace(file.find("\r\n0,1,0"), 7, "\r\n0,7,0");
+  file.replace(file.rfind("0,1,0"), 5, "0,-1,0");
+  TestProgram p({{"Data/Files/USER2.FIL", file}});
+  const auto& v = p.app().vars;
+  EXPECT_EQ(v.AreaMember(2)(0), 0);
+  EXPECT_EQ(v.AreaMember(2)(1), 1);
+  EXPECT_EQ(v.AreaMember(2)(37), 0);
 }
 
 TEST(Settings, AStrayByteCostsOnlyItsOwnField) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "../support/failing_disk.h"
 #include "../support/test_program.h"
@@ -151,6 +152,16 @@ void replaceLine(TestProgram& p, const std::string& file, int n, const std::stri
   p.writeFile(file, s);
 }
 
+// Replaces value k (from 1) of the `n`-th line; the line holds no quoted commas.
+void replaceValue(TestProgram& p, const std::string& file, int n, int k, const std::string& value) {
+  std::string s = p.readFile(file);
+  std::size_t at = 0;
+  for (int i = 1; i < n; ++i) at = s.find("\r\n", at) + 2;
+  for (int i = 1; i < k; ++i) at = s.find(',', at) + 1;
+  s.replace(at, s.find_first_of(",\r", at) - at, value);
+  p.writeFile(file, s);
+}
+
 void spoilText(TestProgram& p, const std::string& file, std::string (*spoil)(std::string)) {
   p.writeFile(file, spoil(p.readFile(file)));
 }
@@ -165,6 +176,27 @@ void linkToItself(TestProgram& p, const std::string& file) {
   const auto path = p.folder() / file;
   std::filesystem::remove(path);
   std::filesystem::create_symlink(path.filename(), path);
+}
+
+// Slot 2 saved, then a spin, then `spoil`: its load must show the stop box for `file` and
+// change nothing.
+void expectLoadRefused(const std::string& file, const std::function<void(TestProgram&)>& spoil) {
+  TestProgram p;
+  p.spin(6);
+  p.run("click Main_F.Save_Load");
+  p.run("answer yes\nclick Save_Load_F.Save(2)");
+  p.spin(20);
+  spoil(p);
+  const std::string before = state(p);
+  const std::string user2 = p.readFile("Data/Files/USER2.FIL");
+  EXPECT_EQ(p.run("answer yes\nclick Save_Load_F.Load(2)"),
+            loadAsked(2) + stopBox("ファイルを読み込めませんでした。", file));
+  EXPECT_EQ(state(p), before);
+  EXPECT_EQ(p.readFile("Data/Files/USER2.FIL"), user2);
+  // The game goes on as it was.
+  p.run("click Save_Load_F.Command1\nclick Main_F.Expect");
+  p.spin(3);
+  EXPECT_EQ(p.main().Total.text(), "3");
 }
 
 }  // namespace
@@ -211,18 +243,42 @@ TEST(SnapshotFiles, BadSlotFilesAreReportedAndChangeNothing) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    TestProgram p;
-    p.spin(6);
-    p.run("click Main_F.Save_Load");
-    p.run("answer yes\nclick Save_Load_F.Save(2)");
-    p.spin(20);
-    c.spoil(p, c.file);
-    const std::string before = state(p);
-    const std::string user2 = p.readFile("Data/Files/USER2.FIL");
-    EXPECT_EQ(p.run("answer yes\nclick Save_Load_F.Load(2)"),
-              loadAsked(2) + stopBox("ファイルを読み込めませんでした。", c.file));
-    EXPECT_EQ(state(p), before);
-    EXPECT_EQ(p.readFile("Data/Files/USER2.FIL"), user2);
+    expectLoadRefused(c.file, [&c](TestProgram& p) { c.spoil(p, c.file); });
+  }
+}
+
+TEST(SnapshotFiles, FiguresNoGameGivesAreReportedAndChangeNothing) {
+  // Each would have made the next spin or prediction abort, hang or overflow.
+  struct Case {
+    const char* what;
+    const char* file;
+    int line, value;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"a negative spin count", "Save2", 1, 3, "\"-5\""},
+      {"a spin count beyond a long", "Save2", 1, 3, "\"1e30\""},
+      {"a spin count of twenty digits", "Save2", 1, 3, "\"99999999999999999999\""},
+      {"half a spin", "Save2", 1, 3, "\"2.5\""},
+      {"a negative red count", "Save2", 1, 5, "\"-1\""},
+      {"a negative hit count", "Save2", 20, 1, "\"-1000\""},
+      {"a negative Total window tally", "Save2", 128, 2, "\"-0.5\""},
+      {"an area membership of 5", "USER3_2", 3, 4, "5"},
+      {"an ExpectDone of 2", "USER3_2", 39, 1, "2"},
+      {"an ExpectDone of -1", "USER3_2", 39, 1, "-1"},
+      {"a black count beyond any game", "USER3_2", 41, 1, "\"1e10\""},
+      {"a colour flag of 2", "USER3_2", 46, 1, "\"2\""},
+      {"a negative Point hit count", "USER3_2", 73, 1, "\"-1000\""},
+      {"a point beyond a long", "USER3_2", 55, 3, "\"1e30\""},
+      {"a Point flag of 0.5", "USER3_2", 60, 5, "\".5\""},
+      {"an area level beyond a long", "USER3_2", 93, 1, "\"1e30\""},
+      {"a negative area score", "USER3_2", 111, 1, "\"-2\""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string file = "Data/Files/" + std::string(c.file) + ".FIL";
+    expectLoadRefused(file,
+                      [&](TestProgram& p) { replaceValue(p, file, c.line, c.value, c.text); });
   }
 }
 
@@ -230,6 +286,8 @@ TEST(SnapshotFiles, UndoWithoutAGoodSnapshotIsReportedAndChangesNothing) {
   const Spoil spoils[] = {
       [](TestProgram& p, const std::string& f) { std::filesystem::remove(p.folder() / f); },
       [](TestProgram& p, const std::string& f) { replaceLine(p, f, 1, "0,0"); },
+      [](TestProgram& p, const std::string& f) { replaceLine(p, f, 1, "5"); },
+      [](TestProgram& p, const std::string& f) { replaceValue(p, f, 20, 2, "\"-3\""); },
       folderInItsPlace,
       linkToItself,
   };
