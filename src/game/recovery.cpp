@@ -55,11 +55,10 @@ void setAside(App& app) {
 void recallLastSpin(App& app) {
   auto& v = app.vars;
   v.LastColour = v.LogColour(0);
-  for (int i = 0; i <= 37; ++i) {
-    if (v.LogText(0) != NumberText(i)) continue;
-    for (int k = 1; k <= 6; ++k)
-      if (v.AreaMember(k)(i) == 1) v.LastArea = k;
-  }
+  const int i = IndexOfNumberText(v.LogText(0));
+  if (i < 0) return;
+  for (int k = 1; k <= 6; ++k)
+    if (v.AreaMember(k)(i) == 1) v.LastArea = k;
 }
 
 }  // namespace
