@@ -126,5 +126,6 @@ void RecordSpin(App& app, int i, SpinSource source) {
   JudgeExpect(app);
 
   AppendLogEntry(app, count, i);
-  ShowStats(app);
+  // An import shows the statistics once, after its last spin.
+  if (click) ShowStats(app);
 }
