@@ -4,8 +4,9 @@
 
 #include <string>
 
+#include "area/area_verdicts.h"
 #include "core/numeric.h"
-#include "game/stats_window.h"
+#include "stats/statistics_window.h"
 #include "support/bench_program.h"
 #include "windows/app.h"
 
@@ -25,7 +26,7 @@ void LayDownGame(App& app) {
   }
   m.Hit_Count(0).setText(Str(rest));
   for (int k = 0; k < Spins; ++k)
-    app.areaVerdicts.add(k % 3 == 0, (6 + k % 2) / 38.0, k % 3 == 0 ? 1.68 : 0.32);
+    AreaVerdictsOf(app).add(k % 3 == 0, (6 + k % 2) / 38.0, k % 3 == 0 ? 1.68 : 0.32);
 }
 
 // Each update follows a change of one pocket's count (one more spin, then one fewer), as
@@ -40,7 +41,7 @@ void BM_StatsUpdateAt5000Spins(benchmark::State& state) {
   for (auto _ : state) {
     TextBox& count = m.Hit_Count(step % 38);
     count.setText(Str(Val(count.text()) + (step / 38 % 2 == 0 ? 1 : -1)));
-    ShowStats(app);
+    ShowStatistics(app);
     ++step;
   }
   if (Stats_F(app).Spins.text().empty()) state.SkipWithError("the window was not filled");
@@ -51,7 +52,7 @@ BENCHMARK(BM_StatsUpdateAt5000Spins)->Unit(benchmark::kMicrosecond);
 void BM_StatsUpdateHidden(benchmark::State& state) {
   BenchProgram p;
   LayDownGame(p.app());
-  for (auto _ : state) ShowStats(p.app());
+  for (auto _ : state) ShowStatistics(p.app());
 }
 BENCHMARK(BM_StatsUpdateHidden);
 

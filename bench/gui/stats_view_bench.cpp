@@ -4,8 +4,8 @@
 
 #include "bench_support.h"
 #include "core/numeric.h"
-#include "game/stats_window.h"
 #include "gui/front_end.h"
+#include "stats/statistics_window.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ void BM_StatsWindowRedrawAt5000Spins(benchmark::State& state) {
     for (auto _ : state) {
       TextBox& count = m.Hit_Count(step % 38);
       count.setText(Str(Val(count.text()) + (step / 38 % 2 == 0 ? 1 : -1)));
-      ShowStats(app);
+      ShowStatistics(app);
       frontEnd.refresh();
       Settle();
       ++step;

@@ -1,6 +1,5 @@
 #include "area/area_edit.h"
 
-#include "area/area_figures.h"
 #include "area/area_stats.h"
 #include "core/number_index.h"
 #include "core/numeric.h"

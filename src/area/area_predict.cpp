@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "area/area_figures.h"
+#include "area/area_verdicts.h"
 #include "core/figure_range.h"
 #include "core/indexed_array.h"
 #include "core/numeric.h"
@@ -118,7 +118,7 @@ void AreaJudgeStep(App& app, bool stood) {
     const double amount = hit ? Round(2 * (N - n) / N, 2) : Round(2 * n / N, 2);
     score(app, a, k, hit, amount);
     // A blind guess of the area's size hits with the area's share of the pockets.
-    app.areaVerdicts.add(hit, n / N, amount);
+    AreaVerdictsOf(app).add(hit, n / N, amount);
   }
   for (int k = 1; k <= 7; ++k) {
     const double hits = Val(a.Expect_Hit(k).text());

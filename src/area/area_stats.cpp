@@ -1,10 +1,13 @@
 #include "area/area_stats.h"
 
-#include "area/area_figures.h"
 #include "core/number_index.h"
 #include "core/numeric.h"
 #include "windows/app.h"
 #include "windows/figures.h"
+
+void PaintAreaCell(Label& cell, int colourClass, bool member) {
+  cell.setBack(member ? DarkColour(colourClass) : LightColour(colourClass));
+}
 
 void ShowAreaSet(App& app) {
   auto& v = app.vars;

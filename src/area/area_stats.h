@@ -1,6 +1,11 @@
 #pragma once
 
 class App;
+class Label;
+
+// A cell of an area shows the dark colour of its number's class while the number belongs
+// to the area, and the light colour otherwise.
+void PaintAreaCell(Label& cell, int colourClass, bool member);
 
 // Paints the saved areas and sets each area's count and base hit level.
 void ShowAreaSet(App& app);

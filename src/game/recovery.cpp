@@ -31,7 +31,7 @@ void removePair(App& app) {
   const auto game = DataPath(app, RecoveryGameFile);
   if (!IsMissing(game) && app.disk->remove(game)) app.disk->syncFolder(game.parent_path());
   app.disk->remove(DataPath(app, RecoverySnapshotFile.name()));
-  app.recovery = {};
+  app.recovery.get() = {};
 }
 
 // A damaged pair is kept for whoever wants to look at it, under names no start reads:
@@ -69,10 +69,10 @@ void KeepRecoveryFiles(App& app) {
   if (Val(Main_F(app).Total.text()) <= 0) return DiscardRecoveryFiles(app);
   if (!wholeGameLoaded(app)) return;
   RecoveryFiles game = composeGame(app);
-  if (game == app.recovery) return;
+  if (game == app.recovery.get()) return;
   // Kept even when the write fails: the failure is reported once, and the next change of
   // the game tries again.
-  app.recovery = game;
+  app.recovery.get() = game;
   SaveDataFiles(app,
                 {{RecoveryGameFile, std::move(game.game)},
                  {RecoverySnapshotFile.name(), std::move(game.snapshot)}},
@@ -80,7 +80,7 @@ void KeepRecoveryFiles(App& app) {
 }
 
 void DiscardRecoveryFiles(App& app) {
-  if (!app.recovery.empty()) removePair(app);
+  if (!app.recovery.get().empty()) removePair(app);
 }
 
 void OfferRecoveredGame(App& app) {
@@ -105,5 +105,5 @@ void OfferRecoveredGame(App& app) {
   recallLastSpin(app);
   // Whether these spins are kept in a slot is not known: leaving asks first.
   app.vars.Unsaved = 1;
-  app.recovery = composeGame(app);
+  app.recovery.get() = composeGame(app);
 }

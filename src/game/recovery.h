@@ -1,6 +1,18 @@
 #pragma once
 
+#include <string>
+
 class App;
+
+// The contents of the recovery pair: the game in a slot's layout and the status windows
+// with the areas in a slot snapshot's layout. Both empty stands for no pair at all.
+struct RecoveryFiles {
+  std::string game;
+  std::string snapshot;
+
+  bool empty() const { return game.empty() && snapshot.empty(); }
+  bool operator==(const RecoveryFiles&) const = default;
+};
 
 // The recovery pair: the whole game, written after every change to it, so that a program
 // that is killed, crashes or loses its power offers the game again at its next start.

@@ -1,13 +1,14 @@
 #include "game/reset.h"
 
 #include "area/area_stats.h"
+#include "area/area_verdicts.h"
 #include "core/number_index.h"
 #include "core/numeric.h"
-#include "game/hit_levels.h"
-#include "game/stats_window.h"
+#include "game/rows_and_strip.h"
 #include "game/status_switches.h"
 #include "game/zero_mode.h"
-#include "log/log_store.h"
+#include "log/log_window.h"
+#include "stats/statistics_window.h"
 #include "store/settings.h"
 #include "windows/app.h"
 #include "windows/message.h"
@@ -48,7 +49,7 @@ void Clear_Click(App& app, int) {
   // The toggle loop leaves the last toggle's index and class behind.
   v.CurrentIndex = 39;
   ClassifyColour(v);
-  ShowStats(app);
+  ShowStatistics(app);
 }
 
 void Zero_Check_Click(App& app, int) {
@@ -67,5 +68,5 @@ void Zero_Check_Click(App& app, int) {
   SetRow37Visible(m, on);
   SaveUserSettings(app);
   ShowAreaSet(app);
-  ShowStats(app);
+  ShowStatistics(app);
 }

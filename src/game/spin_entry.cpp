@@ -3,12 +3,13 @@
 #include "area/area_stats.h"
 #include "core/number_index.h"
 #include "core/numeric.h"
-#include "game/hit_levels.h"
+#include "game/rows_and_strip.h"
 #include "game/snapshot_cycle.h"
-#include "game/stats_window.h"
+#include "log/log_page.h"
 #include "log/log_store.h"
 #include "predict/judge.h"
 #include "predict/total_window.h"
+#include "stats/statistics_window.h"
 #include "store/settings.h"
 #include "store/snapshot_files.h"
 #include "windows/app.h"
@@ -125,7 +126,7 @@ void RecordSpin(App& app, int i, SpinSource source) {
 
   JudgeExpect(app);
 
-  AppendLogEntry(app, count, i);
+  if (AppendLogEntry(app, count, i)) ShowLogEntry(app, static_cast<int>(count));
   // An import shows the statistics once, after its last spin.
-  if (click) ShowStats(app);
+  if (click) ShowStatistics(app);
 }

@@ -2,7 +2,7 @@
 
 #include "core/numeric.h"
 #include "game/spin_entry.h"
-#include "game/stats_window.h"
+#include "stats/statistics_window.h"
 #include "store/data_file.h"
 #include "store/settings.h"
 #include "store/snapshot_files.h"
@@ -71,7 +71,7 @@ void Import_Spins_Click(App& app, int) {
     if (!progress.advance(++recorded)) break;
   }
   progress.end();
-  ShowStats(app);
+  ShowStatistics(app);
   // The undo takes back the last spin recorded, as after a click.
   WriteUndoSnapshot(app, expectDoneBefore);
 

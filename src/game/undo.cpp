@@ -1,13 +1,14 @@
 #include "game/undo.h"
 
+#include "area/area_verdicts.h"
 #include "core/number_index.h"
 #include "core/numeric.h"
-#include "game/hit_levels.h"
+#include "game/rows_and_strip.h"
 #include "game/snapshot_cycle.h"
-#include "game/stats_window.h"
 #include "log/log_page.h"
 #include "log/log_store.h"
 #include "predict/total_window.h"
+#include "stats/statistics_window.h"
 #include "store/snapshot_files.h"
 #include "windows/app.h"
 #include "windows/sounds.h"
@@ -64,7 +65,7 @@ void Count_M_Click(App& app, int i) {
   RestorePointWindow(app);
   RestoreAreaWindow(app, RealSaveFile);
   RestoreTotalWindow(app);
-  app.areaVerdicts.takeBackSpin();
+  AreaVerdictsOf(app).takeBackSpin();
   ShowLogPage(app);
-  ShowStats(app);
+  ShowStatistics(app);
 }

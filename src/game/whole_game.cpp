@@ -1,10 +1,11 @@
 #include "game/whole_game.h"
 
-#include "game/hit_levels.h"
+#include "area/area_verdicts.h"
+#include "game/rows_and_strip.h"
 #include "game/snapshot_cycle.h"
-#include "game/stats_window.h"
 #include "log/log_page.h"
 #include "predict/total_window.h"
+#include "stats/statistics_window.h"
 #include "windows/app.h"
 
 SlotFile TakeGame(App& app) {
@@ -66,5 +67,5 @@ void PutGameInPlace(App& app, const SlotFile& f, const SnapshotFile& from) {
   // From one hit on the rate and status follow the loaded tallies; below that the Total
   // window keeps the rate from the file and the status it showed.
   ShowTotalStatus(app);
-  ShowStats(app);
+  ShowStatistics(app);
 }

@@ -13,13 +13,13 @@
 #include "game/spin_export.h"
 #include "game/spin_import.h"
 #include "game/startup.h"
-#include "game/stats_window.h"
 #include "game/status_switches.h"
 #include "game/undo.h"
 #include "log/log_window.h"
 #include "predict/black_or_red_strategy.h"
 #include "predict/point_strategy.h"
 #include "predict/total_window.h"
+#include "stats/statistics_window.h"
 #include "windows/forms.h"
 
 namespace {
@@ -77,7 +77,7 @@ void bindSaveLoad(SaveLoadForm& s) {
   s.Command1.onClick = Save_Load_Command1_Click;
 }
 
-void bindStats(StatsForm& s) {
+void bindStats(StatisticsForm& s) {
   s.Sort_Z.onClick = Sort_Z_Click;
 }
 

@@ -5,7 +5,7 @@
 #include "gui/main_view.h"
 #include "gui/point_view.h"
 #include "gui/save_load_view.h"
-#include "gui/stats_view.h"
+#include "gui/statistics_view.h"
 #include "gui/total_view.h"
 #include "gui/version_view.h"
 
@@ -28,7 +28,7 @@ std::unique_ptr<FormView> MakeView(FrontEnd& frontEnd, Form& form) {
     case FormId::Save_Load_F:
       return std::make_unique<SaveLoadView>(frontEnd, static_cast<SaveLoadForm&>(form));
     case FormId::Stats_F:
-      return std::make_unique<StatsView>(frontEnd, static_cast<StatsForm&>(form));
+      return std::make_unique<StatisticsView>(frontEnd, static_cast<StatisticsForm&>(form));
     default:
       return nullptr;
   }

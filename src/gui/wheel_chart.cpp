@@ -10,8 +10,8 @@
 
 #include "core/number_index.h"
 #include "core/numeric.h"
-#include "core/wheel.h"
-#include "windows/stats_form.h"
+#include "stats/wheel_order.h"
+#include "windows/statistics_form.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ WheelChart::WheelChart()
   setRenderHint(QPainter::Antialiasing);
 }
 
-void WheelChart::draw(const StatsForm& s) {
+void WheelChart::draw(const StatisticsForm& s) {
   QStringList names;
   std::map<std::int32_t, QList<qreal>> values;
   for (auto& [colour, set] : sets_) values[colour];

@@ -10,7 +10,7 @@ class QBarSet;
 class QLineSeries;
 class QStackedBarSeries;
 class QValueAxis;
-class StatsForm;
+class StatisticsForm;
 
 // The statistics window's chart: each pocket's count in wheel order, a bar in the
 // pocket's colour, with the mean of the five-pocket sector around it and the count a
@@ -19,7 +19,7 @@ class WheelChart : public QChartView {
  public:
   WheelChart();
   // Draws the wheel figures of the window record.
-  void draw(const StatsForm& s);
+  void draw(const StatisticsForm& s);
 
  protected:
   void drawForeground(QPainter* painter, const QRectF& rect) override;

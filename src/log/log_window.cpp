@@ -58,3 +58,19 @@ void Clear_B_Click(App& app, int) {
   ResetSearchToggles(app);
   ShowLogPage(app);
 }
+
+void ResetSearchToggles(App& app) {
+  LogForm& f = Log_F(app);
+  for (int k = 1; k <= 40; ++k) {
+    f.Search(k).setBack(LightColour(ColourClassOf(k - 1)));
+    app.vars.SearchOn(k) = 0;
+  }
+}
+
+void EmptyLog(App& app) {
+  ResetSearchToggles(app);
+  app.vars.SpinLog.fill(0);
+  app.vars.LogPage = 1;
+  Log_F(app).Page.setCaption("1");
+  ShowLogPage(app);
+}

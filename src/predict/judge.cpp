@@ -1,6 +1,7 @@
 #include "predict/judge.h"
 
 #include "area/area_predict.h"
+#include "area/area_verdicts.h"
 #include "predict/black_or_red_strategy.h"
 #include "predict/point_strategy.h"
 #include "predict/total_window.h"
@@ -8,7 +9,7 @@
 
 void JudgeExpect(App& app) {
   const bool stood = app.vars.ExpectDone != 0;
-  app.areaVerdicts.beginSpin();
+  AreaVerdictsOf(app).beginSpin();
   // Whatever the verdicts, the prediction ends with this spin.
   app.vars.ExpectDone = 0;
   AreaJudgeStep(app, stood);

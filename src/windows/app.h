@@ -3,14 +3,16 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/area_verdicts.h"
 #include "core/disk.h"
 #include "core/file_lock.h"
 #include "core/game_vars.h"
-#include "core/recovery_files.h"
 #include "core/services.h"
 #include "core/snapshot.h"
+#include "windows/feature_state.h"
 #include "windows/forms.h"
+
+class AreaVerdicts;
+struct RecoveryFiles;
 
 // One running program: its folder, platform services, game variables and windows.
 // Nothing of the program lives outside it, so tests can run many programs side by side.
@@ -30,7 +32,7 @@ class App {
   // The status windows on their way to and from REAL_SAVE.FIL and the slots.
   Snapshot snapshot;
   // The Area verdicts of this game with their chances, for the statistics window.
-  AreaVerdicts areaVerdicts;
+  FeatureState<AreaVerdicts> areaVerdicts;
   // Set when the program has ended (Exit, or the main window closed).
   bool ended = false;
 
@@ -41,5 +43,5 @@ class App {
   // User events under way: a timer tick can arrive while a message box waits.
   int eventsRunning = 0;
   // What the recovery pair holds as this program last wrote it.
-  RecoveryFiles recovery;
+  FeatureState<RecoveryFiles> recovery;
 };

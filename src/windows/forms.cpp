@@ -65,6 +65,6 @@ SaveLoadForm& Save_Load_F(App& app) {
 VersionForm& Version_F(App& app) {
   return app.forms.version.get(app);
 }
-StatsForm& Stats_F(App& app) {
+StatisticsForm& Stats_F(App& app) {
   return app.forms.stats.get(app);
 }

@@ -10,7 +10,7 @@
 #include "windows/main_form.h"
 #include "windows/point_form.h"
 #include "windows/save_load_form.h"
-#include "windows/stats_form.h"
+#include "windows/statistics_form.h"
 #include "windows/total_form.h"
 #include "windows/version_form.h"
 
@@ -89,7 +89,7 @@ struct Forms {
   FormHost<LogForm> log{FormId::Log_F};
   FormHost<SaveLoadForm> saveLoad{FormId::Save_Load_F};
   FormHost<VersionForm> version{FormId::Version_F};
-  FormHost<StatsForm> stats{FormId::Stats_F};
+  FormHost<StatisticsForm> stats{FormId::Stats_F};
 };
 
 // Using a window loads it first when it is not loaded, as every caller expects.
@@ -101,4 +101,4 @@ TotalForm& Total_F(App& app);
 LogForm& Log_F(App& app);
 SaveLoadForm& Save_Load_F(App& app);
 VersionForm& Version_F(App& app);
-StatsForm& Stats_F(App& app);
+StatisticsForm& Stats_F(App& app);

@@ -7,6 +7,7 @@
 #include "core/number_index.h"
 #include "log/log_page.h"
 #include "log/log_store.h"
+#include "log/log_window.h"
 
 namespace {
 

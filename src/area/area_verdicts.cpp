@@ -1,12 +1,26 @@
-#include "core/area_verdicts.h"
+#include "area/area_verdicts.h"
 
 #include "core/numeric.h"
+#include "windows/app.h"
 
 namespace {
 
 // The sum as the window writes it and reads it back, so that equal scores compare equal.
 double addedAsText(double sum, double amount) {
   return Val(Str(sum + amount));
+}
+
+struct AreaScores {
+  double hit = 0;
+  double out = 0;
+};
+
+// The Area window's all-areas hit and miss scores; 0 and 0 while it is not loaded, as
+// reading a window must not load it.
+AreaScores allAreaScores(const App& app) {
+  const AreaForm* a = app.forms.area.record();
+  if (!a) return {};
+  return {Val(a->Expect_Hit(7).text()), Val(a->Expect_Out(7).text())};
 }
 
 }  // namespace
@@ -37,4 +51,18 @@ void AreaVerdicts::restart(double hitScore, double outScore) {
   now_ = {0, hitScore, outScore};
   beforeSpin_ = now_;
   carried_ = hitScore != 0 || outScore != 0;
+}
+
+AreaVerdicts& AreaVerdictsOf(App& app) {
+  return app.areaVerdicts.get();
+}
+
+void RestartAreaVerdicts(App& app) {
+  const AreaScores scores = allAreaScores(app);
+  AreaVerdictsOf(app).restart(scores.hit, scores.out);
+}
+
+bool AreaVerdictsComplete(App& app) {
+  const AreaScores scores = allAreaScores(app);
+  return AreaVerdictsOf(app).complete(scores.hit, scores.out);
 }

@@ -1,4 +1,4 @@
-#include "game/stats_texts.h"
+#include "stats/statistics_texts.h"
 
 #include <cmath>
 

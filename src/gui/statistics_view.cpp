@@ -1,4 +1,4 @@
-#include "gui/stats_view.h"
+#include "gui/statistics_view.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -6,10 +6,10 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "core/chance_tests.h"
 #include "core/numeric.h"
 #include "gui/view_helpers.h"
 #include "gui/wheel_chart.h"
+#include "stats/chance_tests.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ QString Text(const char* utf8) {
 
 }  // namespace
 
-StatsView::StatsView(FrontEnd& frontEnd, StatsForm& s)
+StatisticsView::StatisticsView(FrontEnd& frontEnd, StatisticsForm& s)
     : FormView(frontEnd, s), stats_(s), chart_(new WheelChart) {
   auto* central = new QWidget;
   auto* outer = new QVBoxLayout(central);
@@ -63,11 +63,11 @@ StatsView::StatsView(FrontEnd& frontEnd, StatsForm& s)
   window()->setFixedSize(window()->sizeHint());
 }
 
-void StatsView::refreshed() {
+void StatisticsView::refreshed() {
   chart_->draw(stats_);
 }
 
-QGroupBox* StatsView::biasFrame(StatsForm& s) {
+QGroupBox* StatisticsView::biasFrame(StatisticsForm& s) {
   QGroupBox* box = frame(s.Bias_Frame);
   auto* inside = new QVBoxLayout(box);
   inside->setSpacing(4);
@@ -123,7 +123,7 @@ QGroupBox* StatsView::biasFrame(StatsForm& s) {
   return box;
 }
 
-QGroupBox* StatsView::sectorFrame(StatsForm& s) {
+QGroupBox* StatisticsView::sectorFrame(StatisticsForm& s) {
   QGroupBox* box = frame(s.Sector_Frame);
   auto* inside = new QGridLayout(box);
   inside->setHorizontalSpacing(4);
@@ -141,7 +141,7 @@ QGroupBox* StatsView::sectorFrame(StatsForm& s) {
   return box;
 }
 
-QGroupBox* StatsView::betFrame(StatsForm& s) {
+QGroupBox* StatisticsView::betFrame(StatisticsForm& s) {
   QGroupBox* box = frame(s.Bet_Frame);
   auto* blocks = new QHBoxLayout(box);
   blocks->setSpacing(16);
@@ -166,7 +166,7 @@ QGroupBox* StatsView::betFrame(StatsForm& s) {
   return box;
 }
 
-QGroupBox* StatsView::strategyFrame(StatsForm& s) {
+QGroupBox* StatisticsView::strategyFrame(StatisticsForm& s) {
   QGroupBox* box = frame(s.Strategy_Frame);
   auto* grid = new QGridLayout(box);
   grid->setHorizontalSpacing(4);

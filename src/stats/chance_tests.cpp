@@ -1,4 +1,4 @@
-#include "core/chance_tests.h"
+#include "stats/chance_tests.h"
 
 #include <algorithm>
 #include <boost/math/distributions/binomial.hpp>

@@ -1,4 +1,4 @@
-#include "core/wheel.h"
+#include "stats/wheel_order.h"
 
 #include <array>
 

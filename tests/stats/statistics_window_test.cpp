@@ -5,7 +5,7 @@
 
 namespace {
 
-StatsForm& openStats(TestProgram& p) {
+StatisticsForm& openStats(TestProgram& p) {
   p.run("click Main_F.Stats");
   return Stats_F(p.app());
 }
@@ -31,7 +31,7 @@ TEST(StatsWindow, HiddenItCostsNothingAndShownItFollowsTheGame) {
   TestProgram p{Silent()};
   p.spin(6, 3);
   EXPECT_EQ(p.app().forms.stats.record(), nullptr);
-  StatsForm& s = openStats(p);
+  StatisticsForm& s = openStats(p);
   EXPECT_EQ(s.Spins.text(), "3");
   p.spin(6);
   EXPECT_EQ(s.Spins.text(), "4");
@@ -50,7 +50,7 @@ TEST(StatsWindow, HiddenItCostsNothingAndShownItFollowsTheGame) {
 
 TEST(StatsWindow, NoSpinsOneSpinAndTheNeedForMore) {
   TestProgram p{Silent()};
-  StatsForm& s = openStats(p);
+  StatisticsForm& s = openStats(p);
   EXPECT_EQ(s.Spins.text(), "0");
   EXPECT_EQ(s.Chi_DF.text(), "37");
   EXPECT_EQ(s.Chi_P.text(), "");
@@ -75,7 +75,7 @@ TEST(StatsWindow, NoSpinsOneSpinAndTheNeedForMore) {
 
 TEST(StatsWindow, Without00TheWheelHas37PocketsAndItsOwnOrder) {
   TestProgram p{Silent(37)};
-  StatsForm& s = openStats(p);
+  StatisticsForm& s = openStats(p);
   p.spin(31);  // 32, next to zero on this wheel
   EXPECT_EQ(s.Chi_DF.text(), "36");
   EXPECT_EQ(s.Need.text(), "185");
@@ -100,7 +100,7 @@ TEST(StatsWindow, AHotSectorStandsOutAndSortingByZPutsItsPocketsFirst) {
   // wheel), 6 each.
   for (int i = 0; i < 38; ++i) p.spin(i, 5);
   for (int n : {32, 17, 5, 22, 34}) p.spin(n - 1, 6);
-  StatsForm& s = openStats(p);
+  StatisticsForm& s = openStats(p);
   EXPECT_EQ(s.Spins.text(), "220");
   EXPECT_EQ(s.Sector_Pockets.caption(), "32 17 5 22 34");
   EXPECT_EQ(s.Sector_Count.text(), "55");
@@ -128,7 +128,7 @@ TEST(StatsWindow, MoreThan5000Spins) {
   // 5130 spins: 135 on every pocket, expected 135 each, so the statistic is 0. The counts
   // are laid down as the main window holds them; recording them one by one takes seconds.
   for (int i = 0; i < 38; ++i) p.main().Hit_Count(i).setText("135");
-  StatsForm& s = openStats(p);
+  StatisticsForm& s = openStats(p);
   EXPECT_EQ(s.Spins.text(), "5130");
   EXPECT_EQ(s.Chi_Square.text(), "0");
   EXPECT_EQ(s.Chi_P.text(), "1");
@@ -142,7 +142,7 @@ TEST(StatsWindow, PointAndColourAreJudgedAgainstAHalfChance) {
   // 8 hits of 10: P(X >= 8) = 56/1024 = 0.0546875.
   Point_F(p.app()).Hit_T.setText("8");
   Point_F(p.app()).Out_T.setText("2");
-  StatsForm& s = openStats(p);
+  StatisticsForm& s = openStats(p);
   EXPECT_EQ(s.Judged(PointRow).text(), "10");
   EXPECT_EQ(s.Hit_Rate(PointRow).text(), "80%");
   EXPECT_EQ(s.Chance(PointRow).text(), "50%");
@@ -157,7 +157,7 @@ TEST(StatsWindow, PointAndColourAreJudgedAgainstAHalfChance) {
 
 TEST(StatsWindow, AreaVerdictsKeepTheirChanceThroughUndoClearAndLoad) {
   TestProgram p{Silent(), eighteenNumberArea()};
-  StatsForm& s = openStats(p);
+  StatisticsForm& s = openStats(p);
   predictAreaOne(p);
   p.spin(0);  // 1: in area 1, red
   EXPECT_EQ(s.Judged(AreaRow).text(), "1");

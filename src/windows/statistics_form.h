@@ -4,9 +4,9 @@
 
 // Statistics of this game: whether the wheel looks biased and whether any strategy hits
 // more often than chance. It only shows figures; nothing in it changes the game.
-class StatsForm : public Form {
+class StatisticsForm : public Form {
  public:
-  StatsForm();
+  StatisticsForm();
 
   // Is the wheel biased?
   Frame Bias_Frame;

@@ -1,4 +1,4 @@
-#include "core/chance_tests.h"
+#include "stats/chance_tests.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <cmath>
 #include <vector>
 
-#include "core/area_verdicts.h"
+#include "area/area_verdicts.h"
 #include "core/number_index.h"
-#include "core/wheel.h"
+#include "stats/wheel_order.h"
 
 // Reference tails worked out apart from Boost: the chi-square tail as
 // Q(k/2, x/2) = 1 - P(k/2, x/2), with P summed as the series

@@ -1,4 +1,4 @@
-#include "game/hit_levels.h"
+#include "game/rows_and_strip.h"
 
 #include "core/number_index.h"
 #include "core/numeric.h"

@@ -1,6 +1,6 @@
-#include "windows/stats_form.h"
+#include "windows/statistics_form.h"
 
-StatsForm::StatsForm() : Form(FormId::Stats_F, "Statistics") {
+StatisticsForm::StatisticsForm() : Form(FormId::Stats_F, "Statistics") {
   Bias_Frame.setCaption("ホイールの偏り");
   Sort_Z.setCaption("z の大きい順");
   for (auto& l : Pocket) l.setFore(White);

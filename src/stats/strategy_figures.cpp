@@ -1,8 +1,9 @@
-#include "game/strategy_stats.h"
+#include "stats/strategy_figures.h"
 
-#include "core/chance_tests.h"
+#include "area/area_verdicts.h"
 #include "core/numeric.h"
-#include "game/stats_texts.h"
+#include "stats/chance_tests.h"
+#include "stats/statistics_texts.h"
 #include "windows/app.h"
 
 namespace {
@@ -53,7 +54,7 @@ Tally areaTally(const AreaVerdicts& record) {
 // mean: a binomial of that mean spreads at least as wide as the true count of hits, so
 // its tail beyond chance is never smaller (Hoeffding 1956) and the p-value errs on the
 // side of "no evidence".
-void showRow(StatsForm& s, int row, const Tally& t, const std::string& caveat) {
+void showRow(StatisticsForm& s, int row, const Tally& t, const std::string& caveat) {
   s.Judged(row).setText(Str(t.judged));
   s.Hits(row).setText(Str(t.hits));
   if (t.judged == 0) {
@@ -78,17 +79,16 @@ void showRow(StatsForm& s, int row, const Tally& t, const std::string& caveat) {
 
 }  // namespace
 
-void ShowStrategyStats(App& app, StatsForm& s) {
+void ShowStrategyFigures(App& app, StatisticsForm& s) {
   const Tally point = halfChanceTally(app.forms.point.record());
   const Tally colour = halfChanceTally(app.forms.blackOrRed.record());
-  const Tally area = areaTally(app.areaVerdicts);
+  const Tally area = areaTally(AreaVerdictsOf(app));
   Tally total = point;
   total += colour;
   total += area;
 
   // A loaded game brings Area scores whose verdicts and chances were never stored.
-  const AreaScores scores = AllAreaScores(app);
-  const bool complete = app.areaVerdicts.complete(scores.hit, scores.out);
+  const bool complete = AreaVerdictsComplete(app);
   const std::string caveat = complete ? "" : "読み込み後の予想のみ: ";
   showRow(s, PointRow, point, "");
   showRow(s, BlackOrRedRow, colour, "");
@@ -98,11 +98,4 @@ void ShowStrategyStats(App& app, StatsForm& s) {
       complete ? ""
                : "読み込んだデータの Area 予想は1件ごとの確率が保存されていないため、Area と "
                  "Total は読み込み後の予想だけで計算しています。");
-}
-
-AreaScores AllAreaScores(const App& app) {
-  // Reading a window must not load it.
-  const AreaForm* a = app.forms.area.record();
-  if (!a) return {};
-  return {Val(a->Expect_Hit(7).text()), Val(a->Expect_Out(7).text())};
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/chance_tests.h"
+#include "stats/chance_tests.h"
 
 // Figures of the statistics window as texts, by the program's number rules.
 

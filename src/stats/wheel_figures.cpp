@@ -1,14 +1,14 @@
-#include "game/wheel_stats.h"
+#include "stats/wheel_figures.h"
 
 #include <algorithm>
 #include <numeric>
 #include <vector>
 
-#include "core/chance_tests.h"
 #include "core/number_index.h"
 #include "core/numeric.h"
-#include "core/wheel.h"
-#include "game/stats_texts.h"
+#include "stats/chance_tests.h"
+#include "stats/statistics_texts.h"
+#include "stats/wheel_order.h"
 #include "windows/app.h"
 
 namespace {
@@ -40,7 +40,7 @@ std::string biasVerdict(long spins, long need, double p) {
          "。";
 }
 
-void showBias(StatsForm& s, const std::vector<long>& counts, long spins) {
+void showBias(StatisticsForm& s, const std::vector<long>& counts, long spins) {
   const auto pockets = static_cast<long>(counts.size());
   const long need = LeastExpected * pockets;
   const FitTest fit = EqualChanceFit(counts);
@@ -54,7 +54,7 @@ void showBias(StatsForm& s, const std::vector<long>& counts, long spins) {
 }
 
 // Rows in number order, or by z from the highest (ties in number order).
-void showPockets(StatsForm& s, const std::vector<long>& counts, long spins) {
+void showPockets(StatisticsForm& s, const std::vector<long>& counts, long spins) {
   const auto pockets = static_cast<int>(counts.size());
   const double chance = 1.0 / pockets;
   const bool any = spins > 0;
@@ -87,7 +87,7 @@ std::string sectorVerdict(double p, int sectors) {
          "。";
 }
 
-void showWheel(StatsForm& s, const std::vector<long>& counts, long spins, int pocketCount) {
+void showWheel(StatisticsForm& s, const std::vector<long>& counts, long spins, int pocketCount) {
   const std::span<const int> order = WheelOrder(pocketCount);
   std::vector<long> around;
   for (int i : order) around.push_back(counts[static_cast<std::size_t>(i)]);
@@ -154,7 +154,7 @@ bool onBet(int bet, int number) {
   }
 }
 
-void showBets(StatsForm& s, const std::vector<long>& counts, long spins) {
+void showBets(StatisticsForm& s, const std::vector<long>& counts, long spins) {
   const auto pockets = static_cast<double>(counts.size());
   const bool any = spins > 0;
   for (int b = 1; b <= 12; ++b) {
@@ -175,7 +175,7 @@ void showBets(StatsForm& s, const std::vector<long>& counts, long spins) {
 
 }  // namespace
 
-void ShowWheelStats(App& app, StatsForm& s) {
+void ShowWheelFigures(App& app, StatisticsForm& s) {
   const std::vector<long> counts = pocketCounts(app);
   const long spins = std::accumulate(counts.begin(), counts.end(), 0L);
   showBias(s, counts, spins);

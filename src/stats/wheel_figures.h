@@ -1,8 +1,8 @@
 #pragma once
 
 class App;
-class StatsForm;
+class StatisticsForm;
 
 // Is the wheel biased? Fills the statistics window's bias test, pocket table, wheel,
 // hottest sector and outside bets from the main window's hit counts.
-void ShowWheelStats(App& app, StatsForm& s);
+void ShowWheelFigures(App& app, StatisticsForm& s);

@@ -52,4 +52,4 @@ class StatsWindowTest : public QObject {
 };
 
 QTEST_MAIN(StatsWindowTest)
-#include "stats_window_test.moc"
+#include "statistics_window_test.moc"

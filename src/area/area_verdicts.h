@@ -2,6 +2,8 @@
 
 #include <vector>
 
+class App;
+
 // The Area strategy's verdicts of this game, each with the chance a blind guess of the
 // same size had: the predicted area's share of the pockets. The Area window keeps only
 // weighted scores, from which neither can be told apart afterwards, so they are kept here
@@ -41,3 +43,13 @@ class AreaVerdicts {
   Tally beforeSpin_;
   bool carried_ = false;
 };
+
+// The record of this game, kept in the program.
+AreaVerdicts& AreaVerdictsOf(App& app);
+
+// A new game starts the record again: empty after a clear; after a slot load the loaded
+// Area scores stand for verdicts that cannot be rebuilt.
+void RestartAreaVerdicts(App& app);
+
+// Whether the record holds every verdict behind the scores the Area window shows.
+bool AreaVerdictsComplete(App& app);

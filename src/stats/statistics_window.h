@@ -9,8 +9,4 @@ void Sort_Z_Click(App& app, int);
 // Brings the statistics window up to date with the game; while it is not shown this
 // costs nothing. Every change of the game (a spin, an undo, a clear, a slot load, the 00
 // switch) calls it.
-void ShowStats(App& app);
-
-// A new game starts the record of Area verdicts again: empty after a clear; after a slot
-// load the loaded Area scores stand for verdicts that cannot be rebuilt.
-void RestartAreaVerdicts(App& app);
+void ShowStatistics(App& app);
