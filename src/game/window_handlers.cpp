@@ -25,8 +25,9 @@
 namespace {
 
 // Each window's handlers, one overload per window of the table: a window without one does
-// not compile. Typing works on the main window and on the windows shown beside it while the
-// spins go on; Esc closes the windows that are shown over it for a moment.
+// not compile. Typing a spin works on the main window and on the windows shown beside it
+// while the spins go on; Esc closes the windows opened for a moment (Log, Save & Load,
+// Version, statistics).
 
 void bind(FormHost<MainForm>& h) {
   h.bindControls = [](MainForm& m) {

@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <memory>
 
+#include "windows/key_press.h"
+
+// The record of every window of the table (windows/form.h).
 #include "windows/area_form.h"
 #include "windows/black_or_red_form.h"
-#include "windows/key_press.h"
 #include "windows/log_form.h"
 #include "windows/main_form.h"
 #include "windows/point_form.h"
