@@ -12,14 +12,6 @@
 
 namespace {
 
-std::optional<FormId> formByName(const std::string& name) {
-  for (int i = 0; i < FormCount; ++i) {
-    const auto id = static_cast<FormId>(i);
-    if (name == FormName(id)) return id;
-  }
-  return std::nullopt;
-}
-
 std::optional<int> parseInt(std::string_view s) {
   int v = 0;
   auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
@@ -130,7 +122,7 @@ void ScriptRunner::runLine(const std::string& line) {
 
 Control* ScriptRunner::resolve(const std::string& addr, FormId& form, bool mustBeShown) {
   const auto dot = addr.find('.');
-  const auto id = formByName(addr.substr(0, dot));
+  const auto id = FormByName(addr.substr(0, dot));
   std::string name;
   std::optional<int> index;
   if (!id || dot == std::string::npos || !splitIndex(addr.substr(dot + 1), name, index)) {
@@ -172,7 +164,7 @@ void ScriptRunner::type(const std::string& addr, const std::string& text) {
 }
 
 void ScriptRunner::close(const std::string& formName) {
-  const auto id = formByName(formName);
+  const auto id = FormByName(formName);
   if (!id) return services_.error("unknown form: " + formName);
   Dispatch(*app_, {EventKind::Close, *id, nullptr, {}});
 }
@@ -266,7 +258,7 @@ void ScriptRunner::var(const std::string& request) {
 }
 
 void ScriptRunner::form(const std::string& formName) {
-  const auto id = formByName(formName);
+  const auto id = FormByName(formName);
   if (!id) return services_.error("unknown form: " + formName);
   const Form* f = app_->forms.host(*id).record();
   out_ << formName << " loaded=" << (f ? 1 : 0) << " visible=" << (f && f->visible() ? 1 : 0)
@@ -274,7 +266,7 @@ void ScriptRunner::form(const std::string& formName) {
 }
 
 void ScriptRunner::dump(const std::string& formName) {
-  const auto id = formByName(formName);
+  const auto id = FormByName(formName);
   if (!id) return services_.error("unknown form: " + formName);
   const Form* f = app_->forms.host(*id).record();
   if (!f) return services_.error(formName + " is not loaded");

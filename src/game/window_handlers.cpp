@@ -24,112 +24,121 @@
 
 namespace {
 
-void bindMain(MainForm& m) {
-  OnClick(m.Count_P, Count_P_Click);
-  OnClick(m.Count_M, Count_M_Click);
-  m.Play.onClick = Play_Timer;
-  m.Expect.onClick = Expect_Click;
-  m.OR.onClick = OR_Click;
-  m.Area.onClick = Area_Click;
-  m.Point_C.onClick = Point_C_Click;
-  m.Total_C.onClick = Total_C_Click;
-  m.Log_B.onClick = Log_B_Click;
-  m.Save_Load.onClick = Save_Load_Click;
-  m.Clear.onClick = Clear_Click;
-  m.Export_Spins.onClick = Export_Spins_Click;
-  m.Import_Spins.onClick = Import_Spins_Click;
-  m.BGM_Check.onClick = BGM_Check_Click;
-  m.Front_Check.onClick = Front_Check_Click;
-  m.Free_Check.onClick = Free_Check_Click;
-  m.Expect_On.onClick = Expect_On_Click;
-  m.Quick_Expect.onClick = Quick_Expect_Click;
-  m.Zero_Check.onClick = Zero_Check_Click;
-  m.Help.onClick = Help_Click;
-  m.Version.onClick = Version_Click;
-  m.Exit.onClick = Exit_Click;
-  m.Stats.onClick = Stats_Click;
+// Each window's handlers, one overload per window of the table: a window without one does
+// not compile. Typing a spin works on the main window and on the windows shown beside it
+// while the spins go on; Esc closes the windows opened for a moment (Log, Save & Load,
+// Version, statistics).
+
+void bind(FormHost<MainForm>& h) {
+  h.bindControls = [](MainForm& m) {
+    OnClick(m.Count_P, Count_P_Click);
+    OnClick(m.Count_M, Count_M_Click);
+    m.Play.onClick = Play_Timer;
+    m.Expect.onClick = Expect_Click;
+    m.OR.onClick = OR_Click;
+    m.Area.onClick = Area_Click;
+    m.Point_C.onClick = Point_C_Click;
+    m.Total_C.onClick = Total_C_Click;
+    m.Log_B.onClick = Log_B_Click;
+    m.Save_Load.onClick = Save_Load_Click;
+    m.Clear.onClick = Clear_Click;
+    m.Export_Spins.onClick = Export_Spins_Click;
+    m.Import_Spins.onClick = Import_Spins_Click;
+    m.BGM_Check.onClick = BGM_Check_Click;
+    m.Front_Check.onClick = Front_Check_Click;
+    m.Free_Check.onClick = Free_Check_Click;
+    m.Expect_On.onClick = Expect_On_Click;
+    m.Quick_Expect.onClick = Quick_Expect_Click;
+    m.Zero_Check.onClick = Zero_Check_Click;
+    m.Help.onClick = Help_Click;
+    m.Version.onClick = Version_Click;
+    m.Exit.onClick = Exit_Click;
+    m.Stats.onClick = Stats_Click;
+  };
+  h.onLoad = Main_F_Load;
+  h.onQueryUnload = Main_F_QueryUnload;
+  h.onKeyPress = Main_F_KeyPress;
 }
 
-void bindArea(AreaForm& a) {
-  a.Area_Set.onClick = Area_Set_Click;
-  for (int k = 1; k <= 6; ++k)
-    OnClick(a.AreaDeme(k), [k](App& app, int i) { AreaCell_Click(app, k, i); });
-  a.Set_B.onClick = Set_B_Click;
+void bind(FormHost<AreaForm>& h) {
+  h.bindControls = [](AreaForm& a) {
+    a.Area_Set.onClick = Area_Set_Click;
+    for (int k = 1; k <= 6; ++k)
+      OnClick(a.AreaDeme(k), [k](App& app, int i) { AreaCell_Click(app, k, i); });
+    a.Set_B.onClick = Set_B_Click;
+  };
+  h.onLoad = Area_F_Load;
+  h.onQueryUnload = StatusWindow_QueryUnload;
+  h.onKeyPress = Main_F_KeyPress;
 }
 
-void bindPoint(PointForm& p) {
-  p.UP_1.onClick = UP_1_Click;
-  p.Down_1.onClick = Down_1_Click;
-  p.Mode1.onClick = Mode1_Click;
-  p.Mode2.onClick = Mode2_Click;
+void bind(FormHost<PointForm>& h) {
+  h.bindControls = [](PointForm& p) {
+    p.UP_1.onClick = UP_1_Click;
+    p.Down_1.onClick = Down_1_Click;
+    p.Mode1.onClick = Mode1_Click;
+    p.Mode2.onClick = Mode2_Click;
+  };
+  h.onLoad = Point_F_Load;
+  h.onQueryUnload = StatusWindow_QueryUnload;
+  h.onKeyPress = Main_F_KeyPress;
 }
 
-void bindLog(LogForm& l) {
-  l.Page_Back_B.onClick = Page_Back_B_Click;
-  l.Page_Next_B.onClick = Page_Next_B_Click;
-  OnClick(l.Search, Search_Click);
-  l.Clear_B.onClick = Clear_B_Click;
+void bind(FormHost<BlackOrRedForm>& h) {
+  h.onLoad = Black_or_Red_F_Load;
+  h.onQueryUnload = StatusWindow_QueryUnload;
+  h.onKeyPress = Main_F_KeyPress;
 }
 
-void bindSaveLoad(SaveLoadForm& s) {
-  OnClick(s.Save, Save_Click);
-  OnClick(s.Load, Load_Click);
-  s.Command1.onClick = Save_Load_Command1_Click;
+void bind(FormHost<TotalForm>& h) {
+  h.onLoad = Total_F_Load;
+  h.onQueryUnload = StatusWindow_QueryUnload;
+  h.onKeyPress = Main_F_KeyPress;
 }
 
-void bindStats(StatisticsForm& s) {
-  s.Sort_Z.onClick = Sort_Z_Click;
+void bind(FormHost<LogForm>& h) {
+  h.bindControls = [](LogForm& l) {
+    l.Page_Back_B.onClick = Page_Back_B_Click;
+    l.Page_Next_B.onClick = Page_Next_B_Click;
+    OnClick(l.Search, Search_Click);
+    l.Clear_B.onClick = Clear_B_Click;
+  };
+  h.onLoad = Log_F_Load;
+  h.onKeyPress = Main_F_KeyPress;
+  h.closesOnEsc = true;
 }
 
-void bindVersion(VersionForm& v) {
-  v.OK.onClick = Version_OK_Click;
-  v.Command1.onClick = Version_Command1_Click;
-  v.Command2.onClick = Version_Command2_Click;
+void bind(FormHost<SaveLoadForm>& h) {
+  h.bindControls = [](SaveLoadForm& s) {
+    OnClick(s.Save, Save_Click);
+    OnClick(s.Load, Load_Click);
+    s.Command1.onClick = Save_Load_Command1_Click;
+  };
+  h.onLoad = Save_Load_F_Load;
+  h.onUnload = Save_Load_F_Unload;
+  h.closesOnEsc = true;
+}
+
+void bind(FormHost<VersionForm>& h) {
+  h.bindControls = [](VersionForm& v) {
+    v.OK.onClick = Version_OK_Click;
+    v.Command1.onClick = Version_Command1_Click;
+    v.Command2.onClick = Version_Command2_Click;
+  };
+  h.onUnload = Version_F_Unload;
+  h.closesOnEsc = true;
+}
+
+void bind(FormHost<StatisticsForm>& h) {
+  h.bindControls = [](StatisticsForm& s) { s.Sort_Z.onClick = Sort_Z_Click; };
+  h.onKeyPress = Main_F_KeyPress;
+  h.closesOnEsc = true;
 }
 
 }  // namespace
 
 void BindWindowHandlers(Forms& f) {
-  f.main.bindControls = bindMain;
-  f.main.onLoad = Main_F_Load;
-  f.main.onQueryUnload = Main_F_QueryUnload;
-
-  f.area.bindControls = bindArea;
-  f.area.onLoad = Area_F_Load;
-  f.area.onQueryUnload = StatusWindow_QueryUnload;
-
-  f.point.bindControls = bindPoint;
-  f.point.onLoad = Point_F_Load;
-  f.point.onQueryUnload = StatusWindow_QueryUnload;
-
-  f.blackOrRed.onLoad = Black_or_Red_F_Load;
-  f.blackOrRed.onQueryUnload = StatusWindow_QueryUnload;
-
-  f.total.onLoad = Total_F_Load;
-  f.total.onQueryUnload = StatusWindow_QueryUnload;
-
-  f.log.bindControls = bindLog;
-  f.log.onLoad = Log_F_Load;
-
-  f.saveLoad.bindControls = bindSaveLoad;
-  f.saveLoad.onLoad = Save_Load_F_Load;
-  f.saveLoad.onUnload = Save_Load_F_Unload;
-
-  f.version.bindControls = bindVersion;
-  f.version.onUnload = Version_F_Unload;
-
-  f.stats.bindControls = bindStats;
-
-  // Typing on the main window, or on a window shown beside it while the spins go on.
-  f.main.onKeyPress = Main_F_KeyPress;
-  f.area.onKeyPress = Main_F_KeyPress;
-  f.point.onKeyPress = Main_F_KeyPress;
-  f.blackOrRed.onKeyPress = Main_F_KeyPress;
-  f.total.onKeyPress = Main_F_KeyPress;
-  f.log.onKeyPress = Main_F_KeyPress;
-  f.stats.onKeyPress = Main_F_KeyPress;
-  f.log.closesOnEsc = true;
-  f.saveLoad.closesOnEsc = true;
-  f.version.closesOnEsc = true;
-  f.stats.closesOnEsc = true;
+#define VARNET_BIND_WINDOW(name, Record, member) bind(f.member);
+  VARNET_WINDOWS(VARNET_BIND_WINDOW)
+#undef VARNET_BIND_WINDOW
 }

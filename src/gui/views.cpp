@@ -9,27 +9,33 @@
 #include "gui/total_view.h"
 #include "gui/version_view.h"
 
+namespace {
+
+// Each window's view, by its record class. A window of the table without one here does not
+// compile.
+template <class Record>
+struct ViewOf;
+// clang-format off
+template <> struct ViewOf<MainForm>        { using type = MainView; };
+template <> struct ViewOf<AreaForm>        { using type = AreaView; };
+template <> struct ViewOf<PointForm>       { using type = PointView; };
+template <> struct ViewOf<BlackOrRedForm>  { using type = BlackOrRedView; };
+template <> struct ViewOf<TotalForm>       { using type = TotalView; };
+template <> struct ViewOf<LogForm>         { using type = LogView; };
+template <> struct ViewOf<SaveLoadForm>    { using type = SaveLoadView; };
+template <> struct ViewOf<VersionForm>     { using type = VersionView; };
+template <> struct ViewOf<StatisticsForm>  { using type = StatisticsView; };
+// clang-format on
+
+}  // namespace
+
 std::unique_ptr<FormView> MakeView(FrontEnd& frontEnd, Form& form) {
   switch (form.id()) {
-    case FormId::Main_F:
-      return std::make_unique<MainView>(frontEnd, static_cast<MainForm&>(form));
-    case FormId::Area_F:
-      return std::make_unique<AreaView>(frontEnd, static_cast<AreaForm&>(form));
-    case FormId::Point_F:
-      return std::make_unique<PointView>(frontEnd, static_cast<PointForm&>(form));
-    case FormId::Black_or_Red_F:
-      return std::make_unique<BlackOrRedView>(frontEnd, static_cast<BlackOrRedForm&>(form));
-    case FormId::Total_F:
-      return std::make_unique<TotalView>(frontEnd, static_cast<TotalForm&>(form));
-    case FormId::Version_F:
-      return std::make_unique<VersionView>(frontEnd, static_cast<VersionForm&>(form));
-    case FormId::Log_F:
-      return std::make_unique<LogView>(frontEnd, static_cast<LogForm&>(form));
-    case FormId::Save_Load_F:
-      return std::make_unique<SaveLoadView>(frontEnd, static_cast<SaveLoadForm&>(form));
-    case FormId::Stats_F:
-      return std::make_unique<StatisticsView>(frontEnd, static_cast<StatisticsForm&>(form));
-    default:
-      return nullptr;
+#define VARNET_VIEW_CASE(name, Record, member) \
+  case FormId::name:                           \
+    return std::make_unique<ViewOf<Record>::type>(frontEnd, static_cast<Record&>(form));
+    VARNET_WINDOWS(VARNET_VIEW_CASE)
+#undef VARNET_VIEW_CASE
   }
+  return nullptr;
 }

@@ -2,28 +2,23 @@
 
 #include "windows/dispatch.h"
 
+namespace {
+
+#define VARNET_FORM_NAME(name, Record, member) #name,
+constexpr const char* Names[] = {VARNET_WINDOWS(VARNET_FORM_NAME)};
+#undef VARNET_FORM_NAME
+
+}  // namespace
+
 const char* FormName(FormId id) {
-  switch (id) {
-    case FormId::Main_F:
-      return "Main_F";
-    case FormId::Area_F:
-      return "Area_F";
-    case FormId::Point_F:
-      return "Point_F";
-    case FormId::Black_or_Red_F:
-      return "Black_or_Red_F";
-    case FormId::Total_F:
-      return "Total_F";
-    case FormId::Log_F:
-      return "Log_F";
-    case FormId::Save_Load_F:
-      return "Save_Load_F";
-    case FormId::Version_F:
-      return "Version_F";
-    case FormId::Stats_F:
-      return "Stats_F";
-  }
-  return "";
+  const auto i = static_cast<std::size_t>(id);
+  return i < std::size(Names) ? Names[i] : "";
+}
+
+std::optional<FormId> FormByName(std::string_view name) {
+  for (std::size_t i = 0; i < std::size(Names); ++i)
+    if (name == Names[i]) return static_cast<FormId>(i);
+  return std::nullopt;
 }
 
 Control* ControlEntry::at(int index) const {

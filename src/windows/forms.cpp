@@ -19,52 +19,18 @@ void FormHostBase::unload(App& app) {
 
 FormHostBase& Forms::host(FormId id) {
   switch (id) {
-    case FormId::Main_F:
-      return main;
-    case FormId::Area_F:
-      return area;
-    case FormId::Point_F:
-      return point;
-    case FormId::Black_or_Red_F:
-      return blackOrRed;
-    case FormId::Total_F:
-      return total;
-    case FormId::Log_F:
-      return log;
-    case FormId::Save_Load_F:
-      return saveLoad;
-    case FormId::Version_F:
-      return version;
-    case FormId::Stats_F:
-      return stats;
+#define VARNET_HOST_CASE(name, Record, member) \
+  case FormId::name:                           \
+    return member;
+    VARNET_WINDOWS(VARNET_HOST_CASE)
+#undef VARNET_HOST_CASE
   }
   return main;
 }
 
-MainForm& Main_F(App& app) {
-  return app.forms.main.get(app);
-}
-AreaForm& Area_F(App& app) {
-  return app.forms.area.get(app);
-}
-PointForm& Point_F(App& app) {
-  return app.forms.point.get(app);
-}
-BlackOrRedForm& Black_or_Red_F(App& app) {
-  return app.forms.blackOrRed.get(app);
-}
-TotalForm& Total_F(App& app) {
-  return app.forms.total.get(app);
-}
-LogForm& Log_F(App& app) {
-  return app.forms.log.get(app);
-}
-SaveLoadForm& Save_Load_F(App& app) {
-  return app.forms.saveLoad.get(app);
-}
-VersionForm& Version_F(App& app) {
-  return app.forms.version.get(app);
-}
-StatisticsForm& Stats_F(App& app) {
-  return app.forms.stats.get(app);
-}
+#define VARNET_FORM_ACCESSOR(name, Record, member) \
+  Record& name(App& app) {                         \
+    return app.forms.member.get(app);              \
+  }
+VARNET_WINDOWS(VARNET_FORM_ACCESSOR)
+#undef VARNET_FORM_ACCESSOR

@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <memory>
 
+#include "windows/key_press.h"
+
+// The record of every window of the table (windows/form.h).
 #include "windows/area_form.h"
 #include "windows/black_or_red_form.h"
-#include "windows/key_press.h"
 #include "windows/log_form.h"
 #include "windows/main_form.h"
 #include "windows/point_form.h"
@@ -78,27 +80,17 @@ class FormHost : public FormHostBase {
   std::unique_ptr<F> record_;
 };
 
+// The host of every window of the table, under its member name (`forms.point`).
 struct Forms {
   FormHostBase& host(FormId id);
 
-  FormHost<MainForm> main{FormId::Main_F};
-  FormHost<AreaForm> area{FormId::Area_F};
-  FormHost<PointForm> point{FormId::Point_F};
-  FormHost<BlackOrRedForm> blackOrRed{FormId::Black_or_Red_F};
-  FormHost<TotalForm> total{FormId::Total_F};
-  FormHost<LogForm> log{FormId::Log_F};
-  FormHost<SaveLoadForm> saveLoad{FormId::Save_Load_F};
-  FormHost<VersionForm> version{FormId::Version_F};
-  FormHost<StatisticsForm> stats{FormId::Stats_F};
+#define VARNET_FORM_HOST(name, Record, member) FormHost<Record> member{FormId::name};
+  VARNET_WINDOWS(VARNET_FORM_HOST)
+#undef VARNET_FORM_HOST
 };
 
-// Using a window loads it first when it is not loaded, as every caller expects.
-MainForm& Main_F(App& app);
-AreaForm& Area_F(App& app);
-PointForm& Point_F(App& app);
-BlackOrRedForm& Black_or_Red_F(App& app);
-TotalForm& Total_F(App& app);
-LogForm& Log_F(App& app);
-SaveLoadForm& Save_Load_F(App& app);
-VersionForm& Version_F(App& app);
-StatisticsForm& Stats_F(App& app);
+// One accessor per window, named as the window (`MainForm& Main_F(App&)`). Using a window
+// loads it first when it is not loaded, as every caller expects.
+#define VARNET_FORM_ACCESSOR(name, Record, member) Record& name(App& app);
+VARNET_WINDOWS(VARNET_FORM_ACCESSOR)
+#undef VARNET_FORM_ACCESSOR

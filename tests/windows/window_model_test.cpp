@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <set>
+#include <sstream>
+
 #include "../support/test_program.h"
 #include "windows/dispatch.h"
 
@@ -64,4 +67,32 @@ TEST(WindowModel, DispatchIgnoresClicksOnControlsThatAreNotShown) {
             DispatchResult::NotShown);
   EXPECT_EQ(p.main().Hit_Count(37).text(), "0");
   EXPECT_EQ(p.run("click Main_F.Count_P(37)"), "error: Main_F.Count_P(37) is not shown\n");
+}
+
+// Every window of the table: its host and record carry its id, a script reaches it by its
+// registry name, and every address its dump lists is its own and leads back to the same
+// control.
+TEST(WindowModel, EveryWindowIsReachedByItsNameAndEveryAddressItListsLeadsBack) {
+  TestProgram p;
+  for (int i = 0; i < FormCount; ++i) {
+    const auto id = static_cast<FormId>(i);
+    const std::string name = FormName(id);
+    SCOPED_TRACE(name);
+    EXPECT_EQ(FormByName(name), id);
+    FormHostBase& host = p.app().forms.host(id);
+    EXPECT_EQ(host.id(), id);
+    EXPECT_EQ(host.load(p.app()).id(), id);
+    p.run("");
+    const std::string dump = p.run("dump " + name);
+    std::istringstream lines(dump);
+    std::string line, gets;
+    std::set<std::string> addresses;
+    while (std::getline(lines, line)) {
+      const std::string address = line.substr(0, line.find('='));
+      EXPECT_TRUE(addresses.insert(address).second) << address;
+      gets += "get " + address + "\n";
+    }
+    EXPECT_NE(gets, "");
+    EXPECT_EQ(p.run(gets), dump);
+  }
 }
