@@ -51,10 +51,10 @@ TEST(Settings, WritingRewritesTheWholeFileWithMembership) {
   auto& v = p.app().vars;
   EXPECT_EQ(v.AreaMember(3)(37), 1);
   v.QuickExpectOn = 1;
-  SaveWindowSettings(p.app());
+  EXPECT_TRUE(SaveWindowSettings(p.app()).done());
   EXPECT_EQ(p.readFile("Data/Files/USER2.FIL"), user2("0,0,0,0,0,1,1,12", 3));
   v.SoundOn = 0;
-  SaveUserSettings(p.app());
+  EXPECT_TRUE(SaveUserSettings(p.app()).done());
   EXPECT_EQ(p.readFile("Data/Files/USER.FIL"), "38,0,0\r\n");
 }
 
