@@ -34,8 +34,8 @@ FileRead<std::string> ReadDataFile(const App& app, const std::string& relative) 
   std::error_code error;
   auto bytes = ReadWholeFile(DataPath(app, relative), &error);
   if (bytes) return {{}, std::move(*bytes)};
-  const bool missing = error == std::errc::no_such_file_or_directory;
-  return {{missing ? FileResult::Missing : FileResult::Failed, relative, error}};
+  if (error == std::errc::no_such_file_or_directory) return {{FileResult::Missing, relative, {}}};
+  return {{FileResult::Failed, relative, error}};
 }
 
 void RecoverDataFiles(App& app) {

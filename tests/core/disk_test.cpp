@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <utility>
 #include <vector>
 
 #include "../support/test_program.h"
@@ -14,11 +15,8 @@ extern "C" int __real_fsync(int fd);
 
 namespace {
 
-struct Synced {
-  ino_t inode;
-  off_t size;
-  bool operator==(const Synced&) const = default;
-};
+// The inode and the size of a file.
+using Synced = std::pair<ino_t, off_t>;
 std::vector<Synced> synced;
 
 Synced statOf(const std::filesystem::path& file) {
@@ -43,7 +41,7 @@ TEST(Disk, AWriteSyncsItsWholeFileWhenAskedAndAFolderSyncSyncsTheFolder) {
     synced.clear();
     const auto file = p.folder() / (sync ? "synced" : "unsynced");
     ASSERT_TRUE(disk.writeNew(file, "twelve bytes", sync));
-    EXPECT_EQ(statOf(file).size, 12);
+    EXPECT_EQ(statOf(file).second, 12);
     EXPECT_EQ(synced, sync ? std::vector{statOf(file)} : std::vector<Synced>{});
   }
   synced.clear();
