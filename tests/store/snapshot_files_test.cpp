@@ -22,21 +22,17 @@ struct Field {
 };
 using Lines = std::vector<std::vector<Field>>;
 
-std::string bytesOf(Lines::const_iterator line, Lines::const_iterator end) {
+std::string bytesOf(const Lines& lines) {
   std::string f;
-  for (; line != end; ++line) {
-    for (const Field& v : *line) {
-      if (&v != &line->front()) f += ",";
+  for (const auto& line : lines) {
+    for (const Field& v : line) {
+      if (&v != &line.front()) f += ",";
       const std::string& bytes = v.stored.empty() ? v.shown : v.stored;
       f += v.quoted ? "\"" + bytes + "\"" : bytes;
     }
     f += "\r\n";
   }
   return f;
-}
-
-std::string bytesOf(const Lines& lines) {
-  return bytesOf(lines.begin(), lines.end());
 }
 
 // The values of the file that the program does not show where the file puts them.
@@ -182,9 +178,8 @@ TEST(SnapshotFiles, EveryValueOfASlotLoadsIntoItsPlaceAndSavesBackIntoItsColumn)
   EXPECT_EQ(changedLines(p.readFile("Data/Files/USER3_1.FIL"), bytesOf(snapshot)), "");
   p.run("click Save_Load_F.Command1");
   p.spin(9);
-  EXPECT_EQ(changedLines(p.readFile("Data/Files/REAL_SAVE.FIL"),
-                         bytesOf(snapshot.begin() + 38, snapshot.end())),
-            "");
+  const Lines windows(snapshot.begin() + 38, snapshot.end());
+  EXPECT_EQ(changedLines(p.readFile("Data/Files/REAL_SAVE.FIL"), bytesOf(windows)), "");
 }
 
 namespace {
