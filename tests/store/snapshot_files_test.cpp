@@ -373,7 +373,6 @@ TEST(SnapshotFiles, FailedSlotSaveKeepsTheOldSlotWhole) {
     EXPECT_EQ(p.readFile("Data/Files/USER3_2.FIL"), user3);
     EXPECT_EQ(p.dataFiles(), files);
     EXPECT_EQ(p.app().vars.Unsaved, 1);
-    EXPECT_EQ(p.app().vars.SlotMode, 0);
     p.run("click Save_Load_F.Command1\nclick Main_F.Save_Load");
     EXPECT_EQ(Save_Load_F(p.app()).Date(2).caption(),
               blocked == "Data/Files/Save2.FIL" ? "" : "2026/01/01 09:00:00");

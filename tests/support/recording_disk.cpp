@@ -67,8 +67,15 @@ std::string DurabilityFaults(const std::vector<DiskStep>& steps,
   const auto fault = [&faults](const std::filesystem::path& file, const char* what) {
     faults += file.filename().string() + ": " + what + "\n";
   };
+  bool lasting = false;  // a file that must last has taken its place
   for (std::size_t i = 0; i < steps.size(); ++i) {
     const DiskStep& s = steps[i];
+    if (s.kind == DiskStep::Remove && lasting && madeBy(steps, i)) {
+      bool after = false;
+      for (std::size_t j = i + 1; j < steps.size(); ++j)
+        after = after || syncs(steps[j], s.path.parent_path());
+      if (!after) fault(s.path, "removed and the folder was not synced after");
+    }
     if (s.kind == DiskStep::Write) {
       bool leaves = false;
       for (std::size_t j = i + 1; j < steps.size() && !leaves; ++j)
@@ -77,6 +84,7 @@ std::string DurabilityFaults(const std::vector<DiskStep>& steps,
       if (!leaves) fault(s.path, "written where it stays");
     }
     if (!isPlacement(steps, i) || !mustLast(s.to)) continue;
+    lasting = true;
     const auto folder = s.to.parent_path();
     if (!madeBy(steps, i)->synced) fault(s.to, "took its place unsynced");
     std::size_t lastWrite = i;

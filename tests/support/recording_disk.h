@@ -56,6 +56,8 @@ std::vector<std::string> PlacedFiles(const std::vector<DiskStep>& steps);
 // file. A file that takes a name which `mustLast` says must outlast a power cut was synced
 // when it was written; before it takes the name, the folder was synced after the last
 // write (the names that can undo it are on the disk); after, the folder is synced before
-// anything else is written or removed, and before the steps end.
+// anything else is written or removed, and before the steps end. Once such a file is in
+// place, a file the steps wrote and then remove (what could undo it) is gone for good only
+// when the folder is synced after the removal.
 std::string DurabilityFaults(const std::vector<DiskStep>& steps,
                              const std::function<bool(const std::filesystem::path&)>& mustLast);
