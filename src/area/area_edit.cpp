@@ -80,7 +80,7 @@ void Set_B_Click(App& app, int) {
   a.Set_B.setVisible(false);
   a.Area_Frame.setVisible(true);
   v.AreaAssigned.fill(0);
-  SaveWindowSettings(app);
+  ReportWrite(app, SaveWindowSettings(app));
   PlayExpectEndSound(app);
   ShowAreaSet(app);
   RestoreStatusWindows(app);

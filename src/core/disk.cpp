@@ -20,6 +20,7 @@ bool writeAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t n = ::write(fd, bytes.data(), bytes.size());
     if (n < 0 && errno == EINTR) continue;
+    if (n == 0) errno = EIO;  // nothing written and no reason given
     if (n <= 0) return false;
     bytes.remove_prefix(static_cast<std::size_t>(n));
   }
@@ -61,15 +62,24 @@ bool Disk::syncFolder(const std::filesystem::path& folder) {
   return ok;
 }
 
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& file,
+                                         std::error_code* error) {
+  const auto refused = [error](int failure) -> std::optional<std::string> {
+    if (error) *error = std::error_code(failure, std::generic_category());
+    return std::nullopt;
+  };
   // Without O_NONBLOCK a pipe in the file's place would hold the program until a writer
   // came; it is no regular file and is refused below.
   const int fd = openRetrying(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
-  std::optional<std::string> bytes;
+  if (fd < 0) return refused(errno);
   struct stat st;
-  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
-    std::string content;
+  int failure = 0;
+  std::string content;
+  if (::fstat(fd, &st) != 0) {
+    failure = errno;
+  } else if (!S_ISREG(st.st_mode)) {
+    failure = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+  } else {
     // One read more than the size sees the end, also of a file that grew meanwhile.
     content.resize(static_cast<std::size_t>(st.st_size) + 1);
     std::size_t used = 0;
@@ -77,17 +87,15 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
       if (used == content.size()) content.resize(content.size() * 2);
       const ssize_t n = ::read(fd, content.data() + used, content.size() - used);
       if (n < 0 && errno == EINTR) continue;
-      if (n < 0) break;
-      if (n == 0) {
-        content.resize(used);
-        bytes = std::move(content);
-        break;
-      }
+      if (n < 0) failure = errno;
+      if (n <= 0) break;
       used += static_cast<std::size_t>(n);
     }
+    content.resize(used);
   }
   ::close(fd);
-  return bytes;
+  if (failure != 0) return refused(failure);
+  return content;
 }
 
 bool IsMissing(const std::filesystem::path& file) {

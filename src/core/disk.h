@@ -4,10 +4,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 // The changes the program makes to its files, one step at a time. Every step retries an
-// interrupted system call and reports failure instead of throwing. The program holds
-// one Disk; a test puts a failing one in its place to see every step go wrong in turn.
+// interrupted system call and reports failure instead of throwing; a step that fails
+// leaves errno saying why. The program holds one Disk; a test puts its own in place to
+// see every step go wrong in turn, or to watch the order of the steps.
 class Disk {
  public:
   virtual ~Disk() = default;
@@ -23,8 +25,10 @@ class Disk {
 };
 
 // The whole content of a regular file; nothing when it is missing, is no file (a folder,
-// a link that leads nowhere) or cannot be read.
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& file);
+// a link that leads nowhere) or cannot be read, and then `error`, when given, says why
+// (no_such_file_or_directory for a name with nothing behind it).
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& file,
+                                         std::error_code* error = nullptr);
 
 // True only when nothing at all stands under that name; a broken link or a file that
 // cannot be looked at is not missing.

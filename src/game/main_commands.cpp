@@ -24,7 +24,7 @@ void toggleOption(App& app, MenuItem& item, int& option) {
   PlayMenuSound(app);
   option = option == 1 ? 0 : 1;
   item.setChecked(option == 1);
-  SaveWindowSettings(app);
+  ReportWrite(app, SaveWindowSettings(app));
 }
 
 void setMainFront(App& app, bool front) {
@@ -35,7 +35,7 @@ void setMainFront(App& app, bool front) {
   m.Front_Check.setChecked(front);
   m.Free_Check.setChecked(!front);
   app.vars.MainFront = front ? 1 : 0;
-  SaveUserSettings(app);
+  ReportWrite(app, SaveUserSettings(app));
 }
 
 // Leaving asks first while spins were recorded since the last save or clear.
@@ -73,7 +73,7 @@ void BGM_Check_Click(App& app, int) {
     v.SoundOn = 1;
     PlayMenuSound(app);
   }
-  SaveUserSettings(app);
+  ReportWrite(app, SaveUserSettings(app));
 }
 
 void Front_Check_Click(App& app, int) {
@@ -99,7 +99,7 @@ void Help_Click(App& app, int) {
   UntickStatusBox(app, m.Area, v.AreaWindowOn);
   UntickStatusBox(app, m.Point_C, v.PointWindowOn);
   UntickStatusBox(app, m.Total_C, v.TotalWindowOn);
-  SaveWindowSettings(app);
+  ReportWrite(app, SaveWindowSettings(app));
   app.services.help->openContents();
 }
 

@@ -73,10 +73,10 @@ void KeepRecoveryFiles(App& app) {
   // Kept even when the write fails: the failure is reported once, and the next change of
   // the game tries again.
   app.recovery.get() = game;
-  SaveDataFiles(app,
-                {{RecoveryGameFile, std::move(game.game)},
-                 {RecoverySnapshotFile.name(), std::move(game.snapshot)}},
-                true);
+  ReportWrite(app, SaveDataFiles(app,
+                                 {{RecoveryGameFile, std::move(game.game)},
+                                  {RecoverySnapshotFile.name(), std::move(game.snapshot)}},
+                                 true));
 }
 
 void DiscardRecoveryFiles(App& app) {
@@ -90,15 +90,16 @@ void OfferRecoveredGame(App& app) {
   }
   // Both files are read whole and checked before anything is asked or changes.
   const auto game = ReadSlotFile(app, RecoveryGameFile);
-  if (!game) ShowReadFailure(app, RecoveryGameFile);
-  if (!game || !ReadSnapshotFile(app, RecoverySnapshotFile)) return setAside(app);
-  if (!AskYesNo(app, JoinLines({"前回のゲーム (" + game->total + " 回) が残っています。",
+  if (!ReportRead(app, game.result) ||
+      !ReportRead(app, ReadSnapshotFile(app, RecoverySnapshotFile).result))
+    return setAside(app);
+  if (!AskYesNo(app, JoinLines({"前回のゲーム (" + game.value.total + " 回) が残っています。",
                                 "復元しますか?"})))
     return removePair(app);
 
   // The folder is ours alone, so the file reads as it did a moment ago.
   LoadSnapshotFile(app, RecoverySnapshotFile);
-  PutGameInPlace(app, *game, RecoverySnapshotFile);
+  PutGameInPlace(app, game.value, RecoverySnapshotFile);
   // The status shown was the one the last verdict left, which follows the tallies even
   // before the first hit.
   ShowTotalStatus(app, TotalStatusAfter::Verdict);

@@ -43,7 +43,7 @@ void Clear_Click(App& app, int) {
   UntickStatusBox(app, m.Point_C, v.PointWindowOn);
   UntickStatusBox(app, m.Area, v.AreaWindowOn);
   UntickStatusBox(app, m.Total_C, v.TotalWindowOn);
-  SaveWindowSettings(app);
+  ReportWrite(app, SaveWindowSettings(app));
   v.Unsaved = 2;
   EmptyLog(app);
   // The toggle loop leaves the last toggle's index and class behind.
@@ -66,7 +66,7 @@ void Zero_Check_Click(App& app, int) {
   m.Zero_Check.setChecked(on);
   v.PocketCount = on ? 38 : 37;
   SetRow37Visible(m, on);
-  SaveUserSettings(app);
+  ReportWrite(app, SaveUserSettings(app));
   ShowAreaSet(app);
   ShowStatistics(app);
 }

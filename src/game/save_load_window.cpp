@@ -3,8 +3,8 @@
 #include "game/snapshot_cycle.h"
 #include "game/whole_game.h"
 #include "store/data_file.h"
+#include "store/settings.h"
 #include "store/slot_files.h"
-#include "store/snapshot_files.h"
 #include "windows/app.h"
 #include "windows/message.h"
 #include "windows/sounds.h"
@@ -13,7 +13,7 @@
 void Save_Load_F_Load(App& app) {
   SaveLoadForm& w = Save_Load_F(app);
   for (int n = 1; n <= 5; ++n) {
-    auto [date, comment] = SlotListing(app, n);
+    auto [date, comment] = SlotListing(app, n).value;
     w.Date(n).setCaption(date);
     w.Comment(n).setText(comment);
   }
@@ -33,9 +33,10 @@ void Save_Click(App& app, int n) {
   SnapOrWindow(app);
   SnapPointWindow(app);
   SnapAreaWindow(app);
-  const bool saved =
-      WriteSnapshotFile(app, SlotSnapshotFile(n), {{SlotFileName(n), SlotFileBytes(f)}});
-  if (!saved) return;
+  if (!ReportWrite(app, WriteSlot(app, n, f, v.ExpectDone, SnapshotBuffersOf(app), v.AreaMember)))
+    return;
+  // USER2.FIL holds the areas just written to the slot.
+  ReportWrite(app, SaveWindowSettings(app));
   v.Unsaved = 2;
   Save_Load_F(app).Date(n).setCaption(f.date);
   PlayExpectEndSound(app);
@@ -55,17 +56,14 @@ void Load_Click(App& app, int n) {
   }
 
   // Both files are read whole and checked before anything changes.
-  const auto f = ReadSlotFile(app, name);
-  if (!f) {
-    ShowReadFailure(app, name);
-    return;
-  }
-  if (!LoadSnapshotFile(app, snapshot)) return;
+  const auto game = ReadSlotFile(app, name);
+  if (!ReportRead(app, game.result) || !LoadSnapshotFile(app, snapshot)) return;
+  const SlotFile& f = game.value;
   v.SlotNo = n;
   SaveLoadForm& w = Save_Load_F(app);
-  w.Date(n).setCaption(f->date);
-  w.Comment(n).setText(f->comment);
-  PutGameInPlace(app, *f, snapshot);
+  w.Date(n).setCaption(f.date);
+  w.Comment(n).setText(f.comment);
+  PutGameInPlace(app, f, snapshot);
   PlayExpectEndSound(app);
 }
 

@@ -3,9 +3,8 @@
 #include "area/area_edit.h"
 #include "area/area_stats.h"
 #include "core/numeric.h"
-#include "store/settings.h"
-#include "store/snapshot_files.h"
 #include "windows/app.h"
+#include "windows/message.h"
 #include "windows/verdict_style.h"
 
 namespace {
@@ -71,18 +70,22 @@ bool predicted(const TextBox& flag) {
   return Val(flag.text()) == 1;
 }
 
+StatusSnapshot& snapshotOf(App& app) {
+  return app.snapshot.get();
+}
+
 }  // namespace
 
 void SnapOrWindow(App& app) {
-  copyOrWindow(app, Copy::ToBuffers, app.snapshot.buffers);
+  copyOrWindow(app, Copy::ToBuffers, snapshotOf(app).buffers);
 }
 
 void SnapPointWindow(App& app) {
-  copyPointWindow(app, Copy::ToBuffers, app.snapshot.buffers);
+  copyPointWindow(app, Copy::ToBuffers, snapshotOf(app).buffers);
 }
 
 void SnapAreaWindow(App& app) {
-  copyAreaWindow(app, Copy::ToBuffers, app.snapshot.buffers);
+  copyAreaWindow(app, Copy::ToBuffers, snapshotOf(app).buffers);
 }
 
 SnapshotBuffers StatusWindowTexts(App& app) {
@@ -93,23 +96,36 @@ SnapshotBuffers StatusWindowTexts(App& app) {
   return b;
 }
 
+const SnapshotBuffers& SnapshotBuffersOf(App& app) {
+  return snapshotOf(app).buffers;
+}
+
+void KeepUndoSnapshot(App& app, int expectDone) {
+  StatusSnapshot& s = snapshotOf(app);
+  s.realSaveStale = !ReportWrite(app, WriteUndoSnapshot(app, expectDone, s.buffers));
+}
+
 bool LoadSnapshotFile(App& app, const SnapshotFile& file) {
-  auto content = ReadSnapshotFile(app, file);
-  if (!content) return false;
+  // A stale REAL_SAVE.FIL holds the windows of an earlier spin: as good as malformed.
+  const bool stale = !file.isSlot() && snapshotOf(app).realSaveStale;
+  auto read = stale ? FileRead<SnapshotContent>{{FileResult::Malformed, file.name()}}
+                    : ReadSnapshotFile(app, file);
+  if (!ReportRead(app, read.result)) return false;
+  SnapshotContent& content = read.value;
   auto& v = app.vars;
   if (file.isSlot()) {
     ClearAreaSet(app);
-    v.AreaMember = content->areas;
+    v.AreaMember = content.areas;
   }
-  v.ExpectDone = content->expectDone;
-  app.snapshot.buffers = std::move(content->buffers);
+  v.ExpectDone = content.expectDone;
+  snapshotOf(app).buffers = std::move(content.buffers);
   // The button shows whether a prediction stands, whatever it showed before.
   Main_F(app).Expect.setBack(v.ExpectDone == 1 ? Colour::rgb(0x80FFFF) : ButtonFace);
   return true;
 }
 
 void RestoreOrWindow(App& app) {
-  copyOrWindow(app, Copy::ToWindow, app.snapshot.buffers);
+  copyOrWindow(app, Copy::ToWindow, snapshotOf(app).buffers);
   BlackOrRedForm& w = Black_or_Red_F(app);
   // With both flags set red wins; with neither the lamps keep what they show.
   if (predicted(w.Hit_Hantei_Black)) {
@@ -124,7 +140,7 @@ void RestoreOrWindow(App& app) {
 }
 
 void RestorePointWindow(App& app) {
-  copyPointWindow(app, Copy::ToWindow, app.snapshot.buffers);
+  copyPointWindow(app, Copy::ToWindow, snapshotOf(app).buffers);
   PointForm& w = Point_F(app);
   for (int k = 1; k <= 36; ++k) w.Expect_Light(k).setLit(predicted(w.Expect_H(k)));
   ShowVerdict(w.Status_L, w.Image1, Verdict::Cleared);
@@ -135,12 +151,11 @@ void RestoreAreaWindow(App& app, const SnapshotFile& from) {
   // The rebuild sets base hit levels, so it runs before the texts come back: a slot
   // keeps the hit levels it stored.
   if (slot) ShowAreaSet(app);
-  copyAreaWindow(app, Copy::ToWindow, app.snapshot.buffers);
+  copyAreaWindow(app, Copy::ToWindow, snapshotOf(app).buffers);
   AreaForm& w = Area_F(app);
   for (int k = 1; k <= 7; ++k) ShowVerdict(w.Status_L(k), w.Image1(k), Verdict::Cleared);
   for (int k = 1; k <= 6; ++k) {
     w.Hit_Area_L(k).setVisible(false);
     w.Expect_Light(k).setLit(predicted(w.Expect_H(k)));
   }
-  if (slot) SaveWindowSettings(app);
 }

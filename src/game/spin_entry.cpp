@@ -11,7 +11,6 @@
 #include "predict/total_window.h"
 #include "stats/statistics_window.h"
 #include "store/settings.h"
-#include "store/snapshot_files.h"
 #include "windows/app.h"
 #include "windows/figures.h"
 #include "windows/message.h"
@@ -82,7 +81,7 @@ void RecordSpin(App& app, int i, SpinSource source) {
   SnapOrWindow(app);
   SnapPointWindow(app);
   SnapAreaWindow(app);
-  if (click) WriteSnapshotFile(app, RealSaveFile);
+  if (click) KeepUndoSnapshot(app, v.ExpectDone);
   SnapTotalWindow(app);
   v.CurrentIndex = i;
 

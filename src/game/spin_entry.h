@@ -10,7 +10,7 @@ void Count_P_Click(App& app, int i);
 
 // Where a spin comes from. A click plays the count sound and writes the undo snapshot
 // (REAL_SAVE.FIL) at once; a spin read from a file does neither, and whoever reads the
-// file writes the snapshot once, for the last of its spins (WriteUndoSnapshot).
+// file writes the snapshot once, for the last of its spins (KeepUndoSnapshot).
 enum class SpinSource { Click, File };
 
 // Everything a spin entry does once its refusals and notices are past: the figures of

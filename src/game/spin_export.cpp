@@ -1,7 +1,6 @@
 #include "game/spin_export.h"
 
 #include "log/log_store.h"
-#include "store/data_file.h"
 #include "store/file_group.h"
 #include "store/spin_file.h"
 #include "windows/app.h"
@@ -38,6 +37,5 @@ void Export_Spins_Click(App& app, int) {
   if (!path) return;
   // One rename puts the whole file in place: an old file of that name stays whole until
   // then, and stays as it was when anything fails.
-  if (ReplaceFiles(*app.disk, {{*path, SpinCsvBytes(spins)}}, false) != 1)
-    ShowWriteFailure(app, *path);
+  ReportWrite(app, ReplaceFiles(*app.disk, {{*path, SpinCsvBytes(spins)}}, false));
 }

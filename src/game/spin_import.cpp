@@ -1,11 +1,10 @@
 #include "game/spin_import.h"
 
 #include "core/numeric.h"
+#include "game/snapshot_cycle.h"
 #include "game/spin_entry.h"
 #include "stats/statistics_window.h"
-#include "store/data_file.h"
 #include "store/settings.h"
-#include "store/snapshot_files.h"
 #include "store/spin_file.h"
 #include "windows/app.h"
 #include "windows/message.h"
@@ -13,7 +12,7 @@
 namespace {
 
 // The text of the box that refuses a file; one that could not be read at all gets the
-// program's usual box for that (ShowReadFailure).
+// program's usual box for that (ReportRead).
 std::string faultText(const SpinFileFault& f, const std::string& path) {
   const std::string at = std::to_string(f.line) + " 行目の「" + f.token + "」";
   switch (f.kind) {
@@ -48,7 +47,7 @@ void Import_Spins_Click(App& app, int) {
   const SpinFileReading file = ReadSpinFile(*path, app.vars.PocketCount);
   if (file.fault) {
     if (file.fault->kind == SpinFileFault::Unreadable)
-      ShowReadFailure(app, *path);
+      ReportRead(app, {FileResult::Failed, *path});
     else
       MsgBox(app, faultText(*file.fault, *path), BoxIcon::Stop);
     return;
@@ -73,7 +72,7 @@ void Import_Spins_Click(App& app, int) {
   progress.end();
   ShowStatistics(app);
   // The undo takes back the last spin recorded, as after a click.
-  WriteUndoSnapshot(app, expectDoneBefore);
+  KeepUndoSnapshot(app, expectDoneBefore);
 
   const std::string count = std::to_string(recorded);
   std::string text =

@@ -2,6 +2,7 @@
 
 #include "store/settings.h"
 #include "windows/app.h"
+#include "windows/message.h"
 #include "windows/sounds.h"
 
 namespace {
@@ -11,7 +12,7 @@ void apply(App& app, const CheckBox& box, Form& window, int& flag) {
   const bool on = box.value() == 1;
   window.setVisible(on);
   flag = on ? 1 : 0;
-  SaveWindowSettings(app);
+  ReportWrite(app, SaveWindowSettings(app));
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 #include "log/log_page.h"
 #include "predict/total_window.h"
 #include "stats/statistics_window.h"
+#include "store/settings.h"
 #include "windows/app.h"
+#include "windows/message.h"
 
 SlotFile TakeGame(App& app) {
   MainForm& m = Main_F(app);
@@ -61,6 +63,8 @@ void PutGameInPlace(App& app, const SlotFile& f, const SnapshotFile& from) {
   RestoreOrWindow(app);
   RestorePointWindow(app);
   RestoreAreaWindow(app, from);
+  // USER2.FIL takes the areas the game brought.
+  ReportWrite(app, SaveWindowSettings(app));
   RestartAreaVerdicts(app);
   // The undo snapshot belongs to the data that was replaced: nothing to take back.
   v.LastIndex = 100;

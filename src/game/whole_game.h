@@ -11,5 +11,6 @@ SlotFile TakeGame(App& app);
 
 // Puts a game back as a slot load does, after LoadSnapshotFile has put its snapshot file
 // `from` in place: the figures, strip and log, the Total window, the three status windows
-// and their lamps, the hit levels. The undo has nothing to take back after it.
+// and their lamps, the hit levels; USER2.FIL is rewritten with the areas the game
+// brought. The undo has nothing to take back after it.
 void PutGameInPlace(App& app, const SlotFile& f, const SnapshotFile& from);

@@ -107,9 +107,9 @@ QRect FrameOf(const QWidget& window, const QWidget* main) {
 
 void WindowPlaces::load() {
   loaded_ = true;
-  const auto bytes = ReadDataFile(app_, PlacesFile);
-  if (!bytes) return;
-  FieldScanner in(*bytes);
+  const auto read = ReadDataFile(app_, PlacesFile);
+  if (!read.result.done()) return;
+  FieldScanner in(read.value);
   do {
     RawField name, x, y, extra;
     if (!in.nextField(name) || !name.quoted || !in.nextField(x) || !in.nextField(y) ||

@@ -8,6 +8,7 @@
 #include "store/settings.h"
 #include "windows/app.h"
 #include "windows/figures.h"
+#include "windows/message.h"
 #include "windows/sounds.h"
 #include "windows/verdict_style.h"
 
@@ -69,7 +70,7 @@ void setMode(App& app, int mode) {
   app.vars.PointMode = mode;
   p.Mode1.setChecked(mode == 1);
   p.Mode2.setChecked(mode != 1);
-  SaveWindowSettings(app);
+  ReportWrite(app, SaveWindowSettings(app));
 }
 
 // A limit button: the limit moves by one within 1..38, and the hold count restarts at
@@ -84,7 +85,7 @@ void changeLimit(App& app, int step) {
   p.Limit_C.setCaption(Str(limit));
   p.Ex_Limit.setCaption(p.Limit_C.caption());
   app.vars.PointLimit = static_cast<int>(limit);
-  SaveWindowSettings(app);
+  ReportWrite(app, SaveWindowSettings(app));
 }
 
 }  // namespace

@@ -25,14 +25,14 @@ void ShowTotalStatus(App& app, TotalStatusAfter after) {
 
 void SnapTotalWindow(App& app) {
   const TotalForm& t = Total_F(app);
-  app.snapshot.totalBeforeSpin = {t.Expect_Hit.text(),  t.Expect_Out.text(), t.Win_Rate.text(),
-                                  t.Status_L.caption(), t.Status_L.fore(),   t.Status_L.back(),
-                                  t.Image1.visible()};
+  app.totalBeforeSpin.get() = {t.Expect_Hit.text(),  t.Expect_Out.text(), t.Win_Rate.text(),
+                               t.Status_L.caption(), t.Status_L.fore(),   t.Status_L.back(),
+                               t.Image1.visible()};
 }
 
 void RestoreTotalWindow(App& app) {
   TotalForm& t = Total_F(app);
-  const TotalWindowTexts& before = app.snapshot.totalBeforeSpin;
+  const TotalWindowTexts& before = app.totalBeforeSpin.get();
   t.Expect_Hit.setText(before.hits);
   t.Expect_Out.setText(before.outs);
   t.Win_Rate.setText(before.rate);

@@ -1,6 +1,18 @@
 #pragma once
 
+#include <string>
+
+#include "core/colour.h"
+
 class App;
+
+// The Total window as it was before the last spin. Only an undo puts it back, so it stays
+// in memory and REAL_SAVE.FIL keeps its layout.
+struct TotalWindowTexts {
+  std::string hits, outs, rate, status;
+  Colour statusFore = ButtonText, statusBack = ButtonFace;
+  bool picture = false;
+};
 
 // The Total window: overall tallies of all strategies.
 void Total_F_Load(App& app);

@@ -1,9 +1,7 @@
 #include "store/data_file.h"
 
-#include "core/numeric.h"
 #include "store/file_group.h"
 #include "windows/app.h"
-#include "windows/message.h"
 
 namespace {
 
@@ -15,29 +13,29 @@ std::filesystem::path DataPath(const App& app, const std::string& relative) {
   return app.folder / relative;
 }
 
-bool SaveDataFiles(App& app, const std::vector<DataFile>& files, bool durable) {
+FileResult SaveDataFiles(App& app, const std::vector<DataFile>& files, bool durable) {
   std::vector<FileBytes> bytes;
   for (const DataFile& f : files) bytes.push_back({DataPath(app, f.relative), f.bytes});
-  const std::size_t failed = ReplaceFiles(*app.disk, bytes, durable);
-  if (failed == files.size()) return true;
-  ShowWriteFailure(app, files[failed].relative);
-  return false;
+  FileResult r = ReplaceFiles(*app.disk, bytes, durable);
+  // Messages name the file as the program does.
+  for (std::size_t i = 0; !r.done() && i < files.size(); ++i) {
+    if (r.path != bytes[i].target.string()) continue;
+    r.path = files[i].relative;
+    break;
+  }
+  return r;
 }
 
-bool SaveDataFile(App& app, const std::string& relative, std::string bytes, bool durable) {
+FileResult SaveDataFile(App& app, const std::string& relative, std::string bytes, bool durable) {
   return SaveDataFiles(app, {{relative, std::move(bytes)}}, durable);
 }
 
-std::optional<std::string> ReadDataFile(const App& app, const std::string& relative) {
-  return ReadWholeFile(DataPath(app, relative));
-}
-
-void ShowReadFailure(App& app, const std::string& relative) {
-  MsgBox(app, JoinLines({"ファイルを読み込めませんでした。", relative}), BoxIcon::Stop);
-}
-
-void ShowWriteFailure(App& app, const std::string& relative) {
-  MsgBox(app, JoinLines({"ファイルに保存できませんでした。", relative}), BoxIcon::Stop);
+FileRead<std::string> ReadDataFile(const App& app, const std::string& relative) {
+  std::error_code error;
+  auto bytes = ReadWholeFile(DataPath(app, relative), &error);
+  if (bytes) return {{}, std::move(*bytes)};
+  if (error == std::errc::no_such_file_or_directory) return {{FileResult::Missing, relative, {}}};
+  return {{FileResult::Failed, relative, error}};
 }
 
 void RecoverDataFiles(App& app) {

@@ -6,12 +6,13 @@
 #include <vector>
 
 #include "core/disk.h"
+#include "core/file_result.h"
 #include "store/line_format.h"
 
 class App;
 
 // Data files are named relative to the program folder with "/" separators, as in
-// "Data/Files/USER.FIL"; messages show them the same way.
+// "Data/Files/USER.FIL"; results name them the same way.
 std::filesystem::path DataPath(const App& app, const std::string& relative);
 
 struct DataFile {
@@ -20,13 +21,15 @@ struct DataFile {
 };
 
 // Writes data files of one folder whole, all or none (see ReplaceFiles; `durable` for
-// files that must outlast a power cut): on failure shows the stop box with the name of the
-// file that failed and returns false; the old files are left as they were.
-bool SaveDataFiles(App& app, const std::vector<DataFile>& files, bool durable = false);
-bool SaveDataFile(App& app, const std::string& relative, std::string bytes, bool durable = false);
+// files that must outlast a power cut). When a step fails the old files are left as they
+// were and the result names the file that failed.
+[[nodiscard]] FileResult SaveDataFiles(App& app, const std::vector<DataFile>& files,
+                                       bool durable = false);
+[[nodiscard]] FileResult SaveDataFile(App& app, const std::string& relative, std::string bytes,
+                                      bool durable = false);
 
-// The whole content of a data file; nothing when it is missing or cannot be read.
-std::optional<std::string> ReadDataFile(const App& app, const std::string& relative);
+// The whole content of a data file.
+FileRead<std::string> ReadDataFile(const App& app, const std::string& relative);
 
 // Reads the bytes of a file whole through a layout walker (see LayoutReader); false when
 // they are short or malformed.
@@ -37,10 +40,16 @@ bool ParseLayout(std::string_view bytes, Walk walk) {
   return in.complete();
 }
 
-// The stop box for a file that could not be read.
-void ShowReadFailure(App& app, const std::string& relative);
-// The stop box for a file that could not be written.
-void ShowWriteFailure(App& app, const std::string& relative);
+// Reads a data file whole and gives it to `parse`, which says what the bytes hold or
+// gives nothing when they are short or malformed.
+template <class T, class Parse>
+FileRead<T> ReadLayoutFile(const App& app, const std::string& relative, Parse parse) {
+  const FileRead<std::string> bytes = ReadDataFile(app, relative);
+  if (!bytes.result.done()) return {bytes.result};
+  std::optional<T> value = parse(bytes.value);
+  if (!value) return {{FileResult::Malformed, relative}};
+  return {{}, std::move(*value)};
+}
 
 // Finishes or undoes the writes a kill or power cut interrupted in the data folder and
 // removes their temporary files; run at start before any data file is read.

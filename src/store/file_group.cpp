@@ -3,6 +3,7 @@
 #include <sys/random.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -49,6 +50,11 @@ std::optional<std::string> scratchId(std::string_view name) {
   const auto id = name.substr(name.size() - IdLength);
   if (!isId(id)) return std::nullopt;
   return std::string(id);
+}
+
+// A step on `target` failed for `error` (errno, taken before any other call changes it).
+FileResult failure(const fs::path& target, int error) {
+  return {FileResult::Failed, target.string(), std::error_code(error, std::generic_category())};
 }
 
 // One file of a group and the names its steps use.
@@ -125,12 +131,14 @@ bool undo(Disk& disk, const Group& g) {
 }
 
 // The temporary files are complete; the marker makes every later step undoable.
-std::size_t switchGroup(Disk& disk, const Group& g, bool durable) {
+FileResult switchGroup(Disk& disk, const Group& g, const std::vector<FileBytes>& files,
+                       bool durable) {
   const auto sync = [&] { return !durable || disk.syncFolder(g.folder); };
   const auto fail = [&](std::size_t i) {
+    const FileResult r = failure(files[i].target, errno);
     // The marker stays while the old files are not all back, for the next start.
     if (undo(disk, g) && sync()) disk.remove(g.marker());
-    return i;
+    return r;
   };
   if (!disk.writeNew(g.marker(), markerText(g), durable) || !sync()) return fail(0);
   for (std::size_t i = 0; i < g.members.size(); ++i) {
@@ -143,35 +151,37 @@ std::size_t switchGroup(Disk& disk, const Group& g, bool durable) {
   if (!disk.remove(g.marker()) || !sync()) return fail(0);
   for (const Member& m : g.members)
     if (m.existed) disk.remove(m.backup);  // else removed at the next start
-  return g.members.size();
+  return {};
 }
 
 }  // namespace
 
-std::size_t ReplaceFiles(Disk& disk, const std::vector<FileBytes>& files, bool durable) {
-  if (files.empty()) return 0;
+FileResult ReplaceFiles(Disk& disk, const std::vector<FileBytes>& files, bool durable) {
+  if (files.empty()) return {};
   Group g{files[0].target.parent_path(), newId(), {}};
   // A single file that need not outlast a power cut takes its target's place in one
   // rename, which also fails by itself over a folder.
   const bool group = files.size() > 1 || durable;
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    const fs::path& target = files[i].target;
+  for (const FileBytes& f : files) {
     // A folder in a target's place is not ours to move aside.
-    if (target.parent_path() != g.folder || (group && IsFolder(target))) return i;
-    g.add(target.filename().string(), group && !IsMissing(target));
+    if (f.target.parent_path() != g.folder) return failure(f.target, EINVAL);
+    if (group && IsFolder(f.target)) return failure(f.target, EISDIR);
+    g.add(f.target.filename().string(), group && !IsMissing(f.target));
   }
   std::error_code ec;
   fs::create_directories(g.folder, ec);
   for (std::size_t i = 0; i < files.size(); ++i) {
     if (disk.writeNew(g.members[i].temp, files[i].bytes, durable)) continue;
+    const FileResult r = failure(files[i].target, errno);
     for (std::size_t j = 0; j <= i; ++j) disk.remove(g.members[j].temp);
-    return i;
+    return r;
   }
-  if (group) return switchGroup(disk, g, durable);
+  if (group) return switchGroup(disk, g, files, durable);
   const Member& m = g.members[0];
-  if (disk.rename(m.temp, m.target)) return 1;
+  if (disk.rename(m.temp, m.target)) return {};
+  const FileResult r = failure(files[0].target, errno);
   disk.remove(m.temp);
-  return 0;
+  return r;
 }
 
 void RecoverReplacedFiles(Disk& disk, const fs::path& folder) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/file_result.h"
+
 class Disk;
 
 struct FileBytes {
@@ -17,9 +19,9 @@ struct FileBytes {
 // must outlast a power cut (`durable`: every file is synced before it is used, and the
 // folder after each step), goes through a marker file that names the group: the old
 // files are kept beside the new ones until the marker is gone, and a step that fails
-// puts them all back. Returns the index of the file whose step failed (0 for a step of
-// the whole group, or a target that is a folder), or files.size() when all were replaced.
-std::size_t ReplaceFiles(Disk& disk, const std::vector<FileBytes>& files, bool durable);
+// puts them all back. When a step fails the result names the target it failed on (the
+// first file's for a step of the whole group) as the caller gave it.
+FileResult ReplaceFiles(Disk& disk, const std::vector<FileBytes>& files, bool durable);
 
 // Run at start, before anything reads the folder: puts back the old files of a group that
 // a kill or a power cut interrupted, and removes the temporary files left behind.

@@ -16,7 +16,7 @@ const char* const WindowFile = "Data/Files/USER2.FIL";
 class SettingsReader {
  public:
   SettingsReader(const App& app, const char* file)
-      : bytes_(ReadDataFile(app, file).value_or(std::string())), in_(bytes_) {}
+      : file_(file), read_(ReadDataFile(app, file)), in_(read_.value) {}
   SettingsReader(const SettingsReader&) = delete;
   SettingsReader& operator=(const SettingsReader&) = delete;
 
@@ -24,35 +24,44 @@ class SettingsReader {
   // number, out of range, a byte the code page does not define) the factory value.
   int next(int factory, long min, long max) {
     RawField f;
-    if (!in_.nextValue(f)) return factory;
-    const auto v = AsInteger(f);
-    return v && *v >= min && *v <= max ? static_cast<int>(*v) : factory;
+    const auto v = in_.nextValue(f) ? AsInteger(f) : std::nullopt;
+    if (v && *v >= min && *v <= max) return static_cast<int>(*v);
+    damaged_ = true;
+    return factory;
+  }
+
+  FileResult result() const {
+    if (read_.result.done() && damaged_) return {FileResult::Malformed, file_};
+    return read_.result;
   }
 
  private:
-  std::string bytes_;
+  const char* file_;
+  FileRead<std::string> read_;
   FieldScanner in_;
+  bool damaged_ = false;
 };
 
 }  // namespace
 
-void LoadUserSettings(App& app) {
+FileResult LoadUserSettings(App& app) {
   SettingsReader in(app, UserFile);
   auto& v = app.vars;
   v.PocketCount = in.next(38, 37, 38);
   v.SoundOn = in.next(1, 0, 1);
   v.MainFront = in.next(0, 0, 1);
+  return in.result();
 }
 
-void SaveUserSettings(App& app) {
+FileResult SaveUserSettings(App& app) {
   const auto& v = app.vars;
   LayoutWriter out;
   for (int value : {v.PocketCount, v.SoundOn, v.MainFront}) out.integer(value, 0, 0);
   out.endLine();
-  SaveDataFile(app, UserFile, std::move(out.bytes));
+  return SaveDataFile(app, UserFile, std::move(out.bytes));
 }
 
-void LoadWindowSettings(App& app) {
+FileResult LoadWindowSettings(App& app) {
   SettingsReader in(app, WindowFile);
   auto& v = app.vars;
   v.OrWindowOn = in.next(0, 0, 1);
@@ -65,9 +74,10 @@ void LoadWindowSettings(App& app) {
   v.PointLimit = in.next(10, 1, 38);
   for (int i = 0; i <= 37; ++i)
     for (int k = 1; k <= 6; ++k) v.AreaMember(k)(i) = in.next(0, 0, 1);
+  return in.result();
 }
 
-void SaveWindowSettings(App& app) {
+FileResult SaveWindowSettings(App& app) {
   const auto& v = app.vars;
   LayoutWriter out;
   for (int value : {v.OrWindowOn, v.AreaWindowOn, v.PointWindowOn, v.TotalWindowOn, v.ExpectCheckOn,
@@ -78,5 +88,5 @@ void SaveWindowSettings(App& app) {
     for (int k = 1; k <= 6; ++k) out.integer(v.AreaMember(k)(i), 0, 0);
     out.endLine();
   }
-  SaveDataFile(app, WindowFile, std::move(out.bytes));
+  return SaveDataFile(app, WindowFile, std::move(out.bytes));
 }

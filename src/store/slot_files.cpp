@@ -59,18 +59,27 @@ std::optional<SlotFile> ParseSlotFile(std::string_view bytes) {
   return f;
 }
 
-std::optional<SlotFile> ReadSlotFile(const App& app, const std::string& relative) {
-  const auto bytes = ReadDataFile(app, relative);
-  return bytes ? ParseSlotFile(*bytes) : std::nullopt;
+FileRead<SlotFile> ReadSlotFile(const App& app, const std::string& relative) {
+  return ReadLayoutFile<SlotFile>(app, relative, ParseSlotFile);
 }
 
-std::pair<std::string, std::string> SlotListing(const App& app, int n) {
-  const auto bytes = ReadDataFile(app, SlotFileName(n));
-  if (!bytes) return {};
-  LayoutReader in(*bytes);
+FileRead<std::pair<std::string, std::string>> SlotListing(const App& app, int n) {
+  const std::string name = SlotFileName(n);
+  const auto bytes = ReadDataFile(app, name);
+  if (!bytes.result.done()) return {bytes.result};
+  LayoutReader in(bytes.value);
   std::string date, comment;
   in.text(date);
   in.text(comment);
-  if (!in.ok()) return {};
-  return {date, comment};
+  if (!in.ok()) return {{FileResult::Malformed, name}};
+  return {{}, {date, comment}};
+}
+
+FileResult WriteSlot(App& app, int n, const SlotFile& game, int expectDone,
+                     const SnapshotBuffers& buffers, const AreaTables& areas) {
+  const SnapshotFile snapshot = SlotSnapshotFile(n);
+  return SaveDataFiles(app,
+                       {{SlotFileName(n), SlotFileBytes(game)},
+                        {snapshot.name(), SnapshotFileBytes(expectDone, buffers, &areas)}},
+                       true);
 }

@@ -5,7 +5,9 @@
 #include <string_view>
 #include <utility>
 
+#include "core/file_result.h"
 #include "core/indexed_array.h"
+#include "store/snapshot_files.h"
 
 class App;
 
@@ -31,10 +33,14 @@ std::string SlotFileBytes(const SlotFile& f);
 // The content of SaveN.FIL's bytes; nothing when they are short or malformed.
 std::optional<SlotFile> ParseSlotFile(std::string_view bytes);
 
-// Reads a file of SaveN.FIL's layout whole (`relative` as SlotFileName gives it); nothing,
-// with nothing reported, when it is missing, cannot be read, is short or malformed.
-std::optional<SlotFile> ReadSlotFile(const App& app, const std::string& relative);
+// Reads a file of SaveN.FIL's layout whole (`relative` as SlotFileName gives it).
+FileRead<SlotFile> ReadSlotFile(const App& app, const std::string& relative);
 
 // The date and comment on the first line of SaveN.FIL; empty for a slot never saved or
 // unreadable.
-std::pair<std::string, std::string> SlotListing(const App& app, int n);
+FileRead<std::pair<std::string, std::string>> SlotListing(const App& app, int n);
+
+// Save slot n: SaveN.FIL with `game`, and USER3_n.FIL with the areas and the status
+// windows. Both change together or not at all, and are synced: a slot outlasts a power cut.
+[[nodiscard]] FileResult WriteSlot(App& app, int n, const SlotFile& game, int expectDone,
+                                   const SnapshotBuffers& buffers, const AreaTables& areas);

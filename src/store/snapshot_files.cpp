@@ -1,7 +1,6 @@
 #include "store/snapshot_files.h"
 
-#include "store/settings.h"
-#include "windows/app.h"
+#include "store/data_file.h"
 
 namespace {
 
@@ -84,38 +83,12 @@ std::optional<SnapshotContent> ParseSnapshotFile(std::string_view bytes, bool sl
   return c;
 }
 
-namespace {
-
-bool writeSnapshot(App& app, const SnapshotFile& file, int expectDone,
-                   std::vector<DataFile> alongside) {
-  const auto& v = app.vars;
-  const bool slot = file.isSlot();
-  alongside.push_back({file.name(), SnapshotFileBytes(expectDone, app.snapshot.buffers,
-                                                      slot ? &v.AreaMember : nullptr)});
-  // Slots are meant to outlast a power cut; the undo snapshot is rewritten every spin.
-  const bool ok = SaveDataFiles(app, alongside, slot);
-  if (!slot) app.snapshot.realSaveStale = !ok;
-  if (ok && slot) SaveWindowSettings(app);
-  return ok;
+FileRead<SnapshotContent> ReadSnapshotFile(const App& app, const SnapshotFile& file) {
+  return ReadLayoutFile<SnapshotContent>(app, file.name(), [&file](std::string_view bytes) {
+    return ParseSnapshotFile(bytes, file.isSlot());
+  });
 }
 
-}  // namespace
-
-bool WriteSnapshotFile(App& app, const SnapshotFile& file, std::vector<DataFile> alongside) {
-  return writeSnapshot(app, file, app.vars.ExpectDone, std::move(alongside));
-}
-
-bool WriteUndoSnapshot(App& app, int expectDoneBefore) {
-  return writeSnapshot(app, RealSaveFile, expectDoneBefore, {});
-}
-
-std::optional<SnapshotContent> ReadSnapshotFile(App& app, const SnapshotFile& file) {
-  const bool slot = file.isSlot();
-  const std::string name = file.name();
-  std::optional<SnapshotContent> content;
-  if (slot || !app.snapshot.realSaveStale) {
-    if (const auto bytes = ReadDataFile(app, name)) content = ParseSnapshotFile(*bytes, slot);
-  }
-  if (!content) ShowReadFailure(app, name);
-  return content;
+FileResult WriteUndoSnapshot(App& app, int expectDone, const SnapshotBuffers& buffers) {
+  return SaveDataFile(app, RealSaveFile.name(), SnapshotFileBytes(expectDone, buffers, nullptr));
 }

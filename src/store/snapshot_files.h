@@ -3,17 +3,34 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "core/file_result.h"
 #include "core/game_vars.h"
-#include "core/snapshot.h"
-#include "store/data_file.h"
+#include "core/indexed_array.h"
 
 class App;
 
+// The texts of the Black-or-Red, Point and Area windows on their way to and from a
+// snapshot file. Point entries 0..35 hold the columns of the numbers 1..36.
+struct SnapshotBuffers {
+  IndexedArray<std::string, 0, 14> OrSnap;
+  IndexedArray<std::string, 0, 35> PointSnapHitCount;
+  IndexedArray<std::string, 0, 35> PointSnapZenkai;
+  IndexedArray<std::string, 0, 35> PointSnapOne;
+  IndexedArray<std::string, 0, 35> PointSnapTotal;
+  IndexedArray<std::string, 0, 35> PointSnapExpect;
+  IndexedArray<std::string, 0, 2> PointSnapTally;
+  IndexedArray<std::string, 1, 6> AreaSnapHit;
+  IndexedArray<std::string, 1, 6> AreaSnapRate;
+  IndexedArray<std::string, 1, 6> AreaSnapExpect;
+  IndexedArray<std::string, 1, 7> AreaSnapExpectHit;
+  IndexedArray<std::string, 1, 7> AreaSnapExpectOut;
+  IndexedArray<std::string, 1, 7> AreaSnapWinRate;
+};
+
 // A snapshot file: REAL_SAVE.FIL, the status windows before the last spin, or USER3_n.FIL
-// of save slot n, which holds the six areas before them and must outlast a power cut. The
-// recovery pair's RESUME3.FIL has a slot's layout and loads as a slot's file does.
+// of save slot n, which holds the six areas before them. The recovery pair's RESUME3.FIL
+// has a slot's layout and loads as a slot's file does.
 struct SnapshotFile {
   int slot = 0;  // 1..5; 0 for REAL_SAVE.FIL; RecoverySlot for RESUME3.FIL
 
@@ -30,15 +47,6 @@ inline constexpr SnapshotFile SlotSnapshotFile(int n) {
   return SnapshotFile{n};
 }
 
-// Writes ExpectDone and the snapshot buffers (a slot's file: the areas first) to `file`,
-// together with `alongside`: all files or none. After a slot's file USER2.FIL is rewritten,
-// so that its areas equal the slot's. False after a failure, which has been reported.
-bool WriteSnapshotFile(App& app, const SnapshotFile& file, std::vector<DataFile> alongside = {});
-
-// REAL_SAVE.FIL from the snapshot buffers, with the ExpectDone of before the spin an undo
-// would take back: it differs from the current one when that spin judged a prediction.
-bool WriteUndoSnapshot(App& app, int expectDoneBefore);
-
 // What a snapshot file holds; `areas` only from a slot's file.
 struct SnapshotContent {
   int expectDone = 0;
@@ -54,6 +62,10 @@ std::string SnapshotFileBytes(int expectDone, const SnapshotBuffers& buffers,
 // are short or malformed.
 std::optional<SnapshotContent> ParseSnapshotFile(std::string_view bytes, bool slot);
 
-// Reads `file` whole. A missing, short or malformed file, or a REAL_SAVE.FIL that could not
-// be rewritten for the last spin, is reported and gives nothing.
-std::optional<SnapshotContent> ReadSnapshotFile(App& app, const SnapshotFile& file);
+// Reads `file` whole.
+FileRead<SnapshotContent> ReadSnapshotFile(const App& app, const SnapshotFile& file);
+
+// Rewrites REAL_SAVE.FIL. It changes with every spin, so it is not synced: a power cut
+// may cost the last spin's undo, never a damaged file.
+[[nodiscard]] FileResult WriteUndoSnapshot(App& app, int expectDone,
+                                           const SnapshotBuffers& buffers);

@@ -7,12 +7,13 @@
 #include "core/file_lock.h"
 #include "core/game_vars.h"
 #include "core/services.h"
-#include "core/snapshot.h"
 #include "windows/feature_state.h"
 #include "windows/forms.h"
 
 class AreaVerdicts;
 struct RecoveryFiles;
+struct StatusSnapshot;
+struct TotalWindowTexts;
 
 // One running program: its folder, platform services, game variables and windows.
 // Nothing of the program lives outside it, so tests can run many programs side by side.
@@ -30,7 +31,9 @@ class App {
   GameVars vars;
   Forms forms;
   // The status windows on their way to and from REAL_SAVE.FIL and the slots.
-  Snapshot snapshot;
+  FeatureState<StatusSnapshot> snapshot;
+  // The Total window before the last spin, for its undo.
+  FeatureState<TotalWindowTexts> totalBeforeSpin;
   // The Area verdicts of this game with their chances, for the statistics window.
   FeatureState<AreaVerdicts> areaVerdicts;
   // Set when the program has ended (Exit, or the main window closed).

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/file_result.h"
 #include "core/services.h"
 
 class App;
@@ -16,6 +17,11 @@ bool AskYesNo(App& app, const std::string& text);
 bool AskBeforeDiscarding(App& app, const std::string& text);
 
 void Beep(App& app);
+
+// The stop box for a file that could not be read, or written, with the file's name on a
+// second line; nothing when the read or write was done, which gives true.
+bool ReportRead(App& app, const FileResult& r);
+bool ReportWrite(App& app, const FileResult& r);
 
 // While the areas are being edited most commands only say so. Returns true when the
 // command must stop.

@@ -1,6 +1,7 @@
 // The layouts of the slot and snapshot files, straight on the fuzzed bytes: whatever
 // reads as one must hold figures the program can work with, and must write back into
 // bytes that read back to the same content.
+#include "core/figure_range.h"
 #include "fuzz_program.h"
 #include "store/slot_files.h"
 #include "store/snapshot_files.h"

@@ -5,6 +5,8 @@
 #include "../support/failing_disk.h"
 #include "../support/test_program.h"
 
+namespace fs = std::filesystem;
+
 namespace {
 
 using Files = std::map<std::string, std::string>;
@@ -14,11 +16,13 @@ using Group = std::vector<std::string>;
 struct Writer {
   const char* what;
   const char* before;  // script lines that lead up to the save
-  const char* save;
+  const char* save;    // "{dir}" stands for the program folder
   std::vector<Group> groups;
   // Script lines that print what the game holds about the save: while the first group
   // is as it was, so must that be; once it is written, it is as after a save that works.
   const char* state = nullptr;
+  // The save changes the game, which the recovery pair then keeps.
+  bool keepsGame = false;
 };
 
 const Group Slot2 = {"Save2.FIL", "USER3_2.FIL"};
@@ -33,7 +37,9 @@ const Writer Writers[] = {
     {"REAL_SAVE.FIL by a spin",
      "click Main_F.Count_P(6)",
      "click Main_F.Count_P(7)",
-     {{"REAL_SAVE.FIL"}}},
+     {{"REAL_SAVE.FIL"}},
+     nullptr,
+     true},
     {"a slot saved over",
      "click Main_F.Count_P(6)\nclick Main_F.Save_Load\nnow 2026/01/01 09:00:00\n"
      "answer yes\nclick Save_Load_F.Save(2)\nclick Main_F.Count_P(20)\nnow 2026/01/01 10:00:00",
@@ -55,7 +61,33 @@ const Writer Writers[] = {
      "answer yes\nclick Save_Load_F.Load(2)",
      {{"USER2.FIL"}}},
     {"USER2.FIL by the point limit", "click Main_F.Point_C", "click Point_F.UP_1", {{"USER2.FIL"}}},
+    {"an export beside the data folder",
+     "click Main_F.Count_P(6)",
+     "file {dir}/spins.csv\nclick Main_F.Export_Spins",
+     {{"../spins.csv"}}},
 };
+
+std::string saveIn(const Writer& w, const TestProgram& p) {
+  std::string save = w.save;
+  if (const auto at = save.find("{dir}"); at != std::string::npos)
+    save.replace(at, 5, p.folder().string());
+  return save;
+}
+
+// The slots and the recovery pair must outlast a power cut.
+bool mustLast(const fs::path& file) {
+  const std::string name = file.filename().string();
+  return name.starts_with("Save") || name.starts_with("USER3_") || name.starts_with("RESUME");
+}
+
+// The names of the files a save puts in place, in order.
+std::vector<std::string> placed(const Writer& w) {
+  std::vector<std::string> names;
+  for (const Group& g : w.groups)
+    for (const std::string& name : g) names.push_back(fs::path(name).filename().string());
+  if (w.keepsGame) names.insert(names.end(), {"RESUME.FIL", "RESUME3.FIL"});
+  return names;
+}
 
 // The content of each file of the groups; "-" for a file that does not exist.
 Files contents(const TestProgram& p, const std::vector<Group>& groups) {
@@ -96,13 +128,14 @@ GroupState stateOf(const Group& g, const Files& now, const Files& old, const Fil
 // named in a failure is left as it was, and a group left as it was means a failure was
 // reported (a later group may not be written once an earlier one failed); with FromThenOn (killed
 // at that step) the next start finds every group whole, old or new. Either way nothing
-// but the data files is left in the folder after the next start.
+// but the data files is left in the folder after the next start. Once no step fails, the
+// steps of the save show each file put in place whole, and synced where it must last.
 void failEveryStep(const Writer& w, FailingDisk::Mode mode) {
   TestProgram clean;
   clean.run(w.before);
   const Files old = contents(clean, w.groups);
   const std::string oldState = w.state ? clean.run(w.state) : "";
-  ASSERT_EQ(clean.run(w.save).find("msgbox stop"), std::string::npos);
+  ASSERT_EQ(clean.run(saveIn(w, clean)).find("msgbox stop"), std::string::npos);
   const Files saved = contents(clean, w.groups);
   const std::string savedState = w.state ? clean.run(w.state) : "";
   const std::vector<std::string> names = clean.dataFiles();
@@ -112,9 +145,12 @@ void failEveryStep(const Writer& w, FailingDisk::Mode mode) {
     TestProgram p;
     p.run(w.before);
     const FailingDisk& disk = FailStep(p.app(), n, mode);
-    const std::string printed = p.run(w.save);
+    const std::string printed = p.run(saveIn(w, p));
     if (!disk.hit()) {
+      // Every step went ahead: each file was put in place whole, and synced if it must last.
       EXPECT_EQ(contents(p, w.groups), saved);
+      EXPECT_EQ(PlacedFiles(disk.steps()), placed(w));
+      EXPECT_EQ(DurabilityFaults(disk.steps(), mustLast), "");
       break;
     }
     if (w.state && mode == FailingDisk::Mode::Once) {

@@ -32,6 +32,8 @@ TEST(Settings, MissingFilesGiveFactoryValuesAndNothingIsWritten) {
   EXPECT_EQ(v.PointMode, 1);
   EXPECT_EQ(v.PointLimit, 10);
   EXPECT_EQ(v.OrWindowOn + v.AreaWindowOn + v.PointWindowOn + v.TotalWindowOn, 0);
+  EXPECT_EQ(LoadUserSettings(p.app()).outcome, FileResult::Missing);
+  EXPECT_EQ(LoadWindowSettings(p.app()).outcome, FileResult::Missing);
   EXPECT_FALSE(p.exists("Data/Files/USER.FIL"));
   EXPECT_FALSE(p.exists("Data/Files/USER2.FIL"));
 }
@@ -44,6 +46,10 @@ TEST(Settings, ShortOrUnreadableFieldsTakeTheirFactoryValue) {
   EXPECT_EQ(v.ExpectCheckOn, 1);
   EXPECT_EQ(v.PointMode, 2);
   EXPECT_EQ(v.PointLimit, 10);
+  const FileResult user = LoadUserSettings(p.app());
+  EXPECT_EQ(user.outcome, FileResult::Malformed);
+  EXPECT_EQ(user.path, "Data/Files/USER.FIL");
+  EXPECT_EQ(LoadWindowSettings(p.app()).outcome, FileResult::Malformed);
 }
 
 TEST(Settings, WritingRewritesTheWholeFileWithMembership) {
@@ -51,10 +57,11 @@ TEST(Settings, WritingRewritesTheWholeFileWithMembership) {
   auto& v = p.app().vars;
   EXPECT_EQ(v.AreaMember(3)(37), 1);
   v.QuickExpectOn = 1;
-  SaveWindowSettings(p.app());
+  EXPECT_TRUE(SaveWindowSettings(p.app()).done());
   EXPECT_EQ(p.readFile("Data/Files/USER2.FIL"), user2("0,0,0,0,0,1,1,12", 3));
+  EXPECT_TRUE(LoadWindowSettings(p.app()).done());
   v.SoundOn = 0;
-  SaveUserSettings(p.app());
+  EXPECT_TRUE(SaveUserSettings(p.app()).done());
   EXPECT_EQ(p.readFile("Data/Files/USER.FIL"), "38,0,0\r\n");
 }
 
@@ -147,6 +154,8 @@ TEST(Settings, FilesThatCannotBeReadGiveFactoryValues) {
   TestProgram p({{"Data/Files/USER.FIL/keep", ""}});
   ASSERT_EQ(::mkfifo((p.folder() / "Data/Files/USER2.FIL").c_str(), 0644), 0);
   p.restart();
+  EXPECT_EQ(LoadUserSettings(p.app()).reason, std::errc::is_a_directory);
+  EXPECT_EQ(LoadWindowSettings(p.app()).outcome, FileResult::Failed);
   EXPECT_EQ(p.app().vars.PocketCount, 38);
   EXPECT_EQ(p.app().vars.PointLimit, 10);
   p.spin(6);

@@ -1,9 +1,12 @@
 #include "failing_disk.h"
 
+#include <cerrno>
+
 bool FailingDisk::step() {
   ++steps_;
   const bool fails = steps_ == failAt_ || (mode_ == Mode::FromThenOn && steps_ > failAt_);
   hit_ = hit_ || fails;
+  if (fails) errno = EIO;
   return !fails;
 }
 
@@ -11,30 +14,29 @@ bool FailingDisk::writeNew(const std::filesystem::path& file, std::string_view b
   // A write that fails has written part of the file.
   if (!step()) {
     Disk::writeNew(file, bytes.substr(0, bytes.size() / 2), false);
+    errno = EIO;
     return false;
   }
   if (sync && !step()) {
     Disk::writeNew(file, bytes, false);
+    errno = EIO;
     return false;
   }
-  return Disk::writeNew(file, bytes, sync);
+  return RecordingDisk::writeNew(file, bytes, sync);
 }
 
 bool FailingDisk::rename(const std::filesystem::path& from, const std::filesystem::path& to) {
-  return step() && Disk::rename(from, to);
+  return step() && RecordingDisk::rename(from, to);
 }
 
 bool FailingDisk::remove(const std::filesystem::path& file) {
-  return step() && Disk::remove(file);
+  return step() && RecordingDisk::remove(file);
 }
 
 bool FailingDisk::syncFolder(const std::filesystem::path& folder) {
-  return step() && Disk::syncFolder(folder);
+  return step() && RecordingDisk::syncFolder(folder);
 }
 
 FailingDisk& FailStep(App& app, int failAt, FailingDisk::Mode mode) {
-  auto disk = std::make_unique<FailingDisk>(failAt, mode);
-  FailingDisk& d = *disk;
-  app.disk = std::move(disk);
-  return d;
+  return PutDisk(app, std::make_unique<FailingDisk>(failAt, mode));
 }

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "windows/app.h"
+#include "recording_disk.h"
 
-// A disk that makes one step of the program's file changes fail. Steps (writing a file,
-// syncing it, syncing a folder, renaming, removing) are counted from the moment it is put
-// in place. With Once only the chosen step fails, as with a full disk; with FromThenOn
-// every step from the chosen one on fails, as if the program had been killed there: the
-// files stay as they were at that moment for the next start to find.
-class FailingDisk : public Disk {
+// A disk that makes one step of the program's file changes fail, with EIO. Steps (writing
+// a file, syncing it, syncing a folder, renaming, removing) are counted from the moment it
+// is put in place. With Once only the chosen step fails, as with a full disk; with
+// FromThenOn every step from the chosen one on fails, as if the program had been killed
+// there: the files stay as they were at that moment for the next start to find. The steps
+// that go ahead are recorded.
+class FailingDisk : public RecordingDisk {
  public:
   enum class Mode { Once, FromThenOn };
 
@@ -22,7 +23,7 @@ class FailingDisk : public Disk {
   bool syncFolder(const std::filesystem::path& folder) override;
 
  private:
-  // Counts a step; false when it is to fail.
+  // Counts a step; false, with errno set, when it is to fail.
   bool step();
 
   int failAt_;
