@@ -78,7 +78,7 @@ void bindSaveLoad(SaveLoadForm& s) {
 }
 
 void bindStats(StatisticsForm& s) {
-  s.Sort_Z.onClick = Sort_Z_Click;
+  s.Sort_Rate.onClick = Sort_Rate_Click;
 }
 
 void bindVersion(VersionForm& v) {

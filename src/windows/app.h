@@ -12,6 +12,7 @@
 #include "windows/forms.h"
 
 class AreaVerdicts;
+class StatisticsState;
 struct RecoveryFiles;
 
 // One running program: its folder, platform services, game variables and windows.
@@ -33,6 +34,8 @@ class App {
   Snapshot snapshot;
   // The Area verdicts of this game with their chances, for the statistics window.
   FeatureState<AreaVerdicts> areaVerdicts;
+  // What the statistics window keeps between updates.
+  FeatureState<StatisticsState> statistics;
   // Set when the program has ended (Exit, or the main window closed).
   bool ended = false;
 
