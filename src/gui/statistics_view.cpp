@@ -225,12 +225,13 @@ QGroupBox* StatisticsView::sectorFrame(StatisticsForm& s) {
            {"推定率", textBox(s.Sector_Rate), 56},
            {"95%区間", textBox(s.Sector_Band), 110},
            {"勝ち目", textBox(s.Sector_Winning), 56}});
-  inside->addWidget(Words(label(s.Sector_Pockets), HalfPage - 440, 2), 0, 6, 2, 1);
-  inside->addWidget(Words(label(s.Sector_Verdict), HalfPage - 20, 1), 2, 0, 1, 7);
+  inside->addWidget(Caption(Text("ポケット"), Left), 2, 0);
+  inside->addWidget(Words(label(s.Sector_Pockets), HalfPage - 100, 1), 2, 1, 1, 5);
+  inside->addWidget(Words(label(s.Sector_Verdict), HalfPage - 20, 1), 3, 0, 1, 6);
   inside->addWidget(Words(Caption(Text("補正後 p は 1 度見たときに、どれかのセクターがここまで"
                                        "偏る確率。勝ち目は 5 つのストレートアップとして。")),
                           HalfPage - 20, 2),
-                    3, 0, 1, 7);
+                    4, 0, 1, 6);
   return box;
 }
 

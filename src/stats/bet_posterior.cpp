@@ -4,6 +4,7 @@
 #include <boost/math/special_functions/digamma.hpp>
 #include <boost/math/special_functions/polygamma.hpp>
 #include <boost/math/special_functions/trigamma.hpp>
+#include <algorithm>
 #include <cmath>
 
 #include "stats/wheel_evidence.h"
@@ -15,6 +16,10 @@ using Quiet = bm::policies::policy<bm::policies::domain_error<bm::policies::igno
                                    bm::policies::overflow_error<bm::policies::ignore_error>,
                                    bm::policies::evaluation_error<bm::policies::ignore_error>,
                                    bm::policies::promote_double<false>>;
+
+// The strengths tried: those of the evidence, and stronger ones, since real wheels are
+// closer to fair than the evidence needs to assume.
+constexpr std::array<double, 6> FitStrengths = {5, 20, 80, 320, 1280, 5120};
 
 // The normal quantile of 97.5 %.
 constexpr double Z975 = 1.959963984540054;
@@ -47,18 +52,13 @@ class BetaQuantiles {
 }  // namespace
 
 double FittedStrength(const std::array<long, 38>& counts, int pockets) {
-  double best = PriorStrengths.back();
-  double bestLog = -INFINITY;
-  // From the strongest down, so that a tie keeps the rates nearer the fair ones.
-  for (std::size_t s = PriorStrengths.size(); s-- > 0;) {
-    const double l =
-        std::log(StrengthWeights[s]) + DirichletLogFactor(counts, pockets, PriorStrengths[s]);
-    if (l > bestLog) {
-      bestLog = l;
-      best = PriorStrengths[s];
-    }
-  }
-  return best;
+  std::array<double, FitStrengths.size()> logs{};
+  for (std::size_t s = 0; s < FitStrengths.size(); ++s)
+    logs[s] = DirichletLogFactor(counts, pockets, FitStrengths[s]);
+  const double best = *std::max_element(logs.begin(), logs.end());
+  std::size_t s = FitStrengths.size() - 1;
+  while (logs[s] < best - std::log(3.0)) --s;
+  return FitStrengths[s];
 }
 
 BetPosterior PosteriorOfBet(int covered, long hits, long spins, int pockets, double strength) {

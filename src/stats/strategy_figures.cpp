@@ -1,7 +1,7 @@
 #include "stats/strategy_figures.h"
 
 #include <cmath>
-#include <map>
+#include <algorithm>
 #include <vector>
 
 #include "area/area_verdicts.h"
@@ -35,15 +35,15 @@ std::vector<VerdictGroup> halfChanceGroups(const F* window) {
   return {{HalfChance, count(window->Hit_T), count(window->Out_T)}};
 }
 
+// Areas come in a few sizes, so a few groups hold all the verdicts.
 std::vector<VerdictGroup> areaGroups(const AreaVerdicts& record) {
-  std::map<double, VerdictGroup> byChance;
-  for (const auto& v : record.verdicts()) {
-    VerdictGroup& g = byChance[v.chance];
-    g.chance = v.chance;
-    ++(v.hit ? g.hits : g.misses);
-  }
   std::vector<VerdictGroup> groups;
-  for (const auto& [chance, g] : byChance) groups.push_back(g);
+  for (const auto& v : record.verdicts()) {
+    auto g = std::find_if(groups.begin(), groups.end(),
+                          [&](const VerdictGroup& x) { return x.chance == v.chance; });
+    if (g == groups.end()) g = groups.insert(groups.end(), {v.chance, 0, 0});
+    ++(v.hit ? g->hits : g->misses);
+  }
   return groups;
 }
 
@@ -83,7 +83,7 @@ void showRow(StatisticsForm& s, int row, const std::vector<VerdictGroup>& groups
   s.Chance(row).setText(PercentText(chances / n));
   s.Break_Even(row).setText(PercentText(chances / n * breakEvenFactor(pockets)));
   s.Value(row).setText(SignedPercentText(returns / n - 1));
-  s.Value_Band(row).setText(SignedPercentText(edge(bounds.low), 0) + " - " +
+  s.Value_Band(row).setText(SignedPercentText(edge(bounds.low), 0) + " 〜 " +
                             SignedPercentText(edge(bounds.high), 0));
   s.Evidence_Chance(row).setText(EValueText(logChance));
   s.Evidence_Even(row).setText(EValueText(logEven));
