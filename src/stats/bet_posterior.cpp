@@ -1,10 +1,10 @@
 #include "stats/bet_posterior.h"
 
+#include <algorithm>
 #include <boost/math/special_functions/beta.hpp>
 #include <boost/math/special_functions/digamma.hpp>
 #include <boost/math/special_functions/polygamma.hpp>
 #include <boost/math/special_functions/trigamma.hpp>
-#include <algorithm>
 #include <cmath>
 
 #include "stats/wheel_evidence.h"

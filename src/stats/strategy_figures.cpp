@@ -1,7 +1,7 @@
 #include "stats/strategy_figures.h"
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "area/area_verdicts.h"
