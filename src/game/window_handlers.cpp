@@ -130,7 +130,7 @@ void bind(FormHost<VersionForm>& h) {
 }
 
 void bind(FormHost<StatisticsForm>& h) {
-  h.bindControls = [](StatisticsForm& s) { s.Sort_Z.onClick = Sort_Z_Click; };
+  h.bindControls = [](StatisticsForm& s) { s.Sort_Rate.onClick = Sort_Rate_Click; };
   h.onKeyPress = Main_F_KeyPress;
   h.closesOnEsc = true;
 }

@@ -57,24 +57,12 @@ double BinomialUpperTail(long hits, long trials, double chance) {
       bm::complement(Binomial(static_cast<double>(trials), p), static_cast<double>(hits - 1))));
 }
 
-Interval RateInterval(long hits, long trials, double confidence) {
-  if (trials <= 0) return {};
-  const double n = static_cast<double>(trials);
-  const double k = static_cast<double>(std::clamp(hits, 0L, trials));
-  const double tail = (1 - confidence) / 2;
-  return {clampedP(Binomial::find_lower_bound_on_p(n, k, tail)),
-          clampedP(Binomial::find_upper_bound_on_p(n, k, tail))};
-}
-
-double CountZ(long count, long trials, double chance) {
-  const double n = static_cast<double>(trials);
-  const double spread = std::sqrt(n * chance * (1 - chance));
-  if (!(spread > 0)) return 0;
-  return (static_cast<double>(count) - n * chance) / spread;
-}
-
-double CorrectedForLooks(double p, int tests) {
-  return std::min(1.0, p * tests);
+double ChanceReaching(long hits, long trials, double probability) {
+  if (hits <= 0) return 0;
+  if (hits > trials) return 1;
+  // P(X >= hits) = probability where P(X <= hits - 1) = 1 - probability.
+  return clampedP(Binomial::find_upper_bound_on_p(static_cast<double>(trials),
+                                                  static_cast<double>(hits - 1), 1 - probability));
 }
 
 Evidence EvidenceOf(double p) {

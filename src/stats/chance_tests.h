@@ -23,20 +23,8 @@ double ChiSquareUpperTail(double statistic, int degrees);
 // P(X >= hits) for X binomial with the given trials and chance.
 double BinomialUpperTail(long hits, long trials, double chance);
 
-// Exact (Clopper-Pearson) interval for the true rate behind `hits` of `trials`. With
-// rates that differ from trial to trial it errs on the wide side.
-struct Interval {
-  double low = 0;
-  double high = 1;
-};
-Interval RateInterval(long hits, long trials, double confidence);
-
-// How many standard deviations a count lies above its expectation under chance.
-double CountZ(long count, long trials, double chance);
-
-// The p of the largest of `tests` looks at the data, each with its own one-sided p:
-// Bonferroni's correction, which holds however the looks overlap.
-double CorrectedForLooks(double p, int tests);
+// The chance per trial at which `hits` or more of `trials` come with the given probability.
+double ChanceReaching(long hits, long trials, double probability);
 
 // How strong the evidence against chance is: p below StrongBelow strong, below WeakBelow
 // weak.
@@ -44,3 +32,7 @@ inline constexpr double StrongBelow = 0.01;
 inline constexpr double WeakBelow = 0.05;
 enum class Evidence { None, Weak, Strong };
 Evidence EvidenceOf(double p);
+
+// The alarm of an e-value, evidence that stays valid however often it is looked at: a
+// fair game ever brings it to 20 with a chance of at most 1/20.
+inline constexpr double EvidenceAlarm = 20;

@@ -4,7 +4,7 @@ class App;
 
 // The statistics window, opened from the main window's menu item Stats.
 void Stats_Click(App& app, int);
-void Sort_Z_Click(App& app, int);
+void Sort_Rate_Click(App& app, int);
 
 // Brings the statistics window up to date with the game; while it is not shown this
 // costs nothing. Every change of the game (a spin, an undo, a clear, a slot load, the 00

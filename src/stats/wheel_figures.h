@@ -1,8 +1,8 @@
 #pragma once
 
-class App;
 class StatisticsForm;
+struct WheelTally;
 
-// Is the wheel biased? Fills the statistics window's bias test, pocket table, wheel,
-// hottest sector and outside bets from the main window's hit counts.
-void ShowWheelFigures(App& app, StatisticsForm& s);
+// The pocket table, the wheel and the outside bets: counts, and each chance after the
+// spins under the prior of the given strength (see bet_posterior.h).
+void ShowWheelFigures(StatisticsForm& s, const WheelTally& tally, double strength);

@@ -11,6 +11,7 @@
 #include "windows/forms.h"
 
 class AreaVerdicts;
+class StatisticsState;
 struct RecoveryFiles;
 struct StatusSnapshot;
 struct TotalWindowTexts;
@@ -36,6 +37,8 @@ class App {
   FeatureState<TotalWindowTexts> totalBeforeSpin;
   // The Area verdicts of this game with their chances, for the statistics window.
   FeatureState<AreaVerdicts> areaVerdicts;
+  // What the statistics window keeps between updates.
+  FeatureState<StatisticsState> statistics;
   // Set when the program has ended (Exit, or the main window closed).
   bool ended = false;
 

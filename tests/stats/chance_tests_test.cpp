@@ -8,6 +8,7 @@
 
 #include "area/area_verdicts.h"
 #include "core/number_index.h"
+#include "stats/statistics_texts.h"
 #include "stats/wheel_order.h"
 
 // Reference tails worked out apart from Boost: the chi-square tail as
@@ -63,7 +64,7 @@ TEST(ChanceTests, EqualChanceFitOfPocketCounts) {
   EXPECT_EQ(EvidenceOf(t.p), Evidence::Strong);
 }
 
-TEST(ChanceTests, BinomialTailsAndIntervals) {
+TEST(ChanceTests, BinomialTails) {
   // 8 or more of 10 at 1/2: (45 + 10 + 1) / 1024.
   EXPECT_NEAR(BinomialUpperTail(8, 10, 0.5), 0.0546875, 1e-12);
   // 4 or more of 20 at 1/19.
@@ -76,33 +77,37 @@ TEST(ChanceTests, BinomialTailsAndIntervals) {
   EXPECT_GT(big, 0);
   EXPECT_LT(big, 0.01);
 
-  // With no hit the interval runs up to 1 - 0.025^(1/n); with every trial a hit it starts
-  // at 0.025^(1/n).
-  Interval i = RateInterval(0, 10, 0.95);
-  EXPECT_EQ(i.low, 0);
-  EXPECT_NEAR(i.high, 0.3084971078, 1e-9);
-  i = RateInterval(10, 10, 0.95);
-  EXPECT_NEAR(i.low, 0.6915028922, 1e-9);
-  EXPECT_EQ(i.high, 1);
-  i = RateInterval(50, 100, 0.95);
-  EXPECT_LT(i.low, 0.5);
-  EXPECT_GT(i.high, 0.5);
-  EXPECT_NEAR(i.low + i.high, 1, 1e-12);  // symmetric around one half
-  i = RateInterval(0, 0, 0.95);
-  EXPECT_EQ(i.low, 0);
-  EXPECT_EQ(i.high, 1);
+  // The chance that gives 48 or more of 1000 with 80 %.
+  const double chance = ChanceReaching(48, 1000, 0.8);
+  EXPECT_NEAR(BinomialUpperTail(48, 1000, chance), 0.8, 1e-9);
 }
 
-TEST(ChanceTests, ZAndCorrectionAndEvidence) {
-  // 20 of 38 spins on one pocket: (20 - 1) / sqrt(38 * 1/38 * 37/38).
-  EXPECT_NEAR(CountZ(20, 38, 1.0 / 38), 19 / std::sqrt(37.0 / 38), 1e-12);
-  EXPECT_EQ(CountZ(0, 0, 1.0 / 38), 0);
-  EXPECT_NEAR(CorrectedForLooks(0.001, 38), 0.038, 1e-15);
-  EXPECT_EQ(CorrectedForLooks(0.1, 38), 1);
+TEST(ChanceTests, EvidenceLevels) {
   EXPECT_EQ(EvidenceOf(0.0099), Evidence::Strong);
   EXPECT_EQ(EvidenceOf(0.01), Evidence::Weak);
   EXPECT_EQ(EvidenceOf(0.0499), Evidence::Weak);
   EXPECT_EQ(EvidenceOf(0.05), Evidence::None);
+}
+
+// A verdict reads the p as the window shows it, never the digits behind it.
+TEST(StatisticsTexts, VerdictsFollowThePAsShown) {
+  EXPECT_EQ(PText(0.049995), "0.05");
+  EXPECT_EQ(EvidenceText(0.049995, "strong", "weak", "none"), "none (p ≥ 0.05)");
+  EXPECT_EQ(PText(0.0099996), "0.01");
+  EXPECT_EQ(EvidenceText(0.0099996, "strong", "weak", "none"), "weak (0.01 ≤ p < 0.05)");
+  EXPECT_EQ(PText(0.00999949), "0.009999");
+  EXPECT_EQ(PText(0.012345, 2), "0.012");
+  EXPECT_EQ(PText(0.00004), "<0.0001");
+
+  EXPECT_EQ(EValueText(0), "1");
+  EXPECT_EQ(EValueText(std::log(0.5)), "0.5");
+  EXPECT_EQ(EValueText(std::log(25.43)), "25.4");
+  EXPECT_EQ(EValueText(std::log(999999.0)), "1000000");
+  EXPECT_EQ(EValueText(std::log(2.4149e7)), "2.41e+07");
+  EXPECT_EQ(EValueText(1000), "1.97e+434");  // beyond what a double holds
+  EXPECT_EQ(AboutSpinsText(213836), "約 21 万回");
+  EXPECT_EQ(AboutSpinsText(38512), "約 3.9 万回");
+  EXPECT_EQ(AboutSpinsText(3870), "約 3900 回");
 }
 
 TEST(Wheel, OrdersHoldEveryPocketOnceWithTheRightNeighbours) {

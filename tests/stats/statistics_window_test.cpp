@@ -1,13 +1,33 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <vector>
+
 #include "../support/predict_support.h"
 #include "core/number_index.h"
+#include "stats/statistics_window.h"
 
 namespace {
 
 StatisticsForm& openStats(TestProgram& p) {
   p.run("click Main_F.Stats");
   return Stats_F(p.app());
+}
+
+// Lays down spins as the main window and the log hold them, without recording each (which
+// writes the game's files every time).
+void layDown(TestProgram& p, const std::vector<int>& spins) {
+  std::array<long, 38> counts{};
+  for (std::size_t k = 0; k < spins.size(); ++k) {
+    ++counts[static_cast<std::size_t>(spins[k])];
+    p.app().vars.SpinLog(static_cast<int>(k + 1)) = spins[k] + 1;
+  }
+  for (int i = 0; i < 38; ++i)
+    p.main().Hit_Count(i).setText(std::to_string(counts[static_cast<std::size_t>(i)]));
+}
+
+bool startsWith(const std::string& text, const std::string& start) {
+  return text.rfind(start, 0) == 0;
 }
 
 // Area 1 holds the numbers 1..18, area 2 every other pocket.
@@ -36,11 +56,17 @@ TEST(StatsWindow, HiddenItCostsNothingAndShownItFollowsTheGame) {
   p.spin(6);
   EXPECT_EQ(s.Spins.text(), "4");
   EXPECT_EQ(s.Count(7).text(), "4");
-  p.run("click Main_F.Count_M(6)");
-  EXPECT_EQ(s.Spins.text(), "3");
+  const std::string afterFour = s.Evidence.text();
+  // The undo works the evidence out anew; it must come back to where it was.
+  p.spin(20);
+  p.run("click Main_F.Count_M(20)");
+  EXPECT_EQ(s.Spins.text(), "4");
+  EXPECT_EQ(s.Evidence.text(), afterFour);
   p.run("answer yes\nclick Main_F.Clear");
   EXPECT_EQ(s.Spins.text(), "0");
+  EXPECT_EQ(s.Evidence.text(), "1");
   EXPECT_EQ(s.Chi_Square.text(), "");
+  EXPECT_EQ(s.Evidence_Verdict.caption(), "まだスピンの記録がありません。");
 
   // Closed, it is no longer brought up to date, and nothing loads it again.
   p.run("close Stats_F");
@@ -48,111 +74,124 @@ TEST(StatsWindow, HiddenItCostsNothingAndShownItFollowsTheGame) {
   EXPECT_EQ(p.run("form Stats_F"), "Stats_F loaded=0 visible=0 topmost=0\n");
 }
 
-TEST(StatsWindow, NoSpinsOneSpinAndTheNeedForMore) {
+TEST(StatsWindow, NoPIsShownBeforeItCanMeanAnything) {
   TestProgram p{Silent()};
   StatisticsForm& s = openStats(p);
-  EXPECT_EQ(s.Spins.text(), "0");
-  EXPECT_EQ(s.Chi_DF.text(), "37");
-  EXPECT_EQ(s.Chi_P.text(), "");
-  EXPECT_EQ(s.Need.text(), "190");
-  EXPECT_EQ(s.Bias_Verdict.caption(), "まだスピンの記録がありません。");
-  EXPECT_EQ(s.Sector_P.text(), "");
-  EXPECT_EQ(s.Bet_Rate(1).text(), "");
-  EXPECT_EQ(s.Bet_Chance(1).text(), "31.6%");  // 12 of 38
-
   p.spin(ZeroIndex);
-  // One result of 38 pockets: 37, with p = Q(18.5, 18.5) = 0.46907.
+  // One spin: chi-square is always 37, whatever came out.
   EXPECT_EQ(s.Chi_Square.text(), "37");
-  EXPECT_EQ(s.Chi_P.text(), "0.4691");
-  EXPECT_EQ(s.Expected.text(), "0.03");
-  EXPECT_EQ(s.Bias_Verdict.caption(),
-            "まだ判定できません。検定があてになるのは各ポケットの期待回数が5回に届く190回から"
-            "です (あと189回)。");
-  // Zero loses every outside bet.
-  for (int b = 1; b <= 12; ++b) EXPECT_EQ(s.Bet_Count(b).text(), "0") << b;
-  EXPECT_EQ(s.Bet_Z(7).text(), "-0.95");  // (0 - 18/38) / sqrt(18/38 * 20/38)
+  EXPECT_EQ(s.Chi_P.text(), "—");
+  EXPECT_EQ(s.Chi_Verdict.caption(),
+            "χ² 検定は各ポケットの期待回数が5回に届く190回から使えます (あと189回)。");
+  EXPECT_EQ(s.Sector_P.text(), "—");
+  EXPECT_EQ(s.Holdout_Note.caption(), "前半のスピンがまだありません。");
+  EXPECT_EQ(s.Tests_Note.caption(), "p を示す検定はまだありません。");
+  EXPECT_EQ(s.Bet_Count(7).text(), "0");  // zero loses every outside bet
+  EXPECT_EQ(s.Bet_Chance(7).text(), "47.4%");
+  // Two spins, one of them earlier: one later spin on the named pocket would be evidence,
+  // but not on the nine pockets of the sectors that tie.
+  p.spin(16);
+  EXPECT_EQ(s.Holdout_Named(PocketHoldout).caption(), "0");
+  EXPECT_EQ(s.Holdout_P(PocketHoldout).text(), "1");
+  EXPECT_EQ(s.Holdout_Named(SectorHoldout).caption(), "23 35 14 2 0 28 9 26 30");
+  EXPECT_EQ(s.Holdout_P(SectorHoldout).text(), "—");
 }
 
-TEST(StatsWindow, Without00TheWheelHas37PocketsAndItsOwnOrder) {
-  TestProgram p{Silent(37)};
-  StatisticsForm& s = openStats(p);
-  p.spin(31);  // 32, next to zero on this wheel
-  EXPECT_EQ(s.Chi_DF.text(), "36");
-  EXPECT_EQ(s.Need.text(), "185");
-  EXPECT_EQ(s.Chi_Square.text(), "36");
-  EXPECT_EQ(s.Chi_P.text(), "0.4686");  // Q(18, 18)
-  EXPECT_TRUE(s.Pocket(37).visible());
-  EXPECT_FALSE(s.Pocket(38).visible());
-  EXPECT_FALSE(s.Wheel_Pocket(38).visible());
-  EXPECT_EQ(s.Wheel_Pocket(2).caption(), "32");
-  EXPECT_EQ(s.Wheel_Count(2).text(), "1");
-  EXPECT_EQ(s.Bet_Chance(7).text(), "48.6%");  // 18 of 37
-
-  // Switching 00 back on (only in an empty game) brings its pocket back into the test.
-  p.run("answer yes\nclick Main_F.Clear\nclick Main_F.Zero_Check");
-  EXPECT_EQ(s.Chi_DF.text(), "37");
-  EXPECT_TRUE(s.Pocket(38).visible());
-}
-
-TEST(StatsWindow, AHotSectorStandsOutAndSortingByZPutsItsPocketsFirst) {
+TEST(StatsWindow, FiftySpinsOnOneNumberAgreeAcrossTheWindow) {
   TestProgram p{Silent()};
-  // 190 spins: five of every pocket, then 30 more on 32 17 5 22 34 (neighbours on the
-  // wheel), 6 each.
-  for (int i = 0; i < 38; ++i) p.spin(i, 5);
-  for (int n : {32, 17, 5, 22, 34}) p.spin(n - 1, 6);
+  layDown(p, std::vector<int>(50, 16));  // 17
   StatisticsForm& s = openStats(p);
-  EXPECT_EQ(s.Spins.text(), "220");
-  EXPECT_EQ(s.Sector_Pockets.caption(), "32 17 5 22 34");
-  EXPECT_EQ(s.Sector_Count.text(), "55");
-  // 55 or more of 220 at 5/38, times 38 sectors: about 2e-9 * 38.
-  EXPECT_EQ(s.Sector_P.text(), "<0.0001");
+  EXPECT_TRUE(startsWith(s.Evidence_Verdict.caption(), "公平なホイールに対する強い証拠があります"))
+      << s.Evidence_Verdict.caption();
+  // The chi-square cannot be used yet, and says so without judging the wheel.
+  EXPECT_EQ(s.Chi_P.text(), "—");
+  // Every sector that holds 17 holds all 50: all five are named.
+  EXPECT_EQ(s.Sector_Pockets.caption(), "同数の5セクター、中心 20 32 17 5 22");
+  EXPECT_EQ(s.Sector_Count.text(), "50");
   EXPECT_EQ(s.Sector_Verdict.caption(),
             "このセクターに偏りの強い証拠があります (補正後 p < 0.01)。");
-  // Chi-square: 5 pockets at 11 and 33 at 5 against e = 220/38 each,
-  // 5 (11 - e)^2 / e + 33 (5 - e)^2 / e = 27, p = Q(18.5, 13.5) = 0.8865: the test of every
-  // pocket alike misses what the sectors show.
-  EXPECT_EQ(s.Chi_Square.text(), "27");
-  EXPECT_EQ(s.Chi_P.text(), "0.8865");
-  EXPECT_EQ(s.Bias_Verdict.caption(), "偏りの証拠はありません (p ≥ 0.05)。");
+  // Named on the first 25 spins, 17 takes all 25 later ones too.
+  EXPECT_EQ(s.Holdout_Named(PocketHoldout).caption(), "17");
+  EXPECT_EQ(s.Holdout_Later(PocketHoldout).text(), "25");
+  EXPECT_EQ(s.Holdout_P(PocketHoldout).text(), "<0.0001");
+  EXPECT_EQ(s.Winning(17).text(), "100%");
+  EXPECT_EQ(s.Tests_Note.caption().find("p を示す検定はこの窓に3つ"), 0u);
 
-  EXPECT_EQ(s.Pocket(1).caption(), "1");
-  p.run("click Stats_F.Sort_Z");
-  EXPECT_EQ(s.Pocket(1).caption(), "5");
-  EXPECT_EQ(s.Pocket(5).caption(), "34");
-  EXPECT_EQ(s.Count(1).text(), "11");
-  EXPECT_EQ(s.Pocket(6).caption(), "1");  // then the rest in number order
+  p.run("click Stats_F.Sort_Rate");
+  EXPECT_EQ(s.Pocket(1).caption(), "17");
+  EXPECT_EQ(s.Pocket(2).caption(), "1");  // then the rest in number order
 }
 
-TEST(StatsWindow, MoreThan5000Spins) {
+TEST(StatsWindow, AHotPocketOfTheEarlierSpinsIsTestedOnTheLaterOnes) {
   TestProgram p{Silent()};
-  // 5130 spins: 135 on every pocket, expected 135 each, so the statistic is 0. The counts
-  // are laid down as the main window holds them; recording them one by one takes seconds.
-  for (int i = 0; i < 38; ++i) p.main().Hit_Count(i).setText("135");
+  // Earlier: 10 on 17 and 90 spread over the other numbers; later: 12 on 17 and 88 spread.
+  std::vector<int> spins(10, 16);
+  for (int k = 0; k < 90; ++k) spins.push_back(k % 36 == 16 ? 17 : k % 36);
+  for (int k = 0; k < 100; ++k) spins.push_back(k < 12 ? 16 : (k % 35 + 17) % 36);
+  layDown(p, spins);
   StatisticsForm& s = openStats(p);
-  EXPECT_EQ(s.Spins.text(), "5130");
-  EXPECT_EQ(s.Chi_Square.text(), "0");
-  EXPECT_EQ(s.Chi_P.text(), "1");
-  EXPECT_EQ(s.Bias_Verdict.caption(), "偏りの証拠はありません (p ≥ 0.05)。");
-  EXPECT_EQ(s.Z(1).text(), "0");
-  EXPECT_EQ(s.Bet_Rate(1).text(), "31.6%");
+  EXPECT_EQ(s.Holdout_Note.caption(),
+            "前半 100 回で最も多かったものを、後半 100 回で確かめます (同数はまとめて)。");
+  EXPECT_EQ(s.Holdout_Named(PocketHoldout).caption(), "17");
+  EXPECT_EQ(s.Holdout_Later(PocketHoldout).text(), "12");
+  EXPECT_EQ(s.Holdout_Expected(PocketHoldout).text(), "2.63");
+  // P(X >= 12) for X binomial(100, 1/38), summed apart: 1.354e-5.
+  EXPECT_EQ(s.Holdout_P(PocketHoldout).text(), "<0.0001");
+  EXPECT_EQ(s.Holdout_Verdict(PocketHoldout).caption(),
+            "後半でも多く、偏りの強い証拠があります (p < 0.01)。");
 }
 
-TEST(StatsWindow, PointAndColourAreJudgedAgainstAHalfChance) {
+TEST(StatsWindow, Without00TheWheelHas37PocketsButStray00SpinsCountWithAWarning) {
+  {
+    TestProgram p{Silent(37)};
+    StatisticsForm& s = openStats(p);
+    p.spin(31);  // 32, next to zero on this wheel
+    EXPECT_EQ(s.Chi_DF.text(), "36");
+    EXPECT_FALSE(s.Pocket(38).visible());
+    EXPECT_EQ(s.Wheel_Pocket(2).caption(), "32");
+    EXPECT_EQ(s.Bet_Chance(7).text(), "48.6%");  // 18 of 37
+    EXPECT_EQ(s.Model_Note.caption(), "");
+  }
+  // A game with spins on 00, loaded while 00 is off: none is dropped.
   TestProgram p{Silent()};
-  // 8 hits of 10: P(X >= 8) = 56/1024 = 0.0546875.
+  p.spin(DoubleZeroIndex, 2);
+  p.spin(4, 3);
+  p.run(
+      "click Main_F.Save_Load\nanswer yes\nclick Save_Load_F.Save(1)\nanswer yes\nclick "
+      "Main_F.Clear\nclick Main_F.Zero_Check\nanswer yes\nclick Save_Load_F.Load(1)");
+  StatisticsForm& s = openStats(p);
+  EXPECT_EQ(s.Spins.text(), "5");
+  EXPECT_EQ(s.Chi_DF.text(), "37");
+  EXPECT_TRUE(s.Pocket(38).visible());
+  EXPECT_EQ(s.Count(38).text(), "2");
+  EXPECT_EQ(
+      s.Model_Note.caption(),
+      "00 を外したゲームに 00 が 2 回: それも数え、38 ポケットのホイールとして判定しています。");
+}
+
+TEST(StatsWindow, StrategiesAreJudgedAgainstABlindGuessAndAgainstBreakingEven) {
+  TestProgram p{Silent()};
   Point_F(p.app()).Hit_T.setText("8");
   Point_F(p.app()).Out_T.setText("2");
   StatisticsForm& s = openStats(p);
   EXPECT_EQ(s.Judged(PointRow).text(), "10");
   EXPECT_EQ(s.Hit_Rate(PointRow).text(), "80%");
   EXPECT_EQ(s.Chance(PointRow).text(), "50%");
-  EXPECT_EQ(s.Strategy_P(PointRow).text(), "0.05469");
-  EXPECT_EQ(s.Interval(PointRow).text(), "44.4% - 97.5%");
-  EXPECT_EQ(s.Strategy_Verdict(PointRow).caption(), "偶然と区別できません (p ≥ 0.05)。");
+  // A bet on 18 numbers at 36 for 1, lost on 0 and 00 too, breaks even at 19 of 36.
+  EXPECT_EQ(s.Break_Even(PointRow).text(), "52.8%");
+  // 8 hits returning 36/18 each on 10 units, less a fair share for 0 and 00: 8 * 36/19 / 10.
+  EXPECT_EQ(s.Value(PointRow).text(), "+51.6%");
+  // 8 of 10 is no evidence for a player who may look after every verdict.
+  EXPECT_EQ(s.Strategy_Verdict(PointRow).caption(), "偶然を上回る証拠はありません (証拠 < 20)。");
   EXPECT_EQ(s.Judged(BlackOrRedRow).text(), "0");
-  EXPECT_EQ(s.Hit_Rate(BlackOrRedRow).text(), "");
-  // All strategies together: the Point verdicts alone so far.
-  EXPECT_EQ(s.Strategy_P(TotalRow).text(), "0.05469");
+  EXPECT_EQ(s.Evidence_Chance(BlackOrRedRow).text(), "");
+
+  // 700 of 1200 (58.3 %) beats both a blind guess and the house.
+  Point_F(p.app()).Hit_T.setText("700");
+  Point_F(p.app()).Out_T.setText("500");
+  ShowStatistics(p.app());
+  EXPECT_EQ(s.Strategy_Verdict(PointRow).caption(),
+            "損益分岐を上回る強い証拠があります (証拠 ≥ 20)。");
 }
 
 TEST(StatsWindow, AreaVerdictsKeepTheirChanceThroughUndoClearAndLoad) {
@@ -162,7 +201,8 @@ TEST(StatsWindow, AreaVerdictsKeepTheirChanceThroughUndoClearAndLoad) {
   p.spin(0);  // 1: in area 1, red
   EXPECT_EQ(s.Judged(AreaRow).text(), "1");
   EXPECT_EQ(s.Hits(AreaRow).text(), "1");
-  EXPECT_EQ(s.Chance(AreaRow).text(), "47.4%");  // 18 of 38
+  EXPECT_EQ(s.Chance(AreaRow).text(), "47.4%");    // 18 of 38
+  EXPECT_EQ(s.Break_Even(AreaRow).text(), "50%");  // 18 of 36
   // The Area hit and the colour hit, at 18/38 and 1/2.
   EXPECT_EQ(s.Judged(TotalRow).text(), "2");
   EXPECT_EQ(s.Chance(TotalRow).text(), "48.7%");
@@ -174,15 +214,21 @@ TEST(StatsWindow, AreaVerdictsKeepTheirChanceThroughUndoClearAndLoad) {
   p.spin(18);  // 19: in area 2
   EXPECT_EQ(s.Judged(AreaRow).text(), "1");
   EXPECT_EQ(s.Hits(AreaRow).text(), "0");
-  EXPECT_EQ(s.Strategy_Verdict(AreaRow).caption(), "偶然と区別できません (p ≥ 0.05)。");
+  EXPECT_EQ(s.Value(AreaRow).text(), "-100%");
 
-  // A saved and reloaded game brings Area scores whose chances were never stored.
+  // A saved and reloaded game brings Area scores whose chances were never stored; Point
+  // and Black or Red keep all theirs.
   p.run(
       "click Main_F.Save_Load\nanswer yes\nclick Save_Load_F.Save(1)\nanswer yes\nclick "
       "Save_Load_F.Load(1)");
   EXPECT_EQ(s.Judged(AreaRow).text(), "0");
-  EXPECT_NE(s.Record_Note.caption(), "");
-  EXPECT_EQ(s.Strategy_Verdict(AreaRow).caption().rfind("読み込み後の予想のみ: ", 0), 0u);
+  EXPECT_EQ(s.Judged(TotalRow).text(), s.Judged(BlackOrRedRow).text());
+  EXPECT_EQ(s.Record_Note.caption(),
+            "読み込んだゲームの Area 予想は1件ごとの確率が保存されていないため、Area "
+            "は読み込み後の予想だけで、Total は Point と Black or Red "
+            "のすべての予想に読み込み後の Area 予想を加えて計算しています。");
+  EXPECT_TRUE(startsWith(s.Strategy_Verdict(AreaRow).caption(), "読み込み後の予想のみ: "));
+  EXPECT_TRUE(startsWith(s.Strategy_Verdict(TotalRow).caption(), "Area は読み込み後のみ: "));
 
   // After a clear the record covers the game again.
   p.run("answer yes\nclick Main_F.Clear");
