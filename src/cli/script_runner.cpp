@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/var_lookup.h"
+#include "game/recovery.h"
 #include "game/startup.h"
 #include "windows/dispatch.h"
 #include "windows/properties.h"
@@ -78,6 +79,7 @@ int ScriptRunner::run(std::istream& in) {
   }
   if (!started_ && !refused_) start();
   out_.flush();
+  if (started_) SettleFiles(*app_);
   return exitCode();
 }
 

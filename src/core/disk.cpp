@@ -1,11 +1,16 @@
 #include "core/disk.h"
 
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <thread>
+#include <utility>
 
 namespace {
 
@@ -36,17 +41,106 @@ bool syncRetrying(int fd) {
 
 }  // namespace
 
-bool Disk::writeNew(const std::filesystem::path& file, std::string_view bytes, bool sync) {
+struct Disk::Job {
+  std::vector<Written> files;
+  std::filesystem::path folder;
+  AfterSync after;
+  std::string stream;
+  SyncClock::TimePoint at;
+};
+
+struct Disk::Worker {
+  explicit Worker(std::shared_ptr<SyncClock> c) : clock(std::move(c)) {}
+
+  std::shared_ptr<SyncClock> clock;
+  std::mutex mutex;
+  std::condition_variable wake, idle;
+  std::vector<Job> jobs;
+  bool busy = false, stopping = false, flushing = false, failedSinceFlush = false;
+  std::optional<std::pair<std::filesystem::path, std::error_code>> failure;
+  std::thread thread;
+};
+
+Disk::Disk(Syncs syncs, std::shared_ptr<SyncClock> clock)
+    : syncs_(syncs),
+      worker_(std::make_unique<Worker>(clock ? std::move(clock) : std::make_shared<SyncClock>())) {
+  if (syncs_ != Syncs::Background) return;
+  worker_->thread = std::thread([this] {
+    Worker& w = *worker_;
+    std::unique_lock lock(w.mutex);
+    while (true) {
+      if (w.jobs.empty()) {
+        if (w.stopping) return;
+        w.wake.wait(lock);
+        continue;
+      }
+      // The first change waits a moment for the ones that follow it, so that they share
+      // the syncs; a flush or the end does not wait.
+      const auto due = w.jobs.front().at + Delay;
+      if (!w.flushing && !w.stopping && w.clock->now() < due) {
+        w.clock->waitUntil(w.wake, lock, due);
+        continue;
+      }
+      std::vector<Job> batch = std::move(w.jobs);
+      w.jobs.clear();
+      w.busy = true;
+      lock.unlock();
+      runRound(batch);
+      lock.lock();
+      w.busy = false;
+      w.idle.notify_all();
+    }
+  });
+}
+
+Disk::~Disk() {
+  finish();
+  abandon();
+}
+
+void Disk::finish() {
+  Worker& w = *worker_;
+  if (!w.thread.joinable()) return;
+  {
+    std::lock_guard lock(w.mutex);
+    w.stopping = true;
+  }
+  w.wake.notify_all();
+  w.thread.join();
+}
+
+void Disk::abandon() {
+  std::vector<Job> dropped;
+  {
+    std::lock_guard lock(worker_->mutex);
+    dropped = std::move(worker_->jobs);
+    worker_->jobs.clear();
+  }
+  for (const Job& job : dropped)
+    for (const Written& f : job.files) ::close(f.fd);
+  for (const Written& f : written_) ::close(f.fd);
+  written_.clear();
+}
+
+bool Disk::writeNew(const std::filesystem::path& file, std::string_view bytes, bool lasting) {
   const int fd = openRetrying(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
   if (fd < 0) return false;
-  bool ok = writeAll(fd, bytes);
-  if (ok && sync) ok = syncRetrying(fd);
+  const bool ok = writeAll(fd, bytes);
+  if (ok && lasting && syncs()) {
+    // Kept open for the worker, which syncs this content wherever its name has gone.
+    written_.push_back({fd, file});
+    return true;
+  }
   // close() is not repeated after EINTR: the descriptor is gone either way.
   return ::close(fd) == 0 && ok;
 }
 
 bool Disk::rename(const std::filesystem::path& from, const std::filesystem::path& to) {
   return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool Disk::link(const std::filesystem::path& from, const std::filesystem::path& to) {
+  return ::link(from.c_str(), to.c_str()) == 0;
 }
 
 bool Disk::remove(const std::filesystem::path& file) {
@@ -60,6 +154,110 @@ bool Disk::syncFolder(const std::filesystem::path& folder) {
   const bool ok = syncRetrying(fd) || errno == EINVAL;
   ::close(fd);
   return ok;
+}
+
+bool Disk::syncFile(int fd, const std::filesystem::path&) {
+  return syncRetrying(fd);
+}
+
+void Disk::syncLater(const std::filesystem::path& folder, AfterSync after, std::string stream) {
+  Worker& w = *worker_;
+  if (!syncs()) {
+    if (after && !after(*this)) noteFailure(folder, errno);
+    return;
+  }
+  {
+    std::lock_guard lock(w.mutex);
+    w.jobs.push_back({std::move(written_), folder, std::move(after), std::move(stream),
+                      w.clock->now()});
+  }
+  written_.clear();
+  w.wake.notify_all();
+}
+
+bool Disk::flush() {
+  Worker& w = *worker_;
+  if (syncs_ == Syncs::OnFlush) {
+    std::vector<Job> batch;
+    {
+      std::lock_guard lock(w.mutex);
+      batch = std::move(w.jobs);
+      w.jobs.clear();
+    }
+    runRound(batch);
+  } else if (syncs_ == Syncs::Background) {
+    std::unique_lock lock(w.mutex);
+    w.flushing = true;
+    w.wake.notify_all();
+    w.idle.wait(lock, [&w] { return w.jobs.empty() && !w.busy; });
+    w.flushing = false;
+  }
+  std::lock_guard lock(w.mutex);
+  const bool ok = !w.failedSinceFlush;
+  w.failedSinceFlush = false;
+  return ok;
+}
+
+std::optional<std::pair<std::filesystem::path, std::error_code>> Disk::takeSyncFailure() {
+  std::lock_guard lock(worker_->mutex);
+  return std::exchange(worker_->failure, std::nullopt);
+}
+
+std::string Disk::newScratchId() {
+  // Milliseconds of the wall clock above 20 random bits: markers of one folder sort in
+  // the order they were made, also across a restart.
+  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                      std::chrono::system_clock::now().time_since_epoch())
+                      .count();
+  std::uint64_t random = 0;
+  // Without random bytes the clock and the counter below still make the name unique.
+  if (::getrandom(&random, sizeof random, GRND_NONBLOCK) != sizeof random)
+    random = static_cast<std::uint64_t>(::getpid());
+  std::uint64_t id = (static_cast<std::uint64_t>(ms) << 20) | (random & 0xFFFFF);
+  if (id <= lastId_) id = lastId_ + 1;
+  lastId_ = id;
+  char text[17];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(id));
+  return text;
+}
+
+void Disk::noteFailure(const std::filesystem::path& what, int error) {
+  std::lock_guard lock(worker_->mutex);
+  worker_->failedSinceFlush = true;
+  if (!worker_->failure) worker_->failure = {{what, std::error_code(error, std::generic_category())}};
+}
+
+void Disk::runRound(std::vector<Job>& batch) {
+  // A job followed by a newer one of its stream is needless.
+  std::vector<bool> needless(batch.size(), false);
+  for (std::size_t i = 0; i < batch.size(); ++i)
+    for (std::size_t j = i + 1; j < batch.size() && !batch[i].stream.empty(); ++j)
+      if (batch[j].stream == batch[i].stream) needless[i] = true;
+  std::vector<bool> ok(batch.size(), true);
+  for (std::size_t i = 0; i < batch.size(); ++i) {
+    for (const Written& f : batch[i].files) {
+      if (!needless[i] && !syncFile(f.fd, f.file)) {
+        noteFailure(f.file, errno);
+        ok[i] = false;
+      }
+      ::close(f.fd);
+    }
+  }
+  // Each folder once, after every file in it.
+  std::vector<std::filesystem::path> folders;
+  for (std::size_t i = 0; i < batch.size(); ++i)
+    if (!needless[i] && std::find(folders.begin(), folders.end(), batch[i].folder) == folders.end())
+      folders.push_back(batch[i].folder);
+  for (const auto& folder : folders) {
+    if (syncFolder(folder)) continue;
+    noteFailure(folder, errno);
+    for (std::size_t i = 0; i < batch.size(); ++i)
+      if (batch[i].folder == folder) ok[i] = false;
+  }
+  // What follows runs only where everything before it is on the disk.
+  for (std::size_t i = 0; i < batch.size(); ++i)
+    if (!needless[i] && ok[i] && batch[i].after && !batch[i].after(*this))
+      noteFailure(batch[i].folder, errno);
 }
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file,

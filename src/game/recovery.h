@@ -4,31 +4,37 @@
 
 class App;
 
-// The contents of the recovery pair: the game in a slot's layout and the status windows
-// with the areas in a slot snapshot's layout. Both empty stands for no pair at all.
+// The recovery file as this program last wrote it; empty for no file at all.
 struct RecoveryFiles {
-  std::string game;
-  std::string snapshot;
+  std::string bytes;
 
-  bool empty() const { return game.empty() && snapshot.empty(); }
+  bool empty() const { return bytes.empty(); }
   bool operator==(const RecoveryFiles&) const = default;
 };
 
-// The recovery pair: the whole game, written after every change to it, so that a program
-// that is killed, crashes or loses its power offers the game again at its next start.
-// RESUME.FIL has the layout of a slot's SaveN.FIL, RESUME3.FIL that of its USER3_n.FIL.
+// The recovery file: the whole game, written after every change to it, so that a program
+// that is killed, crashes or loses its power offers the game again at its next start, to
+// go on exactly as it would have (store/recovery_file.h).
 inline constexpr char RecoveryGameFile[] = "Data/Files/RESUME.FIL";
 
-// Runs after every user event. Writes the pair, both files together and synced, when the
-// game differs from what the pair holds; removes it when no spin is recorded, as a new
-// start gives that game anyway. Nothing is written once the program has ended, or while a
-// window of the game is unloaded (the system closes them one by one).
+// The recovery file's bytes for the game as it stands.
+std::string RecoveryBytes(App& app);
+
+// Runs after every user event. Replaces the file when the game differs from what it
+// holds (the disk's worker syncs it a moment later); removes it when no spin is
+// recorded, as a new start gives that game anyway. Nothing is written once the program
+// has ended, or while a window of the game is unloaded (the system closes them one by
+// one). A sync that failed on the worker since the last event is reported.
 void KeepRecoveryFiles(App& app);
 
-// A clean end: the pair is removed.
+// A clean end: the file is removed.
 void DiscardRecoveryFiles(App& app);
 
-// At start, once the main window has loaded: a pair left by the last run is checked
-// whole, then offered. Yes puts its game in place as a slot load does; No removes it. A
-// damaged pair is reported, set aside under another name and the program starts empty.
+// The program ends: waits until every file written is on the disk. The synced copy of
+// the recovery file is then needless and goes.
+void SettleFiles(App& app);
+
+// At start, once the main window has loaded: a file left by the last run is checked
+// whole, then offered. Yes puts its game in place; No removes it. A damaged file is
+// reported, set aside under another name and the program starts empty.
 void OfferRecoveredGame(App& app);

@@ -102,7 +102,8 @@ const SnapshotBuffers& SnapshotBuffersOf(App& app) {
 
 void KeepUndoSnapshot(App& app, int expectDone) {
   StatusSnapshot& s = snapshotOf(app);
-  s.realSaveStale = !ReportWrite(app, WriteUndoSnapshot(app, expectDone, s.buffers));
+  s.undoBytes = SnapshotFileBytes(expectDone, s.buffers, nullptr);
+  s.realSaveStale = !ReportWrite(app, WriteUndoSnapshot(app, s.undoBytes));
 }
 
 bool LoadSnapshotFile(App& app, const SnapshotFile& file) {
@@ -111,9 +112,13 @@ bool LoadSnapshotFile(App& app, const SnapshotFile& file) {
   auto read = stale ? FileRead<SnapshotContent>{{FileResult::Malformed, file.name()}}
                     : ReadSnapshotFile(app, file);
   if (!ReportRead(app, read.result)) return false;
-  SnapshotContent& content = read.value;
+  PutSnapshotInPlace(app, std::move(read.value), file);
+  return true;
+}
+
+void PutSnapshotInPlace(App& app, SnapshotContent content, const SnapshotFile& from) {
   auto& v = app.vars;
-  if (file.isSlot()) {
+  if (from.isSlot()) {
     ClearAreaSet(app);
     v.AreaMember = content.areas;
   }
@@ -121,7 +126,6 @@ bool LoadSnapshotFile(App& app, const SnapshotFile& file) {
   snapshotOf(app).buffers = std::move(content.buffers);
   // The button shows whether a prediction stands, whatever it showed before.
   Main_F(app).Expect.setBack(v.ExpectDone == 1 ? Colour::rgb(0x80FFFF) : ButtonFace);
-  return true;
 }
 
 void RestoreOrWindow(App& app) {

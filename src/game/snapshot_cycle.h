@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "store/snapshot_files.h"
 
 class App;
@@ -10,6 +12,8 @@ struct StatusSnapshot {
   // Set while REAL_SAVE.FIL could not be rewritten for the last spin: it then holds the
   // windows of an earlier spin, which an undo must not put back.
   bool realSaveStale = false;
+  // What REAL_SAVE.FIL was last written with, for the recovery file.
+  std::string undoBytes;
 };
 
 // Copy the figures of the Black-or-Red, Point and Area windows into the snapshot buffers
@@ -37,6 +41,8 @@ void KeepUndoSnapshot(App& app, int expectDone);
 // prediction stands. A file that cannot be read is reported, changes nothing and gives
 // false.
 bool LoadSnapshotFile(App& app, const SnapshotFile& file);
+// The same for a content already read, as from the file `from`.
+void PutSnapshotInPlace(App& app, SnapshotContent content, const SnapshotFile& from);
 
 // Each puts its window's texts back, then derives its lamps from the prediction flags
 // and clears its verdicts. From a slot's file the area window is first rebuilt from the

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QSessionManager>
 
+#include "game/recovery.h"
 #include "game/startup.h"
 #include "windows/message.h"
 
@@ -133,6 +134,7 @@ void FrontEnd::end() {
     view.reset();
   }
   places_.save();
+  SettleFiles(*app_);
   // exit(), not quit(): quit() first asks every window to close, and a status window
   // refuses its close box, which would cancel the quit and keep the program running.
   QCoreApplication::exit(0);

@@ -1,12 +1,13 @@
 #include "store/file_group.h"
 
-#include <sys/random.h>
-#include <unistd.h>
+#include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <limits>
+#include <map>
 #include <optional>
 #include <set>
 
@@ -17,23 +18,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Temporary files are "<target>.<id>.new", kept old files "<target>.<id>.old", and the
-// marker of a group "<id>.group", where the id is 16 hexadecimal digits drawn anew for
-// every replacement.
+// Temporary files are "<target>.<id>.new", kept old files "<target>.<id>.old", the
+// placeholder of a member that did not exist "<target>.<id>.none", the marker of a group
+// "<id>.group", where the id is 16 hexadecimal digits the disk draws anew for every
+// replacement.
 constexpr std::size_t IdLength = 16;
 constexpr char MarkerSuffix[] = ".group";
-
-std::string newId() {
-  std::uint64_t id =
-      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
-      (static_cast<std::uint64_t>(::getpid()) << 40);
-  // Without random bytes the clock and the process still make the name unique.
-  std::uint64_t random = 0;
-  if (::getrandom(&random, sizeof random, GRND_NONBLOCK) == sizeof random) id ^= random;
-  char text[IdLength + 1];
-  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(id));
-  return text;
-}
+constexpr std::string_view ScratchKinds[] = {".new", ".old", ".none"};
 
 bool isId(std::string_view s) {
   if (s.size() != IdLength) return false;
@@ -42,14 +33,26 @@ bool isId(std::string_view s) {
   return true;
 }
 
-// The id of a temporary or kept old file, or nothing for any other name.
-std::optional<std::string> scratchId(std::string_view name) {
-  if (!name.ends_with(".new") && !name.ends_with(".old")) return std::nullopt;
-  name.remove_suffix(4);
-  if (name.size() < IdLength + 2 || name[name.size() - IdLength - 1] != '.') return std::nullopt;
-  const auto id = name.substr(name.size() - IdLength);
-  if (!isId(id)) return std::nullopt;
-  return std::string(id);
+// A scratch file's target name, id and kind; nothing for any other name.
+struct Scratch {
+  std::string target, id;
+  std::string_view kind;
+};
+
+std::optional<Scratch> scratchOf(std::string_view name) {
+  for (std::string_view kind : ScratchKinds) {
+    if (!name.ends_with(kind)) continue;
+    std::string_view rest = name.substr(0, name.size() - kind.size());
+    if (rest.size() < IdLength + 2 || rest[rest.size() - IdLength - 1] != '.') return std::nullopt;
+    const auto id = rest.substr(rest.size() - IdLength);
+    if (!isId(id)) return std::nullopt;
+    return Scratch{std::string(rest.substr(0, rest.size() - IdLength - 1)), std::string(id), kind};
+  }
+  return std::nullopt;
+}
+
+fs::path scratchPath(const fs::path& target, const std::string& id, std::string_view kind) {
+  return target.parent_path() / (target.filename().string() + "." + id + std::string(kind));
 }
 
 // A step on `target` failed for `error` (errno, taken before any other call changes it).
@@ -57,30 +60,32 @@ FileResult failure(const fs::path& target, int error) {
   return {FileResult::Failed, target.string(), std::error_code(error, std::generic_category())};
 }
 
-// One file of a group and the names its steps use.
+// The check of a member's content that the marker keeps: 64-bit FNV-1a.
+std::uint64_t contentCheck(std::string_view bytes) {
+  std::uint64_t h = 0xcbf29ce484222325ULL;
+  for (unsigned char c : bytes) h = (h ^ c) * 0x100000001b3ULL;
+  return h;
+}
+
+std::string hex(std::uint64_t v) {
+  char text[17];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(v));
+  return text;
+}
+
+// A member as its marker names it.
 struct Member {
-  fs::path target, temp, backup;
-  // The target stood before the group was replaced; if not, undoing removes it.
-  bool existed;
+  std::string name;
+  std::size_t size;
+  std::string check;
 };
 
-struct Group {
-  fs::path folder;
-  std::string id;
-  std::vector<Member> members;
-
-  fs::path marker() const { return folder / (id + MarkerSuffix); }
-  void add(const std::string& name, bool existed) {
-    members.push_back({folder / name, folder / (name + "." + id + ".new"),
-                       folder / (name + "." + id + ".old"), existed});
-  }
-};
-
-std::string markerText(const Group& g) {
+std::string markerText(const std::vector<FileBytes>& files) {
   LayoutWriter out;
-  for (const Member& m : g.members) {
-    out.text(m.target.filename().string());
-    out.integer(m.existed ? 1 : 0, 0, 1);
+  for (const FileBytes& f : files) {
+    out.text(f.target.filename().string());
+    out.integer(static_cast<long>(f.bytes.size()), 0, std::numeric_limits<long>::max());
+    out.text(hex(contentCheck(f.bytes)));
     out.endLine();
   }
   return std::move(out.bytes);
@@ -92,120 +97,219 @@ bool plainName(std::string_view name) {
          name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
 }
 
-// The group a marker names; nothing when the marker was cut short while it was written
-// (before any file of the group changed) or is not one of ours.
-std::optional<Group> parseMarker(const fs::path& folder, const std::string& id,
-                                 std::string_view bytes) {
-  Group g{folder, id, {}};
+// The members a marker names; nothing when it is cut short or damaged, or not one of ours.
+std::optional<std::vector<Member>> parseMarker(std::string_view bytes) {
+  std::vector<Member> members;
   FieldScanner in(bytes);
   do {
-    RawField name, existed, extra;
+    RawField name, size, check, extra;
     if (!in.nextField(name)) continue;
-    if (!name.quoted || !name.closed || !plainName(name.bytes) || !in.nextField(existed) ||
+    if (!name.quoted || !name.closed || !plainName(name.bytes) || !in.nextField(size) ||
+        !in.nextField(check) || !check.quoted || check.bytes.size() != IdLength ||
         in.nextField(extra))
       return std::nullopt;
-    const auto flag = AsInteger(existed);
-    if (!flag || (*flag != 0 && *flag != 1)) return std::nullopt;
-    g.add(std::string(name.bytes), *flag == 1);
+    const auto n = AsInteger(size);
+    if (!n || *n < 0) return std::nullopt;
+    members.push_back(
+        {std::string(name.bytes), static_cast<std::size_t>(*n), std::string(check.bytes)});
   } while (in.nextLine());
-  if (g.members.empty()) return std::nullopt;
-  return g;
+  if (members.empty()) return std::nullopt;
+  return members;
 }
 
-// Puts back every file the group replaced and removes its temporary files. Each step
-// can be repeated, so an undo that is cut short is finished by the next one.
-bool undo(Disk& disk, const Group& g) {
+// Puts back what the group of `id` replaced, found by the names of its scratch files:
+// a kept old file goes back, a member that did not exist goes, temporary files go. Each
+// step can be repeated, so an undo cut short is finished by the next one.
+bool undoByNames(Disk& disk, const fs::path& folder, const std::string& id,
+                 const std::vector<std::string>& names) {
   bool ok = true;
-  for (const Member& m : g.members) {
-    if (m.existed) {
-      if (!IsMissing(m.backup)) ok = disk.rename(m.backup, m.target) && ok;
-      ok = disk.remove(m.temp) && ok;
-    } else if (!IsMissing(m.temp)) {
-      ok = disk.remove(m.temp) && ok;
-    } else {
-      // The temporary file has become the target, which did not exist before.
-      ok = disk.remove(m.target) && ok;
-    }
+  for (const std::string& name : names) {
+    const auto s = scratchOf(name);
+    if (!s || s->id != id) continue;
+    if (s->kind == ".old") ok = disk.rename(folder / name, folder / s->target) && ok;
+    if (s->kind == ".none") ok = disk.remove(folder / s->target) && ok;
+    if (s->kind != ".old") ok = disk.remove(folder / name) && ok;
   }
   return ok;
 }
 
-// The temporary files are complete; the marker makes every later step undoable.
-FileResult switchGroup(Disk& disk, const Group& g, const std::vector<FileBytes>& files,
-                       bool durable) {
-  const auto sync = [&] { return !durable || disk.syncFolder(g.folder); };
-  const auto fail = [&](std::size_t i) {
-    const FileResult r = failure(files[i].target, errno);
+// Removes what the group of `id` kept to undo itself: it stands.
+bool dropScratch(Disk& disk, const fs::path& folder, const std::string& id,
+                 const std::vector<std::string>& names) {
+  bool ok = true;
+  for (const std::string& name : names)
+    if (const auto s = scratchOf(name); s && s->id == id) ok = disk.remove(folder / name) && ok;
+  return ok;
+}
+
+std::vector<std::string> namesIn(const fs::path& folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+    names.push_back(it->path().filename().string());
+  return names;
+}
+
+bool isWhole(const fs::path& folder, const Member& m) {
+  const auto bytes = ReadWholeFile(folder / m.name);
+  return bytes && bytes->size() == m.size && hex(contentCheck(*bytes)) == m.check;
+}
+
+FileResult replaceGroup(Disk& disk, const fs::path& folder, const std::vector<FileBytes>& files,
+                        bool durable) {
+  const std::string id = disk.newScratchId();
+  const fs::path marker = folder / (id + MarkerSuffix);
+  std::vector<std::string> made;  // the scratch names written so far
+  const auto fail = [&](const fs::path& target) {
+    const FileResult r = failure(target, errno);
     // The marker stays while the old files are not all back, for the next start.
-    if (undo(disk, g) && sync()) disk.remove(g.marker());
+    if (undoByNames(disk, folder, id, made)) disk.remove(marker);
     return r;
   };
-  if (!disk.writeNew(g.marker(), markerText(g), durable) || !sync()) return fail(0);
-  for (std::size_t i = 0; i < g.members.size(); ++i) {
-    const Member& m = g.members[i];
-    if (m.existed && !disk.rename(m.target, m.backup)) return fail(i);
-    if (!disk.rename(m.temp, m.target)) return fail(i);
+  for (const FileBytes& f : files) {
+    const fs::path temp = scratchPath(f.target, id, ".new");
+    made.push_back(temp.filename().string());
+    if (!disk.writeNew(temp, f.bytes, durable)) return fail(f.target);
   }
-  if (!sync()) return fail(0);
-  // Without the marker the new files stand.
-  if (!disk.remove(g.marker()) || !sync()) return fail(0);
-  for (const Member& m : g.members)
-    if (m.existed) disk.remove(m.backup);  // else removed at the next start
+  for (const FileBytes& f : files) {
+    if (!IsMissing(f.target)) continue;
+    const fs::path none = scratchPath(f.target, id, ".none");
+    made.push_back(none.filename().string());
+    if (!disk.writeNew(none, "", false)) return fail(f.target);
+  }
+  if (!disk.writeNew(marker, markerText(files), durable)) return fail(files[0].target);
+  for (const FileBytes& f : files) {
+    const fs::path old = scratchPath(f.target, id, ".old");
+    if (!IsMissing(f.target)) {
+      if (!disk.rename(f.target, old)) return fail(f.target);
+      made.push_back(old.filename().string());
+    }
+    if (!disk.rename(scratchPath(f.target, id, ".new"), f.target)) return fail(f.target);
+  }
+  // The new files stand; what could undo them goes once they are on the disk: the
+  // marker first, and the old files once its removal is there too.
+  if (!durable) {
+    if (!disk.remove(marker)) return failure(files[0].target, errno);
+    dropScratch(disk, folder, id, made);
+    return {};
+  }
+  disk.syncLater(folder, [folder, id, marker, made](Disk& d) {
+    return d.remove(marker) && (!d.syncs() || d.syncFolder(folder)) &&
+           dropScratch(d, folder, id, made);
+  });
   return {};
+}
+
+ino_t inodeOf(const fs::path& file) {
+  struct stat st {};
+  return ::stat(file.c_str(), &st) == 0 ? st.st_ino : 0;
+}
+
+// The synced content of `target`, of inode `inode`, takes the copy's name. A newer
+// content in its place has a round of its own after this one; a target removed since
+// has its copy removed by its removal.
+bool nameSyncedCopy(Disk& disk, const fs::path& target, ino_t inode, const std::string& id) {
+  const fs::path scratch = scratchPath(target, id, ".new");
+  if (!disk.link(target, scratch)) return errno == ENOENT;
+  if (inodeOf(scratch) != inode) return disk.remove(scratch);
+  return disk.rename(scratch, SyncedCopyOf(target)) && disk.syncFolder(target.parent_path());
 }
 
 }  // namespace
 
+fs::path SyncedCopyOf(const fs::path& target) {
+  return target.parent_path() / (target.filename().string() + ".synced");
+}
+
 FileResult ReplaceFiles(Disk& disk, const std::vector<FileBytes>& files, bool durable) {
   if (files.empty()) return {};
-  Group g{files[0].target.parent_path(), newId(), {}};
-  // A single file that need not outlast a power cut takes its target's place in one
-  // rename, which also fails by itself over a folder.
-  const bool group = files.size() > 1 || durable;
+  const fs::path folder = files[0].target.parent_path();
   for (const FileBytes& f : files) {
     // A folder in a target's place is not ours to move aside.
-    if (f.target.parent_path() != g.folder) return failure(f.target, EINVAL);
-    if (group && IsFolder(f.target)) return failure(f.target, EISDIR);
-    g.add(f.target.filename().string(), group && !IsMissing(f.target));
+    if (f.target.parent_path() != folder) return failure(f.target, EINVAL);
+    if (files.size() > 1 && IsFolder(f.target)) return failure(f.target, EISDIR);
   }
   std::error_code ec;
-  fs::create_directories(g.folder, ec);
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    if (disk.writeNew(g.members[i].temp, files[i].bytes, durable)) continue;
-    const FileResult r = failure(files[i].target, errno);
-    for (std::size_t j = 0; j <= i; ++j) disk.remove(g.members[j].temp);
+  fs::create_directories(folder, ec);
+  if (files.size() > 1) return replaceGroup(disk, folder, files, durable);
+
+  const FileBytes& f = files[0];
+  const std::string id = disk.newScratchId();
+  const fs::path temp = scratchPath(f.target, id, ".new");
+  if (!disk.writeNew(temp, f.bytes, durable)) {
+    const FileResult r = failure(f.target, errno);
+    disk.remove(temp);
     return r;
   }
-  if (group) return switchGroup(disk, g, files, durable);
-  const Member& m = g.members[0];
-  if (disk.rename(m.temp, m.target)) return {};
-  const FileResult r = failure(files[0].target, errno);
-  disk.remove(m.temp);
-  return r;
+  const ino_t inode = durable ? inodeOf(temp) : 0;
+  if (!disk.rename(temp, f.target)) {
+    const FileResult r = failure(f.target, errno);
+    disk.remove(temp);
+    return r;
+  }
+  if (durable && disk.syncs())
+    disk.syncLater(
+        folder,
+        [target = f.target, inode, id](Disk& d) { return nameSyncedCopy(d, target, inode, id); },
+        f.target.string());
+  return {};
+}
+
+void RemoveDurableFile(Disk& disk, const fs::path& target) {
+  disk.remove(target);
+  const fs::path copy = SyncedCopyOf(target);
+  if (!disk.syncs()) {
+    disk.remove(copy);
+    return;
+  }
+  disk.syncLater(
+      target.parent_path(),
+      [copy](Disk& d) { return d.remove(copy) && d.syncFolder(copy.parent_path()); },
+      target.string());
 }
 
 void RecoverReplacedFiles(Disk& disk, const fs::path& folder) {
-  std::error_code ec;
-  std::vector<std::string> names;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-    names.push_back(it->path().filename().string());
-  if (ec) return;
+  std::vector<std::string> names = namesIn(folder);
+  if (names.empty()) return;
 
-  // Groups whose old files could not all be put back keep their marker and files.
-  std::set<std::string> unfinished;
-  for (const std::string& name : names) {
-    if (!name.ends_with(MarkerSuffix) || name.size() != IdLength + sizeof MarkerSuffix - 1)
-      continue;
-    const std::string id = name.substr(0, IdLength);
-    if (!isId(id)) continue;
-    const auto bytes = ReadWholeFile(folder / name);
-    const auto group = bytes ? parseMarker(folder, id, *bytes) : std::nullopt;
-    if (!bytes || (group && !(undo(disk, *group) && disk.syncFolder(folder))) ||
-        !disk.remove(folder / name))
-      unfinished.insert(id);
+  // Newest first: a group that stands makes older ones of its members needless, and one
+  // undone leaves its members as the older group left them.
+  std::vector<std::string> markers;
+  for (const std::string& name : names)
+    if (name.ends_with(MarkerSuffix) && name.size() == IdLength + sizeof MarkerSuffix - 1 &&
+        isId(std::string_view(name).substr(0, IdLength)))
+      markers.push_back(name.substr(0, IdLength));
+  std::sort(markers.rbegin(), markers.rend());
+
+  std::set<std::string> standing;    // members of a group that stands
+  std::set<std::string> unfinished;  // ids whose files could not all be put right
+  bool changed = false;
+  for (const std::string& id : markers) {
+    const fs::path marker = folder / (id + MarkerSuffix);
+    const auto bytes = ReadWholeFile(marker);
+    const auto members = bytes ? parseMarker(*bytes) : std::nullopt;
+    bool ok;
+    if (members && std::all_of(members->begin(), members->end(),
+                               [&](const Member& m) { return standing.contains(m.name); })) {
+      ok = dropScratch(disk, folder, id, names);
+    } else if (members && std::all_of(members->begin(), members->end(),
+                                      [&](const Member& m) { return isWhole(folder, m); })) {
+      ok = dropScratch(disk, folder, id, names);
+      for (const Member& m : *members) standing.insert(m.name);
+    } else {
+      // A marker cut short or damaged has its members named by their scratch files.
+      ok = undoByNames(disk, folder, id, names);
+    }
+    ok = ok && disk.syncFolder(folder) && disk.remove(marker);
+    if (!ok) unfinished.insert(id);
+    changed = true;
   }
   for (const std::string& name : names) {
-    const auto id = scratchId(name);
-    if (id && !unfinished.contains(*id)) disk.remove(folder / name);
+    const auto s = scratchOf(name);
+    if (s && !unfinished.contains(s->id) && !IsMissing(folder / name)) {
+      disk.remove(folder / name);
+      changed = true;
+    }
   }
+  if (changed) disk.syncFolder(folder);
 }

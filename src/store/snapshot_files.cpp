@@ -89,6 +89,6 @@ FileRead<SnapshotContent> ReadSnapshotFile(const App& app, const SnapshotFile& f
   });
 }
 
-FileResult WriteUndoSnapshot(App& app, int expectDone, const SnapshotBuffers& buffers) {
-  return SaveDataFile(app, RealSaveFile.name(), SnapshotFileBytes(expectDone, buffers, nullptr));
+FileResult WriteUndoSnapshot(App& app, std::string bytes) {
+  return SaveDataFile(app, RealSaveFile.name(), std::move(bytes));
 }

@@ -29,8 +29,9 @@ struct SnapshotBuffers {
 };
 
 // A snapshot file: REAL_SAVE.FIL, the status windows before the last spin, or USER3_n.FIL
-// of save slot n, which holds the six areas before them. The recovery pair's RESUME3.FIL
-// has a slot's layout and loads as a slot's file does.
+// of save slot n, which holds the six areas before them. RESUME3.FIL, the second file of
+// the recovery pair an earlier version kept, has a slot's layout and loads as a slot's
+// file does.
 struct SnapshotFile {
   int slot = 0;  // 1..5; 0 for REAL_SAVE.FIL; RecoverySlot for RESUME3.FIL
 
@@ -65,7 +66,7 @@ std::optional<SnapshotContent> ParseSnapshotFile(std::string_view bytes, bool sl
 // Reads `file` whole.
 FileRead<SnapshotContent> ReadSnapshotFile(const App& app, const SnapshotFile& file);
 
-// Rewrites REAL_SAVE.FIL. It changes with every spin, so it is not synced: a power cut
-// may cost the last spin's undo, never a damaged file.
-[[nodiscard]] FileResult WriteUndoSnapshot(App& app, int expectDone,
-                                           const SnapshotBuffers& buffers);
+// Rewrites REAL_SAVE.FIL with `bytes` (SnapshotFileBytes without areas). It is not
+// synced: nothing reads it at start, and a restored game rewrites it from the recovery
+// file, so a power cut costs nothing here.
+[[nodiscard]] FileResult WriteUndoSnapshot(App& app, std::string bytes);

@@ -19,9 +19,14 @@ TestProgram::TestProgram(std::initializer_list<std::pair<std::string, std::strin
 }
 
 void TestProgram::restart(const std::string& beforeStart) {
+  // A kill: what waits for the disk's worker is lost with the program.
+  if (runner_) app().disk->abandon();
   runner_.reset();
   out_.str("");
   runner_ = std::make_unique<ScriptRunner>(folder_, out_);
+  // Syncs are for a power cut, which no test of a program makes; the tests of the disk
+  // put their own in place.
+  app().disk = std::make_unique<Disk>(Disk::Syncs::Skip);
   std::istringstream in(beforeStart);
   for (std::string line; std::getline(in, line);) runner_->runLine(line);
   runner_->start();
