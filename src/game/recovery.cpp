@@ -48,6 +48,7 @@ ResumeState takeResume(App& app) {
   s.pointExpectVoid = v.PointExpectVoid;
   s.expectArea = v.ExpectArea;
   s.playing = Main_F(app).Play.enabled() ? 1 : 0;
+  s.playInterval = Main_F(app).Play.interval();
   s.blinkArea = v.BlinkArea;
   s.blinkPoint = v.BlinkPoint;
   s.blinkPhase = v.BlinkPhase;
@@ -93,6 +94,7 @@ void putResumeInPlace(App& app, const RecoveryFile& f) {
   v.ExpectColour = s.expectColour;
   v.PointExpectVoid = s.pointExpectVoid;
   v.ExpectArea = s.expectArea;
+  Main_F(app).Play.setInterval(s.playInterval);
   Main_F(app).Play.setEnabled(s.playing == 1);
   v.BlinkArea = s.blinkArea;
   v.BlinkPoint = s.blinkPoint;

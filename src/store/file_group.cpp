@@ -209,7 +209,7 @@ ino_t inodeOf(const fs::path& file) {
 // content in its place has a round of its own after this one; a target removed since
 // has its copy removed by its removal.
 bool nameSyncedCopy(Disk& disk, const fs::path& target, ino_t inode, const std::string& id) {
-  const fs::path scratch = scratchPath(target, id, ".new");
+  const fs::path scratch = scratchPath(SyncedCopyOf(target), id, ".new");
   if (!disk.link(target, scratch)) return errno == ENOENT;
   if (inodeOf(scratch) != inode) return disk.remove(scratch);
   return disk.rename(scratch, SyncedCopyOf(target)) && disk.syncFolder(target.parent_path());
@@ -250,7 +250,9 @@ FileResult ReplaceFiles(Disk& disk, const std::vector<FileBytes>& files, bool du
   if (durable && disk.syncs())
     disk.syncLater(
         folder,
-        [target = f.target, inode, id](Disk& d) { return nameSyncedCopy(d, target, inode, id); },
+        [target = f.target, inode, id = disk.newScratchId()](Disk& d) {
+          return nameSyncedCopy(d, target, inode, id);
+        },
         f.target.string());
   return {};
 }

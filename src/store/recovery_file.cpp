@@ -36,6 +36,7 @@ void walkResume(Io& io, S& s, Mark& mark, int& version) {
   io.integer(s.pointExpectVoid, 0, 1);
   io.integer(s.expectArea, 0, 6);
   io.integer(s.playing, 0, 1);
+  io.integer(s.playInterval, 0, 65535);
   io.integer(s.blinkArea, 0, 100);
   io.integer(s.blinkPoint, 0, 100);
   io.integer(s.blinkPhase, 0, 100);

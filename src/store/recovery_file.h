@@ -24,7 +24,7 @@ struct ShownVerdict {
 struct ResumeState {
   int lastIndex = 100, lastArea = 0, lastColour = 0, unsaved = 0;
   int expectColour = 0, pointExpectVoid = 0, expectArea = 0;
-  int playing = 0, blinkArea = 0, blinkPoint = 0, blinkPhase = 0;
+  int playing = 0, playInterval = 0, blinkArea = 0, blinkPoint = 0, blinkPhase = 0;
   std::string holdCount;  // Point_F.Ex_Limit
   ShownVerdict orVerdict, pointVerdict, totalVerdict;
   IndexedArray<ShownVerdict, 1, 7> areaVerdict;

@@ -4,10 +4,15 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <atomic>
+#include <thread>
 #include <utility>
 #include <vector>
 
+#include "../support/recording_disk.h"
 #include "../support/test_program.h"
+#include "store/file_group.h"
 
 // The test program is linked with fsync wrapped (tests/CMakeLists.txt): every fsync the
 // program makes comes through here, which notes the file it syncs and its size then.
@@ -25,6 +30,37 @@ Synced statOf(const std::filesystem::path& file) {
   return {st.st_ino, st.st_size};
 }
 
+// A clock the test moves. The worker looks at it again every millisecond while it waits.
+class HandClock : public SyncClock {
+ public:
+  TimePoint now() const override { return TimePoint(std::chrono::milliseconds(ms_.load())); }
+  void waitUntil(std::condition_variable& wake, std::unique_lock<std::mutex>& lock,
+                 TimePoint until) override {
+    waitingFor_ = std::chrono::duration_cast<std::chrono::milliseconds>(until.time_since_epoch())
+                      .count();
+    wake.wait_for(lock, std::chrono::milliseconds(1));
+  }
+  void advance(std::chrono::milliseconds by) { ms_ += by.count(); }
+  // The moment the worker last waited for, in milliseconds; -1 before it first waited.
+  long waitingFor() const { return waitingFor_.load(); }
+
+ private:
+  std::atomic<long> ms_{1000};
+  std::atomic<long> waitingFor_{-1};
+};
+
+// Waits, by the real clock, until `done` holds; false after five seconds.
+template <class Done>
+bool eventually(Done done) {
+  for (int i = 0; i < 5000 && !done(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  return done();
+}
+
+int count(const std::vector<DiskStep>& steps, DiskStep::Kind kind) {
+  return static_cast<int>(std::count_if(steps.begin(), steps.end(),
+                                        [kind](const DiskStep& s) { return s.kind == kind; }));
+}
+
 }  // namespace
 
 extern "C" int __wrap_fsync(int fd) {
@@ -33,18 +69,50 @@ extern "C" int __wrap_fsync(int fd) {
   return __real_fsync(fd);
 }
 
-TEST(Disk, AWriteSyncsItsWholeFileWhenAskedAndAFolderSyncSyncsTheFolder) {
+TEST(Disk, ALastingWriteIsSyncedWithItsFolderOnlyByTheWorker) {
   TestProgram p;
-  Disk disk;
-  for (const bool sync : {false, true}) {
-    SCOPED_TRACE(sync);
+  for (const bool lasting : {false, true}) {
+    SCOPED_TRACE(lasting);
+    Disk disk(Disk::Syncs::OnFlush);
     synced.clear();
-    const auto file = p.folder() / (sync ? "synced" : "unsynced");
-    ASSERT_TRUE(disk.writeNew(file, "twelve bytes", sync));
+    const auto file = p.folder() / (lasting ? "lasting" : "passing");
+    ASSERT_TRUE(disk.writeNew(file, "twelve bytes", lasting));
     EXPECT_EQ(statOf(file).second, 12);
-    EXPECT_EQ(synced, sync ? std::vector{statOf(file)} : std::vector<Synced>{});
+    // The writer never waits for the disk.
+    EXPECT_TRUE(synced.empty());
+    disk.syncLater(p.folder());
+    EXPECT_TRUE(disk.flush());
+    const std::vector<Synced> file_then_folder{statOf(file), statOf(p.folder())};
+    EXPECT_EQ(synced, lasting ? file_then_folder : std::vector{statOf(p.folder())});
   }
-  synced.clear();
-  ASSERT_TRUE(disk.syncFolder(p.folder()));
-  EXPECT_EQ(synced, std::vector{statOf(p.folder())});
+}
+
+TEST(Disk, TheWorkerSyncsWithinItsDelayOfTheLastChangeAndGathersChanges) {
+  TestProgram p;
+  const auto clock = std::make_shared<HandClock>();
+  RecordingDisk disk(Disk::Syncs::Background, clock);
+  const auto target = p.folder() / "RESUME.FIL";
+  // Ten quick changes: one round syncs the newest, and names it as the synced copy.
+  for (int n = 0; n < 10; ++n)
+    ASSERT_TRUE(ReplaceFiles(disk, {{target, std::string(100 + n, 'x')}}, true).done());
+  ASSERT_TRUE(eventually([&] { return clock->waitingFor() >= 0; }));
+  EXPECT_LE(clock->waitingFor() - 1000, 1000);
+  EXPECT_EQ(count(disk.steps(), DiskStep::SyncFile), 0);
+  clock->advance(Disk::Delay);
+  ASSERT_TRUE(eventually([&] { return count(disk.steps(), DiskStep::SyncFolder) == 2; }));
+  EXPECT_EQ(count(disk.steps(), DiskStep::SyncFile), 1);
+  EXPECT_EQ(ReadWholeFile(SyncedCopyOf(target)), std::string(109, 'x'));
+  EXPECT_EQ(DurabilityFaults(disk.steps(), [](const auto&) { return true; }), "");
+
+  // A flush, as at the end of the program, does not wait for the clock.
+  ASSERT_TRUE(ReplaceFiles(disk, {{target, "last"}}, true).done());
+  EXPECT_TRUE(disk.flush());
+  EXPECT_EQ(ReadWholeFile(SyncedCopyOf(target)), "last");
+  // The removal reaches the disk before the copy goes.
+  RemoveDurableFile(disk, target);
+  EXPECT_TRUE(disk.flush());
+  EXPECT_TRUE(IsMissing(SyncedCopyOf(target)));
+  const auto steps = disk.steps();
+  EXPECT_EQ(steps[steps.size() - 3].kind, DiskStep::SyncFolder);
+  EXPECT_EQ(steps[steps.size() - 2].path, SyncedCopyOf(target));
 }

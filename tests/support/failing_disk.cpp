@@ -10,19 +10,19 @@ bool FailingDisk::step() {
   return !fails;
 }
 
-bool FailingDisk::writeNew(const std::filesystem::path& file, std::string_view bytes, bool sync) {
+bool FailingDisk::writeNew(const std::filesystem::path& file, std::string_view bytes,
+                           bool lasting) {
   // A write that fails has written part of the file.
   if (!step()) {
     Disk::writeNew(file, bytes.substr(0, bytes.size() / 2), false);
     errno = EIO;
     return false;
   }
-  if (sync && !step()) {
-    Disk::writeNew(file, bytes, false);
-    errno = EIO;
-    return false;
-  }
-  return RecordingDisk::writeNew(file, bytes, sync);
+  return RecordingDisk::writeNew(file, bytes, lasting);
+}
+
+bool FailingDisk::syncFile(int fd, const std::filesystem::path& file) {
+  return step() && RecordingDisk::syncFile(fd, file);
 }
 
 bool FailingDisk::rename(const std::filesystem::path& from, const std::filesystem::path& to) {

@@ -13,14 +13,18 @@ class FailingDisk : public RecordingDisk {
   enum class Mode { Once, FromThenOn };
 
   FailingDisk(int failAt, Mode mode) : failAt_(failAt), mode_(mode) {}
+  ~FailingDisk() override { finish(); }
 
   // Whether the chosen step was reached.
   bool hit() const { return hit_; }
 
-  bool writeNew(const std::filesystem::path& file, std::string_view bytes, bool sync) override;
+  bool writeNew(const std::filesystem::path& file, std::string_view bytes, bool lasting) override;
   bool rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
   bool remove(const std::filesystem::path& file) override;
   bool syncFolder(const std::filesystem::path& folder) override;
+
+ protected:
+  bool syncFile(int fd, const std::filesystem::path& file) override;
 
  private:
   // Counts a step; false, with errno set, when it is to fail.

@@ -1,8 +1,21 @@
 #include "recording_disk.h"
 
-bool RecordingDisk::writeNew(const std::filesystem::path& file, std::string_view bytes, bool sync) {
-  record({DiskStep::Write, file, {}, sync});
-  return Disk::writeNew(file, bytes, sync);
+#include <map>
+
+bool RecordingDisk::writeNew(const std::filesystem::path& file, std::string_view bytes,
+                             bool lasting) {
+  record({DiskStep::Write, file, {}, lasting});
+  return Disk::writeNew(file, bytes, lasting);
+}
+
+bool RecordingDisk::link(const std::filesystem::path& from, const std::filesystem::path& to) {
+  record({DiskStep::Link, from, to});
+  return Disk::link(from, to);
+}
+
+bool RecordingDisk::syncFile(int fd, const std::filesystem::path& file) {
+  record({DiskStep::SyncFile, file, {}});
+  return Disk::syncFile(fd, file);
 }
 
 bool RecordingDisk::rename(const std::filesystem::path& from, const std::filesystem::path& to) {
@@ -67,15 +80,23 @@ std::string DurabilityFaults(const std::vector<DiskStep>& steps,
   const auto fault = [&faults](const std::filesystem::path& file, const char* what) {
     faults += file.filename().string() + ": " + what + "\n";
   };
-  bool lasting = false;  // a file that must last has taken its place
+  const auto ends = [](const std::filesystem::path& p, const char* suffix) {
+    return p.filename().string().ends_with(suffix);
+  };
+  // Lasting files placed so far, by the name they took: the path they were written under.
+  // A newer file in a name needs no sync of the older.
+  std::map<std::filesystem::path, std::filesystem::path> placed;
+  const auto syncedBefore = [&](const std::filesystem::path& written, std::size_t i) {
+    for (std::size_t j = i; j-- > 0;) {
+      if (steps[j].kind != DiskStep::SyncFile || steps[j].path != written) continue;
+      for (std::size_t k = j + 1; k < i; ++k)
+        if (syncs(steps[k], written.parent_path())) return true;
+      return false;
+    }
+    return false;
+  };
   for (std::size_t i = 0; i < steps.size(); ++i) {
     const DiskStep& s = steps[i];
-    if (s.kind == DiskStep::Remove && lasting && madeBy(steps, i)) {
-      bool after = false;
-      for (std::size_t j = i + 1; j < steps.size(); ++j)
-        after = after || syncs(steps[j], s.path.parent_path());
-      if (!after) fault(s.path, "removed and the folder was not synced after");
-    }
     if (s.kind == DiskStep::Write) {
       bool leaves = false;
       for (std::size_t j = i + 1; j < steps.size() && !leaves; ++j)
@@ -83,19 +104,31 @@ std::string DurabilityFaults(const std::vector<DiskStep>& steps,
                  steps[j].path == s.path;
       if (!leaves) fault(s.path, "written where it stays");
     }
-    if (!isPlacement(steps, i) || !mustLast(s.to)) continue;
-    lasting = true;
-    const auto folder = s.to.parent_path();
-    if (!madeBy(steps, i)->synced) fault(s.to, "took its place unsynced");
-    std::size_t lastWrite = i;
-    while (lastWrite > 0 && steps[lastWrite].kind != DiskStep::Write) --lastWrite;
-    bool before = false;
-    for (std::size_t j = lastWrite; j < i; ++j) before = before || syncs(steps[j], folder);
-    if (!before) fault(s.to, "took its place before the folder was synced");
-    std::size_t next = i + 1;
-    while (next < steps.size() && steps[next].kind == DiskStep::Rename) ++next;
-    if (next == steps.size() || !syncs(steps[next], folder))
-      fault(s.to, "took its place and the folder was not synced after");
+    if (isPlacement(steps, i) && mustLast(s.to)) {
+      if (!madeBy(steps, i)->lasting) fault(s.to, "took its place and is never synced");
+      bool synced = false, replaced = false;
+      for (std::size_t j = i + 1; j < steps.size() && !synced && !replaced; ++j) {
+        synced = steps[j].kind == DiskStep::SyncFile && steps[j].path == s.path;
+        replaced = isPlacement(steps, j) && steps[j].to == s.to;
+      }
+      if (!synced && !replaced) fault(s.to, "took its place and was not synced after");
+      placed[s.to] = s.path;
+    }
+    const bool undoes = s.kind == DiskStep::Link ||
+                        (s.kind == DiskStep::Remove &&
+                         (ends(s.path, ".group") || ends(s.path, ".old") || ends(s.path, ".none")));
+    if (undoes)
+      for (const auto& [name, written] : placed)
+        if (!syncedBefore(written, i)) fault(s.path, "dropped or named before the files were synced");
+    if (s.kind == DiskStep::Remove && (ends(s.path, ".old") || ends(s.path, ".none")) &&
+        !placed.empty()) {
+      bool markerGone = false;
+      for (std::size_t j = i; j-- > 0 && !markerGone;)
+        if (steps[j].kind == DiskStep::Remove && ends(steps[j].path, ".group"))
+          for (std::size_t k = j + 1; k < i && !markerGone; ++k)
+            markerGone = syncs(steps[k], s.path.parent_path());
+      if (!markerGone) fault(s.path, "removed before its marker's removal was on the disk");
+    }
   }
   return faults;
 }

@@ -11,23 +11,33 @@
 
 // One step a disk was asked for.
 struct DiskStep {
-  enum Kind { Write, Rename, Remove, SyncFolder };
+  enum Kind { Write, Rename, Link, Remove, SyncFile, SyncFolder };
   Kind kind;
-  std::filesystem::path path;  // the file written, renamed or removed; the folder synced
-  std::filesystem::path to;    // the new name of a rename
-  bool synced = false;         // a write that was to reach the disk before it returned
+  // The file written, renamed, linked, removed or synced (under the name it was written
+  // with); the folder synced.
+  std::filesystem::path path;
+  std::filesystem::path to;  // the new name of a rename or link
+  bool lasting = false;      // a write whose content the worker is to sync
 };
 
 // A disk that does what the program's own does and keeps every step it is asked for, in
-// the order they come, from any thread.
+// the order they come, from any thread. Its worker's syncs wait for flush() unless told.
 class RecordingDisk : public Disk {
  public:
-  bool writeNew(const std::filesystem::path& file, std::string_view bytes, bool sync) override;
+  explicit RecordingDisk(Syncs syncs = Syncs::OnFlush, std::shared_ptr<SyncClock> clock = nullptr)
+      : Disk(syncs, std::move(clock)) {}
+  ~RecordingDisk() override { finish(); }
+
+  bool writeNew(const std::filesystem::path& file, std::string_view bytes, bool lasting) override;
   bool rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
+  bool link(const std::filesystem::path& from, const std::filesystem::path& to) override;
   bool remove(const std::filesystem::path& file) override;
   bool syncFolder(const std::filesystem::path& folder) override;
 
   std::vector<DiskStep> steps() const;
+
+ protected:
+  bool syncFile(int fd, const std::filesystem::path& file) override;
 
  private:
   void record(DiskStep step);
@@ -53,11 +63,11 @@ std::vector<std::string> PlacedFiles(const std::vector<DiskStep>& steps);
 
 // What the steps do wrong, a line for each fault; empty when none. Every file written
 // leaves its name again by a rename or a removal: nothing is written in the place of a
-// file. A file that takes a name which `mustLast` says must outlast a power cut was synced
-// when it was written; before it takes the name, the folder was synced after the last
-// write (the names that can undo it are on the disk); after, the folder is synced before
-// anything else is written or removed, and before the steps end. Once such a file is in
-// place, a file the steps wrote and then remove (what could undo it) is gone for good only
-// when the folder is synced after the removal.
+// file. A file that takes a name which `mustLast` says must outlast a power cut was
+// written to be synced, and is synced before the steps end. What could undo or stand in
+// for such a file (a group's marker, a kept old file or placeholder) is removed, and a
+// synced copy named, only once every such file placed before is synced and the folder
+// synced after that; kept old files and placeholders go only once the removal of their
+// marker is on the disk.
 std::string DurabilityFaults(const std::vector<DiskStep>& steps,
                              const std::function<bool(const std::filesystem::path&)>& mustLast);
