@@ -11,7 +11,7 @@ folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
 files=$folder/Data/Files
 rm -rf "$out"
-for t in codec layouts settings undo slot_load script; do mkdir -p "$out/$t"; done
+for t in codec layouts settings undo slot_load script resume; do mkdir -p "$out/$t"; done
 
 # Spins of every number, in an order that walks the table, with predictions once a
 # round is full.
@@ -32,6 +32,7 @@ stage() {
     [ -f "$f" ] && cp "$f" "$out/layouts/$name-$(basename "$f")"
   done
   [ -f "$files/REAL_SAVE.FIL" ] && cp "$files/REAL_SAVE.FIL" "$out/undo/$name"
+  [ -f "$files/RESUME.FIL" ] && cp "$files/RESUME.FIL" "$out/resume/$name"
   { cat "$files/USER.FIL" 2>/dev/null || true; printf '\0'; cat "$files/USER2.FIL" 2>/dev/null || true; } \
     >"$out/settings/$name"
   local n

@@ -43,7 +43,7 @@ class Disk {
     Skip,        // nothing is synced; what follows a sync runs at once (quick tests)
   };
   // How long the worker gathers changes before it syncs them together.
-  static constexpr std::chrono::milliseconds Delay{250};
+  static constexpr std::chrono::milliseconds Delay{500};
 
   explicit Disk(Syncs syncs = Syncs::Background, std::shared_ptr<SyncClock> clock = nullptr);
   virtual ~Disk();

@@ -207,12 +207,13 @@ ino_t inodeOf(const fs::path& file) {
 
 // The synced content of `target`, of inode `inode`, takes the copy's name. A newer
 // content in its place has a round of its own after this one; a target removed since
-// has its copy removed by its removal.
+// has its copy removed by its removal. The new name is not waited for: until it is on
+// the disk, the copy before it stands there, as whole.
 bool nameSyncedCopy(Disk& disk, const fs::path& target, ino_t inode, const std::string& id) {
   const fs::path scratch = scratchPath(SyncedCopyOf(target), id, ".new");
   if (!disk.link(target, scratch)) return errno == ENOENT;
   if (inodeOf(scratch) != inode) return disk.remove(scratch);
-  return disk.rename(scratch, SyncedCopyOf(target)) && disk.syncFolder(target.parent_path());
+  return disk.rename(scratch, SyncedCopyOf(target));
 }
 
 }  // namespace

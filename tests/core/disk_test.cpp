@@ -99,7 +99,7 @@ TEST(Disk, TheWorkerSyncsWithinItsDelayOfTheLastChangeAndGathersChanges) {
   EXPECT_LE(clock->waitingFor() - 1000, 1000);
   EXPECT_EQ(count(disk.steps(), DiskStep::SyncFile), 0);
   clock->advance(Disk::Delay);
-  ASSERT_TRUE(eventually([&] { return count(disk.steps(), DiskStep::SyncFolder) == 2; }));
+  ASSERT_TRUE(eventually([&] { return count(disk.steps(), DiskStep::Rename) == 11; }));
   EXPECT_EQ(count(disk.steps(), DiskStep::SyncFile), 1);
   EXPECT_EQ(ReadWholeFile(SyncedCopyOf(target)), std::string(109, 'x'));
   EXPECT_EQ(DurabilityFaults(disk.steps(), [](const auto&) { return true; }), "");

@@ -7,21 +7,6 @@
 #include "core/disk.h"
 #include "windows/app.h"
 
-namespace {
-
-// The program's disk without the waits for the disk itself: a fuzz run checks what the
-// files hold, not that they outlast a power cut, and a sync per input would cost most of
-// the run.
-class UnsyncedDisk : public Disk {
- public:
-  bool writeNew(const std::filesystem::path& file, std::string_view bytes, bool) override {
-    return Disk::writeNew(file, bytes, false);
-  }
-  bool syncFolder(const std::filesystem::path&) override { return true; }
-};
-
-}  // namespace
-
 std::string_view InputBytes(const std::uint8_t* data, std::size_t size) {
   return {reinterpret_cast<const char*>(data), size};
 }
@@ -61,10 +46,13 @@ std::string FuzzProgram::read(const std::string& relative) const {
   return ReadWholeFile(folder_ / relative).value_or("");
 }
 
-void FuzzProgram::start() {
+void FuzzProgram::start(std::string_view answers) {
   if (runner_) return;
   runner_ = std::make_unique<ScriptRunner>(folder_, out_);
-  runner_->app().disk = std::make_unique<UnsyncedDisk>();
+  // A fuzz run checks what the files hold, not that they outlast a power cut, and a sync
+  // per input would cost most of the run.
+  runner_->app().disk = std::make_unique<Disk>(Disk::Syncs::Skip);
+  if (!answers.empty()) runner_->runLine(std::string(answers));
   runner_->start();
 }
 

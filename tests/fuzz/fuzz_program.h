@@ -33,8 +33,9 @@ class FuzzProgram {
   void write(const std::string& relative, std::string_view bytes) const;
   std::string read(const std::string& relative) const;
 
-  // Starts the program (once), as varnet-cli does.
-  void start();
+  // Starts the program (once), as varnet-cli does; `answers` is an `answer` line for the
+  // questions of the start.
+  void start(std::string_view answers = {});
   // Runs script lines separated by '\n'.
   void run(std::string_view lines);
   App& app() { return runner_->app(); }
