@@ -61,7 +61,8 @@ int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   ScriptRunner runner(folders.data, std::cout);
   // Tests that do not look at durability spare the disk its syncs.
-  if (std::getenv("VARNET_SKIP_SYNCS")) runner.app().disk = std::make_unique<Disk>(Disk::Syncs::Skip);
+  if (std::getenv("VARNET_SKIP_SYNCS"))
+    runner.app().disk = std::make_unique<Disk>(Disk::Syncs::Skip);
   const int status = runner.run(script == "-" ? std::cin : file);
   std::cout.flush();
   return status;

@@ -176,7 +176,8 @@ void BM_CliRunOf5000Spins(benchmark::State& state) {
       std::istringstream in(script);
       runner.run(in);
     }
-    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    const double wall =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
     programWall += wall;
     state.SetIterationTime(wall);
     if (!floorFirst) runFloor();

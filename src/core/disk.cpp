@@ -168,8 +168,8 @@ void Disk::syncLater(const std::filesystem::path& folder, AfterSync after, std::
   }
   {
     std::lock_guard lock(w.mutex);
-    w.jobs.push_back({std::move(written_), folder, std::move(after), std::move(stream),
-                      w.clock->now()});
+    w.jobs.push_back(
+        {std::move(written_), folder, std::move(after), std::move(stream), w.clock->now()});
   }
   written_.clear();
   w.wake.notify_all();
@@ -224,7 +224,8 @@ std::string Disk::newScratchId() {
 void Disk::noteFailure(const std::filesystem::path& what, int error) {
   std::lock_guard lock(worker_->mutex);
   worker_->failedSinceFlush = true;
-  if (!worker_->failure) worker_->failure = {{what, std::error_code(error, std::generic_category())}};
+  if (!worker_->failure)
+    worker_->failure = {{what, std::error_code(error, std::generic_category())}};
 }
 
 void Disk::runRound(std::vector<Job>& batch) {

@@ -186,11 +186,11 @@ std::string setAside(App& app) {
 
 void reportDamaged(App& app, const FileResult& read) {
   const std::string kept = setAside(app);
-  MsgBox(app,
-         JoinLines({"前回のゲームは復元できませんでした。",
-                    read.path + " を読み込めませんでした。",
-                    kept.empty() ? "ファイルはそのまま残っています。" : kept + " として残しました。"}),
-         BoxIcon::Stop);
+  MsgBox(
+      app,
+      JoinLines({"前回のゲームは復元できませんでした。", read.path + " を読み込めませんでした。",
+                 kept.empty() ? "ファイルはそのまま残っています。" : kept + " として残しました。"}),
+      BoxIcon::Stop);
 }
 
 // A recovery pair of an earlier version: RESUME.FIL in a slot's layout, RESUME3.FIL

@@ -36,8 +36,8 @@ class HandClock : public SyncClock {
   TimePoint now() const override { return TimePoint(std::chrono::milliseconds(ms_.load())); }
   void waitUntil(std::condition_variable& wake, std::unique_lock<std::mutex>& lock,
                  TimePoint until) override {
-    waitingFor_ = std::chrono::duration_cast<std::chrono::milliseconds>(until.time_since_epoch())
-                      .count();
+    waitingFor_ =
+        std::chrono::duration_cast<std::chrono::milliseconds>(until.time_since_epoch()).count();
     wake.wait_for(lock, std::chrono::milliseconds(1));
   }
   void advance(std::chrono::milliseconds by) { ms_ += by.count(); }
@@ -52,7 +52,8 @@ class HandClock : public SyncClock {
 // Waits, by the real clock, until `done` holds; false after five seconds.
 template <class Done>
 bool eventually(Done done) {
-  for (int i = 0; i < 5000 && !done(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  for (int i = 0; i < 5000 && !done(); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
   return done();
 }
 

@@ -84,12 +84,14 @@ TEST(Recovery, ARestoredGameGoesOnExactlyAsTheUninterruptedOne) {
   // The same game twice, one of them killed and restored at every moment below: what
   // follows prints the same, undo and predictions included.
   const std::string draws = "random 0.31 0.77 0.05 0.62 0.48 0.93 0.12 0.55 0.27 0.81\n";
-  const std::string goOn = draws +
-                           "click Main_F.Count_M(22)\nclick Main_F.Expect\nclick "
-                           "Main_F.Count_P(9)\ntick 8\nclick Main_F.Expect\nclick Main_F.Count_P(3)\n"
-                           "dump Point_F\ndump Black_or_Red_F\ndump Area_F\ndump Total_F\n"
-                           "dump Main_F\nvar Unsaved\nanswer yes\nclick Main_F.Exit";
-  for (const char* moment : {"", "click Main_F.Expect", "click Main_F.Point_C\nclick Point_F.UP_1"}) {
+  const std::string goOn =
+      draws +
+      "click Main_F.Count_M(22)\nclick Main_F.Expect\nclick "
+      "Main_F.Count_P(9)\ntick 8\nclick Main_F.Expect\nclick Main_F.Count_P(3)\n"
+      "dump Point_F\ndump Black_or_Red_F\ndump Area_F\ndump Total_F\n"
+      "dump Main_F\nvar Unsaved\nanswer yes\nclick Main_F.Exit";
+  for (const char* moment :
+       {"", "click Main_F.Expect", "click Main_F.Point_C\nclick Point_F.UP_1"}) {
     SCOPED_TRACE(moment);
     TestProgram straight, killed;
     for (TestProgram* p : {&straight, &killed}) {
@@ -106,7 +108,8 @@ TEST(Recovery, ARestoredGameGoesOnExactlyAsTheUninterruptedOne) {
 TEST(Recovery, APairOfAnEarlierVersionStillRestores) {
   TestProgram p;
   p.spin(8, 3);
-  p.run("click Main_F.Save_Load\nanswer yes\nclick Save_Load_F.Save(1)\nclick Save_Load_F.Command1");
+  p.run(
+      "click Main_F.Save_Load\nanswer yes\nclick Save_Load_F.Save(1)\nclick Save_Load_F.Command1");
   p.writeFile(Game, p.readFile("Data/Files/Save1.FIL"));
   p.writeFile(OldSnapshot, p.readFile("Data/Files/USER3_1.FIL"));
   p.restart("answer yes");

@@ -33,6 +33,8 @@ const std::filesystem::path& layProgram(const std::filesystem::path& folder,
 
 Desktop::Desktop(const std::string& windowSettings)
     : frontEnd(layProgram(home.path(), windowSettings)) {
+  // No desktop test looks at what outlasts a power cut.
+  app().disk = std::make_unique<Disk>(Disk::Syncs::Skip);
   frontEnd.start();
 }
 

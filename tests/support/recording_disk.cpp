@@ -119,7 +119,8 @@ std::string DurabilityFaults(const std::vector<DiskStep>& steps,
                          (ends(s.path, ".group") || ends(s.path, ".old") || ends(s.path, ".none")));
     if (undoes)
       for (const auto& [name, written] : placed)
-        if (!syncedBefore(written, i)) fault(s.path, "dropped or named before the files were synced");
+        if (!syncedBefore(written, i))
+          fault(s.path, "dropped or named before the files were synced");
     if (s.kind == DiskStep::Remove && (ends(s.path, ".old") || ends(s.path, ".none")) &&
         !placed.empty()) {
       bool markerGone = false;
