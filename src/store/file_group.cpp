@@ -265,10 +265,10 @@ void RemoveDurableFile(Disk& disk, const fs::path& target) {
     disk.remove(copy);
     return;
   }
-  disk.syncLater(
-      target.parent_path(),
-      [copy](Disk& d) { return d.remove(copy) && d.syncFolder(copy.parent_path()); },
-      target.string());
+  // Not of the file's stream: a newer content must not make the removal of a copy of
+  // the content before it needless.
+  disk.syncLater(target.parent_path(),
+                 [copy](Disk& d) { return d.remove(copy) && d.syncFolder(copy.parent_path()); });
 }
 
 void RecoverReplacedFiles(Disk& disk, const fs::path& folder) {
