@@ -259,16 +259,11 @@ FileResult ReplaceFiles(Disk& disk, const std::vector<FileBytes>& files, bool du
 }
 
 void RemoveDurableFile(Disk& disk, const fs::path& target) {
+  // The copy first, at once: a content written after the removal must never have the
+  // removed one standing in for it.
+  disk.remove(SyncedCopyOf(target));
   disk.remove(target);
-  const fs::path copy = SyncedCopyOf(target);
-  if (!disk.syncs()) {
-    disk.remove(copy);
-    return;
-  }
-  // Not of the file's stream: a newer content must not make the removal of a copy of
-  // the content before it needless.
-  disk.syncLater(target.parent_path(),
-                 [copy](Disk& d) { return d.remove(copy) && d.syncFolder(copy.parent_path()); });
+  if (disk.syncs()) disk.syncLater(target.parent_path());
 }
 
 void RecoverReplacedFiles(Disk& disk, const fs::path& folder) {

@@ -30,7 +30,7 @@ struct FileBytes {
 //   is whole, and puts the old ones back otherwise.
 FileResult ReplaceFiles(Disk& disk, const std::vector<FileBytes>& files, bool durable);
 
-// Removes a file written durable, and its synced copy once the removal is on the disk.
+// Removes a file written durable and its synced copy; the worker syncs the removal.
 void RemoveDurableFile(Disk& disk, const std::filesystem::path& target);
 
 // The name under which the last synced content of a durable file stands.
