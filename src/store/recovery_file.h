@@ -15,7 +15,6 @@ struct ShownVerdict {
   std::string caption;
   Colour fore = ButtonText, back = ButtonFace;
   int picture = 0;
-  bool operator==(const ShownVerdict&) const = default;
 };
 
 // What a game holds between two events that no save slot keeps, so that a game restored
@@ -37,7 +36,6 @@ struct ResumeState {
   ShownVerdict totalVerdictBefore;
   // REAL_SAVE.FIL as the undo would read it; empty when there is nothing to take back.
   std::string undoSnapshot;
-  bool operator==(const ResumeState&) const = default;
 };
 
 // The recovery file, RESUME.FIL: the game in a slot's SaveN.FIL layout, the status
