@@ -56,7 +56,6 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  if (!dir) CreateDataFolder(folders.data);
   std::ios::sync_with_stdio(false);
   ScriptRunner runner(folders.data, std::cout);
   const int status = runner.run(script == "-" ? std::cin : file);

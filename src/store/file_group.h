@@ -26,3 +26,7 @@ FileResult ReplaceFiles(Disk& disk, const std::vector<FileBytes>& files, bool du
 // Run at start, before anything reads the folder: puts back the old files of a group that
 // a kill or a power cut interrupted, and removes the temporary files left behind.
 void RecoverReplacedFiles(Disk& disk, const std::filesystem::path& folder);
+
+// Removes the temporary files ("<name>.<id>.new") a kill left behind in a folder no start
+// looks at, such as one a file was exported to; run before the next write there.
+void RemoveStaleTemporaries(Disk& disk, const std::filesystem::path& folder);
