@@ -57,7 +57,6 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  if (!dir) CreateDataFolder(folders.data);
   std::ios::sync_with_stdio(false);
   ScriptRunner runner(folders.data, std::cout);
   // Tests that do not look at durability spare the disk its syncs.

@@ -28,7 +28,6 @@ int main(int argc, char** argv) {
   if (qtTexts.load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QCoreApplication::installTranslator(&qtTexts);
   const ProgramFolders folders = FindProgramFolders(ExecutableFolder());
-  CreateDataFolder(folders.data);
   FrontEnd frontEnd(folders);
   if (!frontEnd.start()) return 1;
   return QApplication::exec();

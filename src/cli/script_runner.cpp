@@ -55,20 +55,21 @@ ScriptRunner::ScriptRunner(const std::filesystem::path& folder, std::ostream& ou
     : out_(out), services_(out), app_(std::make_unique<App>(folder, services_.services())) {}
 
 bool ScriptRunner::start() {
-  started_ = StartProgram(*app_);
-  refuse(!started_);
+  const std::string refusal = StartProgram(*app_);
+  started_ = refusal.empty();
+  refuse(refusal);
   return started_;
 }
 
-void ScriptRunner::refuse(bool refused) {
-  refused_ = refused;
-  if (refused_) services_.error(AlreadyRunningMessage);
+void ScriptRunner::refuse(const std::string& refusal) {
+  refused_ = !refusal.empty();
+  if (refused_) services_.error(refusal);
 }
 
 int ScriptRunner::run(std::istream& in) {
   // The folder is taken before the first line is awaited, so that a second program is
   // kept out while this one waits for its input.
-  if (!started_) refuse(!TakeProgramFolder(*app_));
+  if (!started_) refuse(TakeProgramFolder(*app_));
   if (refused_) return exitCode();
   std::string line;
   while (!ended() && std::getline(in, line)) {

@@ -44,8 +44,8 @@ class ScriptRunner {
   void var(const std::string& name);
   void form(const std::string& formName);
   void dump(const std::string& formName);
-  // Notes whether the start was refused, saying so when it was.
-  void refuse(bool refused);
+  // Notes whether the start was refused (`refusal` not empty), saying why when it was.
+  void refuse(const std::string& refusal);
   Control* resolve(const std::string& addr, FormId& form, bool mustBeShown);
 
   std::ostream& out_;

@@ -261,8 +261,12 @@ void Disk::runRound(std::vector<Job>& batch) {
       noteFailure(batch[i].folder, errno);
 }
 
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& file,
-                                         std::error_code* error) {
+namespace {
+
+// Up to `limit` bytes of a regular file and whether it had more; unless `start` (the
+// first bytes are wanted), a file whose size is beyond the limit is not read.
+std::optional<std::string> readUpTo(const std::filesystem::path& file, std::size_t limit,
+                                    bool start, bool& more, std::error_code* error) {
   const auto refused = [error](int failure) -> std::optional<std::string> {
     if (error) *error = std::error_code(failure, std::generic_category());
     return std::nullopt;
@@ -274,32 +278,59 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& file,
   struct stat st;
   int failure = 0;
   std::string content;
+  more = false;
   if (::fstat(fd, &st) != 0) {
     failure = errno;
   } else if (!S_ISREG(st.st_mode)) {
     failure = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+  } else if (static_cast<std::uintmax_t>(st.st_size) > limit && !start) {
+    more = true;
   } else {
-    // One read more than the size sees the end, also of a file that grew meanwhile.
-    content.resize(static_cast<std::size_t>(st.st_size) + 1);
+    // One read more than the size sees the end, also of a file that grew meanwhile; the
+    // buffer never grows beyond the limit and one byte that shows there is more.
+    const std::size_t room = limit < SIZE_MAX ? limit + 1 : limit;
+    content.resize(std::min(static_cast<std::size_t>(st.st_size), limit) + 1);
     std::size_t used = 0;
-    while (true) {
-      if (used == content.size()) content.resize(content.size() * 2);
+    while (used < room) {
+      if (used == content.size()) content.resize(std::min(content.size() * 2, room));
       const ssize_t n = ::read(fd, content.data() + used, content.size() - used);
       if (n < 0 && errno == EINTR) continue;
       if (n < 0) failure = errno;
       if (n <= 0) break;
       used += static_cast<std::size_t>(n);
     }
-    content.resize(used);
+    more = used > limit;
+    content.resize(std::min(used, limit));
   }
   ::close(fd);
   if (failure != 0) return refused(failure);
   return content;
 }
 
-bool IsMissing(const std::filesystem::path& file) {
+}  // namespace
+
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& file, std::error_code* error,
+                                         std::size_t limit) {
+  bool more = false;
+  auto content = readUpTo(file, limit, false, more, error);
+  if (!more) return content;
+  if (error) *error = std::make_error_code(std::errc::file_too_large);
+  return std::nullopt;
+}
+
+std::optional<std::string> ReadFileStart(const std::filesystem::path& file, std::size_t length,
+                                         std::error_code* error) {
+  bool more = false;
+  return readUpTo(file, length, true, more, error);
+}
+
+bool IsMissing(const std::filesystem::path& file, std::error_code* error) {
   struct stat st;
-  return ::lstat(file.c_str(), &st) != 0 && errno == ENOENT;
+  const int failure = ::lstat(file.c_str(), &st) == 0 ? 0 : errno;
+  if (error)
+    *error = failure == 0 || failure == ENOENT ? std::error_code()
+                                               : std::error_code(failure, std::generic_category());
+  return failure == ENOENT;
 }
 
 bool IsFolder(const std::filesystem::path& file) {

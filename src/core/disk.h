@@ -112,14 +112,23 @@ class Disk {
 };
 
 // The whole content of a regular file; nothing when it is missing, is no file (a folder,
-// a link that leads nowhere) or cannot be read, and then `error`, when given, says why
-// (no_such_file_or_directory for a name with nothing behind it).
+// a link that leads nowhere), cannot be read or holds more than `limit` bytes, and then
+// `error`, when given, says why (no_such_file_or_directory for a name with nothing behind
+// it, file_too_large beyond the limit). A file beyond the limit is not read at all.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file,
+                                         std::error_code* error = nullptr,
+                                         std::size_t limit = SIZE_MAX);
+
+// The first `length` bytes of a regular file, or all of a shorter one; fails as
+// ReadWholeFile does.
+std::optional<std::string> ReadFileStart(const std::filesystem::path& file, std::size_t length,
                                          std::error_code* error = nullptr);
 
-// True only when nothing at all stands under that name; a broken link or a file that
-// cannot be looked at is not missing.
-bool IsMissing(const std::filesystem::path& file);
+// True only when nothing at all stands under that name (a broken link is not missing).
+// A name that cannot be looked at (a folder on the way that may not be searched or is no
+// folder, a loop of links) is not known to be missing either: false, and `error`, when
+// given, says why; it is cleared when the answer is sure.
+bool IsMissing(const std::filesystem::path& file, std::error_code* error = nullptr);
 
 // A folder stands under that name (not a link to one).
 bool IsFolder(const std::filesystem::path& file);

@@ -16,5 +16,7 @@ enum class Figure {
 // products of figures stay exact in a double and within a long.
 inline constexpr double FigureLimit = 1e9;
 
-// Whether the text, read as every window figure is read (Val), fits its kind.
+// Whether the text is written as the program writes a figure of its kind (decimal digits
+// with at most one point, a minus only for a level, or nothing yet) and, read as every
+// window figure is read (Val), lies within the kind's range.
 bool FigureInRange(std::string_view text, Figure kind);

@@ -29,5 +29,5 @@ std::filesystem::path UserDataFolder();
 std::filesystem::path DataFilesFolder(const std::filesystem::path& data);
 
 // Creates data/Data/Files where missing, each new folder readable by the user alone.
-// False when it cannot; the program then starts anyway and reports each failed write.
+// False when it cannot; the start then says which folder it cannot use, and why.
 bool CreateDataFolder(const std::filesystem::path& data);

@@ -107,10 +107,14 @@ void KeepUndoSnapshot(App& app, int expectDone) {
 }
 
 bool LoadSnapshotFile(App& app, const SnapshotFile& file) {
-  // A stale REAL_SAVE.FIL holds the windows of an earlier spin: as good as malformed.
-  const bool stale = !file.isSlot() && snapshotOf(app).realSaveStale;
-  auto read = stale ? FileRead<SnapshotContent>{{FileResult::Malformed, file.name()}}
-                    : ReadSnapshotFile(app, file);
+  // A stale REAL_SAVE.FIL holds the windows of an earlier spin: the file itself is
+  // sound, but the last spin's windows were never written to it.
+  if (!file.isSlot() && snapshotOf(app).realSaveStale) {
+    MsgBox(app, JoinLines({"直前のスピンの保存に失敗したため、取り消しできません。", file.name()}),
+           BoxIcon::Stop);
+    return false;
+  }
+  auto read = ReadSnapshotFile(app, file);
   if (!ReportRead(app, read.result)) return false;
   PutSnapshotInPlace(app, std::move(read.value), file);
   return true;

@@ -1,6 +1,7 @@
 #include "game/spin_export.h"
 
 #include "log/log_store.h"
+#include "store/data_file.h"
 #include "store/file_group.h"
 #include "store/spin_file.h"
 #include "windows/app.h"
@@ -35,6 +36,13 @@ void Export_Spins_Click(App& app, int) {
   const auto path = app.services.files->chooseFile(FileDialogKind::Save, "スピンのエクスポート",
                                                    suggestedName(app));
   if (!path) return;
+  // An export cut short by a kill leaves its temporary file beside the target, where no
+  // start looks; the next export there removes it. The data folder is the start's own.
+  const std::filesystem::path target(*path);
+  const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+  std::error_code ec;
+  if (!std::filesystem::equivalent(folder, DataPath(app, DataFolder), ec))
+    RemoveStaleTemporaries(*app.disk, folder);
   // One rename puts the whole file in place: an old file of that name stays whole until
   // then, and stays as it was when anything fails.
   ReportWrite(app, ReplaceFiles(*app.disk, {{*path, SpinCsvBytes(spins)}}, false));

@@ -1,5 +1,9 @@
 #include "game/startup.h"
 
+#include <cerrno>
+#include <system_error>
+
+#include "core/program_folders.h"
 #include "game/recovery.h"
 #include "game/window_handlers.h"
 #include "game/zero_mode.h"
@@ -14,25 +18,54 @@ void showIfSet(App& app, CheckBox& box, Form& window, int flag) {
   box.setValue(app, flag == 1 ? 1 : 0);
 }
 
-// Held while the program runs. Where it cannot be made (a read-only folder) the program
-// runs without it: nothing can be written there either.
-const char* const LockFile = "Data/Files/varnet.lock";
+std::string unusableReason(int error) {
+  switch (error) {
+    case EACCES:
+    case EPERM:
+      return "アクセス権がありません";
+    case ENOTDIR:
+      return "フォルダではありません";
+    case ELOOP:
+      return "リンクが循環しています";
+    case ENOENT:
+      return "フォルダがなく、作成もできません";
+    case ENOLCK:
+    case EOPNOTSUPP:
+    case EINVAL:
+    case EBADF:
+      return "ロックできません";
+    default:
+      return std::generic_category().message(error);
+  }
+}
 
 }  // namespace
 
-bool TakeProgramFolder(App& app) {
-  return app.folderLock.acquire(DataPath(app, LockFile)) != FileLock::Outcome::Busy;
+std::string TakeProgramFolder(App& app) {
+  const std::filesystem::path folder = DataFilesFolder(app.folder);
+  // A folder that cannot be made shows below, where it cannot be opened.
+  CreateDataFolder(app.folder);
+  switch (app.folderLock.acquire(folder)) {
+    case FolderLock::Outcome::Held:
+      return {};
+    case FolderLock::Outcome::Busy:
+      return AlreadyRunningMessage;
+    case FolderLock::Outcome::Unusable:
+      break;
+  }
+  return "データフォルダを使えません (" + unusableReason(app.folderLock.error()) +
+         "): " + folder.string();
 }
 
-bool StartProgram(App& app) {
-  if (!TakeProgramFolder(app)) return false;
+std::string StartProgram(App& app) {
+  if (std::string refusal = TakeProgramFolder(app); !refusal.empty()) return refusal;
   BindWindowHandlers(app.forms);
   // A save that a kill or power cut interrupted is put right before any file is read.
   RecoverDataFiles(app);
   Main_F(app).setVisible(true);
   OfferRecoveredGame(app);
   app.afterEvent = KeepRecoveryFiles;
-  return true;
+  return {};
 }
 
 void Main_F_Load(App& app) {

@@ -52,8 +52,8 @@ FrontEnd::~FrontEnd() {
 }
 
 bool FrontEnd::start() {
-  if (!StartProgram(*app_)) {
-    MsgBox(*app_, AlreadyRunningMessage, BoxIcon::Info);
+  if (const std::string refusal = StartProgram(*app_); !refusal.empty()) {
+    MsgBox(*app_, refusal, refusal == AlreadyRunningMessage ? BoxIcon::Info : BoxIcon::Stop);
     return false;
   }
   refresh();

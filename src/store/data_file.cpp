@@ -1,13 +1,9 @@
 #include "store/data_file.h"
 
+#include <algorithm>
+
 #include "store/file_group.h"
 #include "windows/app.h"
-
-namespace {
-
-const char* const DataFolder = "Data/Files";
-
-}  // namespace
 
 std::filesystem::path DataPath(const App& app, const std::string& relative) {
   return app.folder / relative;
@@ -32,10 +28,25 @@ FileResult SaveDataFile(App& app, const std::string& relative, std::string bytes
 
 FileRead<std::string> ReadDataFile(const App& app, const std::string& relative) {
   std::error_code error;
-  auto bytes = ReadWholeFile(DataPath(app, relative), &error);
+  auto bytes = ReadWholeFile(DataPath(app, relative), &error, DataFileLimit);
   if (bytes) return {{}, std::move(*bytes)};
   if (error == std::errc::no_such_file_or_directory) return {{FileResult::Missing, relative, {}}};
+  if (error == std::errc::file_too_large) return {{FileResult::Malformed, relative, {}}};
   return {{FileResult::Failed, relative, error}};
+}
+
+FileRead<std::string> ReadDataFileLine(const App& app, const std::string& relative) {
+  std::error_code error;
+  auto bytes = ReadFileStart(DataPath(app, relative), DataLineLimit, &error);
+  if (!bytes) {
+    if (error == std::errc::no_such_file_or_directory) return {{FileResult::Missing, relative}};
+    return {{FileResult::Failed, relative, error}};
+  }
+  const auto end = bytes->find('\n');
+  if (end == std::string::npos && bytes->size() == DataLineLimit)
+    return {{FileResult::Malformed, relative}};
+  bytes->resize(std::min(end, bytes->size()));
+  return {{}, std::move(*bytes)};
 }
 
 void RecoverDataFiles(App& app) {

@@ -11,6 +11,9 @@
 
 class App;
 
+// The folder of the data files, relative to the program folder.
+inline constexpr char DataFolder[] = "Data/Files";
+
 // Data files are named relative to the program folder with "/" separators, as in
 // "Data/Files/USER.FIL"; results name them the same way.
 std::filesystem::path DataPath(const App& app, const std::string& relative);
@@ -28,8 +31,18 @@ struct DataFile {
 [[nodiscard]] FileResult SaveDataFile(App& app, const std::string& relative, std::string bytes,
                                       bool durable = false);
 
-// The whole content of a data file.
+// No game, setting or snapshot comes near this size (a full slot is about 40 KiB); a data
+// file beyond it is damage and is not read.
+inline constexpr std::size_t DataFileLimit = 16 << 20;
+// The longest first line a data file's listing reads (a slot's date and comment).
+inline constexpr std::size_t DataLineLimit = 64 << 10;
+
+// The whole content of a data file; malformed beyond DataFileLimit.
 FileRead<std::string> ReadDataFile(const App& app, const std::string& relative);
+
+// The first line of a data file, without its line end, read alone; malformed when it
+// runs beyond DataLineLimit.
+FileRead<std::string> ReadDataFileLine(const App& app, const std::string& relative);
 
 // Reads the bytes of a file whole through a layout walker (see LayoutReader); false when
 // they are short or malformed.

@@ -311,3 +311,11 @@ void RecoverReplacedFiles(Disk& disk, const fs::path& folder) {
   }
   if (changed) disk.syncFolder(folder);
 }
+
+void RemoveStaleTemporaries(Disk& disk, const fs::path& folder) {
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.ends_with(".new") && scratchId(name)) disk.remove(it->path());
+  }
+}

@@ -39,3 +39,7 @@ std::filesystem::path SyncedCopyOf(const std::filesystem::path& target);
 // Run at start, before anything reads the folder: settles the groups a kill or a power
 // cut interrupted, and removes the temporary files left behind.
 void RecoverReplacedFiles(Disk& disk, const std::filesystem::path& folder);
+
+// Removes the temporary files ("<name>.<id>.new") a kill left behind in a folder no start
+// looks at, such as one a file was exported to; run before the next write there.
+void RemoveStaleTemporaries(Disk& disk, const std::filesystem::path& folder);

@@ -1,5 +1,8 @@
 #include "store/slot_files.h"
 
+#include <algorithm>
+
+#include "core/numeric.h"
 #include "store/data_file.h"
 
 namespace {
@@ -41,6 +44,21 @@ void walkSlot(Io& io, File& f) {
   }
 }
 
+// Whether the figures hold together as every game of this program keeps them: each spin
+// is counted on one number and is red, black or neither, and the log holds one entry for
+// each of the first spins it has room for and nothing after them (a take-back clears the
+// last entry). A file that breaks this was damaged or made elsewhere.
+bool figuresAgree(const SlotFile& f) {
+  const long total = CInt(Val(f.total));
+  long hits = 0;
+  for (const std::string& s : f.hitCount) hits += CInt(Val(s));
+  if (hits != total || CInt(Val(f.red)) + CInt(Val(f.black)) > total) return false;
+  const long logged = std::min<long>(total, f.spinLog.size);
+  for (int k = 1; k <= f.spinLog.size; ++k)
+    if ((f.spinLog(k) != 0) != (k <= logged)) return false;
+  return true;
+}
+
 }  // namespace
 
 std::string SlotFileName(int n) {
@@ -55,7 +73,8 @@ std::string SlotFileBytes(const SlotFile& f) {
 
 std::optional<SlotFile> ParseSlotFile(std::string_view bytes) {
   SlotFile f;
-  if (!ParseLayout(bytes, [&f](LayoutReader& in) { walkSlot(in, f); })) return std::nullopt;
+  if (!ParseLayout(bytes, [&f](LayoutReader& in) { walkSlot(in, f); }) || !figuresAgree(f))
+    return std::nullopt;
   return f;
 }
 
@@ -65,7 +84,7 @@ FileRead<SlotFile> ReadSlotFile(const App& app, const std::string& relative) {
 
 FileRead<std::pair<std::string, std::string>> SlotListing(const App& app, int n) {
   const std::string name = SlotFileName(n);
-  const auto bytes = ReadDataFile(app, name);
+  const auto bytes = ReadDataFileLine(app, name);
   if (!bytes.result.done()) return {bytes.result};
   LayoutReader in(bytes.value);
   std::string date, comment;

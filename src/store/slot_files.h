@@ -30,7 +30,8 @@ std::string SlotFileName(int n);
 // The bytes of SaveN.FIL.
 std::string SlotFileBytes(const SlotFile& f);
 
-// The content of SaveN.FIL's bytes; nothing when they are short or malformed.
+// The content of SaveN.FIL's bytes; nothing when they are short or malformed, or when
+// their figures contradict each other in a way no game can (see slot_files.cpp).
 std::optional<SlotFile> ParseSlotFile(std::string_view bytes);
 
 // Reads a file of SaveN.FIL's layout whole (`relative` as SlotFileName gives it).

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "core/disk.h"
-#include "core/file_lock.h"
+#include "core/folder_lock.h"
 #include "core/game_vars.h"
 #include "core/services.h"
 #include "windows/feature_state.h"
@@ -43,7 +43,7 @@ class App {
   bool ended = false;
 
   // Keeps a second program out of the same folder while this one runs.
-  FileLock folderLock;
+  FolderLock folderLock;
   // Runs after every user event, once the event has done all it does (bound at start).
   void (*afterEvent)(App&) = nullptr;
   // User events under way: a timer tick can arrive while a message box waits.

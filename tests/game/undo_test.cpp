@@ -114,7 +114,7 @@ TEST(Undo, PutsBackTheStatusWindowsAndTheStandingPrediction) {
   p.main().Expect.setBack(Colour::rgb(0x80FFFF));
   b.Hit_Hantei_Red.setText("1");
   b.Hit_Hantei_Black.setText("1");
-  b.Expect_Red_Hit.setText("2, or so");  // a comma is kept whole
+  b.Red_Win_Rate.setText("2, or so");  // a comma is kept whole
   pt.Expect_H(5).setText("1");
   pt.Out_T.setText("");
   a.Expect_H(2).setText("1");
@@ -125,7 +125,7 @@ TEST(Undo, PutsBackTheStatusWindowsAndTheStandingPrediction) {
   // What the verdict of the spin would leave behind.
   v.ExpectDone = 0;
   b.Hit_Hantei_Red.setText("0");
-  b.Expect_Red_Hit.setText("3");
+  b.Red_Win_Rate.setText("3");
   b.B_OR_R_L.setCaption("予想的中 !");
   b.Image1.setVisible(true);
   b.Black_Light.setLit(true);
@@ -142,7 +142,7 @@ TEST(Undo, PutsBackTheStatusWindowsAndTheStandingPrediction) {
   EXPECT_EQ(v.ExpectDone, 1);
   EXPECT_EQ(p.main().Expect.back(), Colour::rgb(0x80FFFF));
   EXPECT_EQ(b.Hit_Hantei_Red.text(), "1");
-  EXPECT_EQ(b.Expect_Red_Hit.text(), "2, or so");
+  EXPECT_EQ(b.Red_Win_Rate.text(), "2, or so");
   EXPECT_TRUE(b.Red_Light.lit());  // both flags set: red wins
   EXPECT_FALSE(b.Black_Light.lit());
   EXPECT_EQ(b.B_OR_R_L.caption(), "");

@@ -206,6 +206,6 @@ TEST(FileGroup, StartActsOnlyOnWhatAMarkerSafelyNames) {
                  {files + "Save1.FIL", "keep"}});
   EXPECT_EQ(p.readFile("outside.txt"), "keep");
   EXPECT_EQ(p.dataFiles(), (std::vector<std::string>{"Save1.FIL", "USER.FIL.0123.new",
-                                                     "USER.FIL.bak", "notes.txt", "varnet.lock"}));
+                                                     "USER.FIL.bak", "notes.txt"}));
   EXPECT_EQ(p.readFile(files + "Save1.FIL"), "keep");
 }

@@ -67,8 +67,9 @@ std::string at(const std::string& name, int i) {
 }
 
 // Save1.FIL and USER3_1.FIL with every value told apart from every other the layout could
-// swap it with, written out in the files' order. Figures are whole numbers, each used once;
-// flags, memberships and log entries, which have a few values only, follow patterns.
+// swap it with, written out in the files' order. Figures are whole numbers, each used once
+// (the total is the sum of the hit counts, as in any game); flags, memberships and log
+// entries, which have a few values only, follow patterns.
 std::pair<Lines, Lines> distinctSlot() {
   int next = 100;
   const auto fig = [&next](const std::string& where) {
@@ -90,13 +91,18 @@ std::pair<Lines, Lines> distinctSlot() {
                   fig("Main_F.Black.text")});
   for (const char* column : {"Main_F.Hit_Count", "Main_F.Rate"})
     for (int i = 0; i <= 37; ++i) game.push_back({fig(at(column, i) + ".text")});
+  // The total agrees with the hit counts, and the log with the total.
+  long total = 0;
+  for (int i = 0; i <= 37; ++i) total += std::stol(game[static_cast<std::size_t>(1 + i)][0].shown);
+  game[0][2].shown = std::to_string(total);
   for (int j = 0; j <= 24; ++j) game.push_back({{at("LogText", j), NumberText(j * 3 % 38)}});
   for (int j = 0; j <= 24; ++j) game.push_back({bare(at("LogColour", j), j % 5)});
   // Tallies below one hit keep the Total window's rate as it was stored.
   game.push_back({{"Total_F.Expect_Hit.text", "0.25"},
                   {"Total_F.Expect_Out.text", "3.75"},
                   {"Total_F.Win_Rate.text", "6.3%"}});
-  for (int k = 1; k <= 5000; ++k) game.push_back({bare(at("SpinLog", k), k * 7 % 39)});
+  for (int k = 1; k <= 5000; ++k)
+    game.push_back({bare(at("SpinLog", k), k <= total ? 1 + k * 7 % 38 : 0)});
 
   Lines snapshot;
   for (int i = 0; i <= 37; ++i) {
@@ -387,8 +393,10 @@ TEST(SnapshotFiles, UndoRefusesASnapshotThatCouldNotBeWrittenForTheLastSpin) {
                            "sound Data/Sound/Count.wav\n");
   EXPECT_EQ(p.main().Total.text(), "2");
   // REAL_SAVE.FIL still holds the windows before spin 1: putting them back would be wrong.
+  // The file itself is sound; the box says why the spin cannot be taken back.
   EXPECT_EQ(p.run("click Main_F.Count_M(7)"),
-            stopBox("ファイルを読み込めませんでした。", "Data/Files/REAL_SAVE.FIL"));
+            stopBox("直前のスピンの保存に失敗したため、取り消しできません。",
+                    "Data/Files/REAL_SAVE.FIL"));
   EXPECT_EQ(p.main().Total.text(), "2");
 
   p.app().disk = std::make_unique<Disk>();
