@@ -23,25 +23,17 @@ bool verdict(const std::string& line) {
 // colours, the lamps and the Expect button, and the game's variables. Left out is what a
 // restore shows as a slot load does: the verdicts, the level lights (painted from the
 // figures with the spin's steps, also after a take-back) and the point window's hold count.
+bool seen(const std::string& line) {
+  if (line.find("Hit_Level_") != std::string::npos || line.find("Ex_Limit") != std::string::npos ||
+      verdict(line))
+    return false;
+  for (const char* property : {".text=", ".caption=", ".back=", ".picture="})
+    if (line.find(property) != std::string::npos) return true;
+  return false;
+}
+
 std::string gameState(TestProgram& p) {
-  std::string out;
-  for (const char* form : {"Main_F", "Black_or_Red_F", "Point_F", "Area_F", "Total_F"}) {
-    std::istringstream dump(p.run("dump " + std::string(form)));
-    for (std::string line; std::getline(dump, line);) {
-      if (line.find("Hit_Level_") != std::string::npos ||
-          line.find("Ex_Limit") != std::string::npos || verdict(line))
-        continue;
-      for (const char* property : {".text=", ".caption=", ".back=", ".picture="})
-        if (line.find(property) != std::string::npos) out += line + "\n";
-    }
-  }
-  for (const char* var : {"ExpectDone", "LastColour", "LastArea", "LogPage", "PocketCount"})
-    out += p.run(std::string("var ") + var);
-  auto& v = p.app().vars;
-  for (int k = 1; k <= 5000; ++k) out += std::to_string(v.SpinLog(k)) + ",";
-  for (int k = 1; k <= 6; ++k)
-    for (int i = 0; i <= 37; ++i) out += std::to_string(v.AreaMember(k)(i));
-  return out;
+  return GameDump(p, seen, {"ExpectDone", "LastColour", "LastArea", "LogPage", "PocketCount"});
 }
 
 // A round and a half with a prediction standing and one spin taken back: every window
