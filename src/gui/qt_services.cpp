@@ -125,25 +125,23 @@ struct QtServices::Files_ : FileDialogs {
 
 struct QtServices::Progress_ : Progress {
   explicit Progress_(QtServices& s) : s(s) {}
-  // Short work ends before the box would show.
-  static constexpr int ShowAfterMs = 500;
-  // Giving the box its value lets Qt handle input, often enough to answer a click at once.
-  static constexpr int UpdateEveryMs = 40;
-
   void begin(const std::string& text, long total) override {
     total_ = total;
     dialog = std::make_unique<QProgressDialog>(
         QString::fromStdString(text), QString::fromUtf8("中止"), 0, steps(total), s.boxParent());
     dialog->setWindowTitle("00 Varnet");
     dialog->setWindowModality(Qt::ApplicationModal);
-    dialog->setMinimumDuration(ShowAfterMs);
+    // Short work ends before the box would show.
+    dialog->setMinimumDuration(s.progressShowAfterMs);
     dialog->setAutoReset(false);
     dialog->setAutoClose(false);
     dialog->setValue(0);
     sinceUpdate.start();
   }
+  // Giving the box its value lets Qt handle input, often enough to answer a click at once.
   bool advance(long done) override {
-    if (done < total_ && sinceUpdate.elapsed() < UpdateEveryMs) return !dialog->wasCanceled();
+    if (done < total_ && sinceUpdate.elapsed() < s.progressUpdateEveryMs)
+      return !dialog->wasCanceled();
     sinceUpdate.restart();
     dialog->setValue(steps(done));
     return !dialog->wasCanceled();

@@ -31,6 +31,10 @@ class QtServices {
   std::vector<std::string> shownTexts;
   // Paths for the next file dialogs, taken instead of showing them; "" cancels (for tests).
   std::deque<std::string> scriptedFiles;
+  // A progress box shows once the work has run this long, and takes the count (and a
+  // click on Cancel) this often; tests set both to 0 to show it and answer it at once.
+  int progressShowAfterMs = 500;
+  int progressUpdateEveryMs = 40;
 
  private:
   // The window a box opens over: the active one, or the main window while none is active

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "windows/form.h"
+#include "windows/forms.h"
 
 class App;
 class QWidget;

@@ -1,6 +1,7 @@
 #include "windows/area_form.h"
 
 #include "core/number_index.h"
+#include "windows/forms.h"
 
 AreaForm::AreaForm() : Form(FormId::Area_F, "Area") {
   Area_Set.setCaption("Area Set");

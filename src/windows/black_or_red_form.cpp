@@ -1,5 +1,7 @@
 #include "windows/black_or_red_form.h"
 
+#include "windows/forms.h"
+
 BlackOrRedForm::BlackOrRedForm() : Form(FormId::Black_or_Red_F, "Black or Red") {
   for (TextBox* t : {&Red_Hit, &Black_Hit, &Red_Deme_Rate, &Black_Deme_Rate, &Hit_Hantei_Red,
                      &Hit_Hantei_Black, &Expect_Red_Hit, &Expect_Red_Out, &Expect_Black_Hit,

@@ -1,4 +1,4 @@
-#include "windows/form.h"
+#include "windows/forms.h"
 
 #include "windows/dispatch.h"
 

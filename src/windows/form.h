@@ -9,32 +9,9 @@
 #include "core/indexed_array.h"
 #include "windows/controls.h"
 
-// The window table: every window of the program, once. A line gives the window's registry
-// name (which is also its FormId and its accessor, `Main_F(app)`), its record class and the
-// member of Forms that holds it; the ids, names, hosts, accessors and every switch over the
-// windows are made from it. A new window also needs its record's #include in
-// windows/forms.h, its view in gui/views.cpp and its handlers in game/window_handlers.cpp
-// (the compiler asks for the last two).
-// clang-format off
-#define VARNET_WINDOWS(X)                        \
-  X(Main_F,         MainForm,       main)        \
-  X(Area_F,         AreaForm,       area)        \
-  X(Point_F,        PointForm,      point)       \
-  X(Black_or_Red_F, BlackOrRedForm, blackOrRed)  \
-  X(Total_F,        TotalForm,      total)       \
-  X(Log_F,          LogForm,        log)         \
-  X(Save_Load_F,    SaveLoadForm,   saveLoad)    \
-  X(Version_F,      VersionForm,    version)     \
-  X(Stats_F,        StatisticsForm, stats)
-// clang-format on
-
-#define VARNET_FORM_ID(name, Record, member) name,
-enum class FormId { VARNET_WINDOWS(VARNET_FORM_ID) };
-#undef VARNET_FORM_ID
-
-#define VARNET_COUNT_ONE(name, Record, member) +1
-inline constexpr int FormCount = 0 VARNET_WINDOWS(VARNET_COUNT_ONE);
-#undef VARNET_COUNT_ONE
+// The windows of the program; each one's id is its registry name (the table is in
+// windows/forms.h, with the records).
+enum class FormId : int;
 
 // The registry name ("Main_F"), as scripts and the window places file write it.
 const char* FormName(FormId id);

@@ -5,7 +5,7 @@
 
 #include "windows/key_press.h"
 
-// The record of every window of the table (windows/form.h).
+// The record of every window of the table below.
 #include "windows/area_form.h"
 #include "windows/black_or_red_form.h"
 #include "windows/log_form.h"
@@ -15,6 +15,33 @@
 #include "windows/statistics_form.h"
 #include "windows/total_form.h"
 #include "windows/version_form.h"
+
+// The window table: every window of the program, once. A line gives the window's registry
+// name (which is also its FormId and its accessor, `Main_F(app)`), its record class and the
+// member of Forms that holds it; the ids, names, hosts, accessors and every switch over the
+// windows are made from it. A new window takes three places: its line and its record's
+// #include here, its view in gui/views.cpp and its handlers in game/window_handlers.cpp
+// (the compiler asks for the last two).
+// clang-format off
+#define VARNET_WINDOWS(X)                        \
+  X(Main_F,         MainForm,       main)        \
+  X(Area_F,         AreaForm,       area)        \
+  X(Point_F,        PointForm,      point)       \
+  X(Black_or_Red_F, BlackOrRedForm, blackOrRed)  \
+  X(Total_F,        TotalForm,      total)       \
+  X(Log_F,          LogForm,        log)         \
+  X(Save_Load_F,    SaveLoadForm,   saveLoad)    \
+  X(Version_F,      VersionForm,    version)     \
+  X(Stats_F,        StatisticsForm, stats)
+// clang-format on
+
+#define VARNET_FORM_ID(name, Record, member) name,
+enum class FormId : int { VARNET_WINDOWS(VARNET_FORM_ID) };
+#undef VARNET_FORM_ID
+
+#define VARNET_COUNT_ONE(name, Record, member) +1
+inline constexpr int FormCount = 0 VARNET_WINDOWS(VARNET_COUNT_ONE);
+#undef VARNET_COUNT_ONE
 
 class App;
 

@@ -1,6 +1,7 @@
 #include "windows/log_form.h"
 
 #include "core/number_index.h"
+#include "windows/forms.h"
 
 LogForm::LogForm() : Form(FormId::Log_F, "Log") {
   for (int i = 1; i <= 100; ++i) {

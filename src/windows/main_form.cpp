@@ -1,6 +1,7 @@
 #include "windows/main_form.h"
 
 #include "core/number_index.h"
+#include "windows/forms.h"
 
 MainForm::MainForm() : Form(FormId::Main_F, "00 Varnet Solenn") {
   for (int i = 0; i <= 37; ++i) {

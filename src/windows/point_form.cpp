@@ -1,6 +1,7 @@
 #include "windows/point_form.h"
 
 #include "core/number_index.h"
+#include "windows/forms.h"
 
 PointForm::PointForm() : Form(FormId::Point_F, "Point") {
   for (int n = 1; n <= 36; ++n) {

@@ -1,5 +1,7 @@
 #include "windows/save_load_form.h"
 
+#include "windows/forms.h"
+
 SaveLoadForm::SaveLoadForm() : Form(FormId::Save_Load_F, "Save & Load") {
   for (int n = 1; n <= 5; ++n) {
     Label1(n).setCaption(" Data " + std::to_string(n));

@@ -1,5 +1,7 @@
 #include "windows/statistics_form.h"
 
+#include "windows/forms.h"
+
 StatisticsForm::StatisticsForm() : Form(FormId::Stats_F, "Statistics") {
   Evidence_Frame.setCaption("公平なホイールか");
   Pocket_Frame.setCaption("ポケットごと");

@@ -1,5 +1,7 @@
 #include "windows/total_form.h"
 
+#include "windows/forms.h"
+
 TotalForm::TotalForm() : Form(FormId::Total_F, "Total") {
   Expect_Hit.setText("0");
   Expect_Out.setText("0");

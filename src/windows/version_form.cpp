@@ -1,5 +1,7 @@
 #include "windows/version_form.h"
 
+#include "windows/forms.h"
+
 VersionForm::VersionForm() : Form(FormId::Version_F, "Version") {
   lblTitle(0).setCaption("00 Varnet Solenn");
   lblVersion.setCaption("Ver 2.3");

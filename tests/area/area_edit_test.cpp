@@ -155,8 +155,8 @@ TEST(AreaEdit, CommandsRefuseWhileEditingExceptWindowSwitchesHelpAndUndo) {
   p.run("answer yes\nclick Area_F.Area_Set");
   const std::string user = p.readFile("Data/Files/USER.FIL");
   for (const char* command :
-       {"Count_P(5)", "Quick_Expect", "Expect_On", "Log_B", "Save_Load", "Version", "Zero_Check",
-        "Free_Check", "Front_Check", "BGM_Check", "Clear"}) {
+       {"Count_P(5)", "Expect", "Quick_Expect", "Expect_On", "Log_B", "Save_Load", "Version",
+        "Zero_Check", "Free_Check", "Front_Check", "BGM_Check", "Clear"}) {
     EXPECT_EQ(p.run(std::string("click Main_F.") + command), Refusal) << command;
   }
   auto& v = p.app().vars;
@@ -174,4 +174,8 @@ TEST(AreaEdit, CommandsRefuseWhileEditingExceptWindowSwitchesHelpAndUndo) {
             "sound Data/Sound/BGM1.wav\nsound Data/Sound/BGM1.wav\nsound Data/Sound/BGM1.wav\n"
             "help contents\n");
   EXPECT_EQ(v.AreaEditing, 1);
+  EXPECT_EQ(p.run("click Main_F.Exit"), "end\n");
+  TestProgram closing = programWithAreaWindow();
+  closing.run("answer yes\nclick Area_F.Area_Set");
+  EXPECT_EQ(closing.run("close Main_F"), "end\n");
 }

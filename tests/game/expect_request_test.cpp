@@ -23,13 +23,8 @@ TEST(ExpectRequest, RefusedUntilOneFullRoundOfTheActivePockets) {
   }
 }
 
-TEST(ExpectRequest, RefusalsComeInOrderAndChangeNothing) {
+TEST(ExpectRequest, ASecondRequestIsRefusedAndChangesNothing) {
   TestProgram p{Silent(), SettingsFile({})};
-  p.app().vars.AreaEditing = 1;
-  EXPECT_EQ(p.run("click Main_F.Expect"),
-            "msgbox info ok \"00 Varnet\" \"エリアセットを完了してください。\"\n");
-  p.app().vars.AreaEditing = 0;
-
   p.spin(1, 38);
   EXPECT_EQ(p.run("click Main_F.Expect"), "");
   const std::string flags = Black_or_Red_F(p.app()).Hit_Hantei_Red.text();
@@ -40,36 +35,18 @@ TEST(ExpectRequest, RefusalsComeInOrderAndChangeNothing) {
   EXPECT_EQ(p.app().services.random->uniform(), 0.9995f);
 }
 
-TEST(ExpectRequest, QuickExpectShowsThePredictionAtOnce) {
-  TestProgram p{{"Data/Files/USER.FIL", "38,1,0\r\n"}, SettingsFile({.quick = 1})};
+TEST(ExpectRequest, QuickExpectReadBeforeTheDrawShowsThePredictionAtOnce) {
+  TestProgram p{{"Data/Files/USER.FIL", "38,1,0\r\n"}, SettingsFile({.quick = 0})};
   SpinFirstNumbers(p, 18, 5);  // 90 spins, two rounds, eighteen numbers come out
+  // Changed on disk while the program runs: the next prediction uses it.
+  p.writeFile("Data/Files/USER2.FIL", Settings({.quick = 1}));
   EXPECT_EQ(p.run("click Main_F.Expect"), "sound Data/Sound/Expect_END.wav\n");
+  EXPECT_EQ(p.app().vars.QuickExpectOn, 1);
   EXPECT_EQ(PredictedNumbers(p.app()), Numbers(1, 18));
   EXPECT_EQ(LitNumbers(p.app()), Numbers(1, 18));
   EXPECT_FALSE(p.main().Play.enabled());
   EXPECT_EQ(Point_F(p.app()).Status_L.caption(), "予想済み");
   EXPECT_EQ(Black_or_Red_F(p.app()).B_OR_R_L.caption(), "予想済み");
-}
-
-TEST(ExpectRequest, WithoutQuickExpectTheRevealStartsWithTheLampsDark) {
-  TestProgram p{{"Data/Files/USER.FIL", "38,1,0\r\n"}, SettingsFile({.quick = 0})};
-  SpinFirstNumbers(p, 18, 5);
-  EXPECT_EQ(p.run("click Main_F.Expect"), "sound Data/Sound/Expect.wav\n");
-  EXPECT_EQ(PredictedNumbers(p.app()), Numbers(1, 18));
-  EXPECT_EQ(LitNumbers(p.app()), "");
-  EXPECT_TRUE(p.main().Play.enabled());
-  EXPECT_EQ(p.main().Play.interval(), 5);
-}
-
-TEST(ExpectRequest, SettingsAreReadAgainBeforeTheDraw) {
-  TestProgram p{Silent(), SettingsFile({.quick = 0})};
-  SpinFirstNumbers(p, 18, 5);
-  // Changed on disk while the program runs: the next prediction uses it.
-  p.writeFile("Data/Files/USER2.FIL", Settings({.quick = 1}));
-  p.run("click Main_F.Expect");
-  EXPECT_EQ(p.app().vars.QuickExpectOn, 1);
-  EXPECT_FALSE(p.main().Play.enabled());
-  EXPECT_EQ(LitNumbers(p.app()), Numbers(1, 18));
 }
 
 TEST(ExpectRequest, TheButtonShowsWhetherAPredictionStandsAfterALoadOrAnUndo) {

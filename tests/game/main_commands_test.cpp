@@ -1,37 +1,18 @@
 #include <gtest/gtest.h>
 
+#include "../area/area_sets.h"
 #include "../support/test_program.h"
 
 namespace {
 
-std::string user2(const std::string& firstLine) {
-  std::string s = firstLine + "\r\n";
-  for (int i = 0; i < 38; ++i) s += "0,0,0,0,0,0\r\n";
-  return s;
+std::pair<std::string, std::string> user2(const std::string& firstLine) {
+  return {"Data/Files/USER2.FIL", User2File(AreaOf{}, firstLine)};
 }
-
-const char* const Refusal = "msgbox info ok \"00 Varnet\" \"エリアセットを完了してください。\"\n";
 
 }  // namespace
 
-TEST(StartUp, TicksTheBoxesOfShownWindowsAndLeavesTheFileAsItWas) {
-  const std::string settings = user2("1,1,1,1,0,1,0,10");
-  TestProgram p({{"Data/Files/USER2.FIL", settings}});
-  EXPECT_EQ(p.startOutput(),
-            "sound Data/Sound/BGM1.wav\nsound Data/Sound/BGM1.wav\n"
-            "sound Data/Sound/BGM1.wav\nsound Data/Sound/BGM1.wav\n");
-  MainForm& m = p.main();
-  for (const CheckBox* box : {&m.OR, &m.Area, &m.Point_C, &m.Total_C}) EXPECT_EQ(box->value(), 1);
-  EXPECT_TRUE(Black_or_Red_F(p.app()).visible());
-  EXPECT_TRUE(Area_F(p.app()).visible());
-  EXPECT_TRUE(Point_F(p.app()).visible());
-  EXPECT_TRUE(Total_F(p.app()).visible());
-  EXPECT_EQ(p.readFile("Data/Files/USER2.FIL"), settings);
-}
-
 TEST(StartUp, AppliesThe00SwitchMarksAndStacking) {
-  TestProgram p(
-      {{"Data/Files/USER.FIL", "37,0,1\r\n"}, {"Data/Files/USER2.FIL", user2("0,0,0,0,1,1,1,10")}});
+  TestProgram p({{"Data/Files/USER.FIL", "37,0,1\r\n"}, user2("0,0,0,0,1,1,1,10")});
   MainForm& m = p.main();
   EXPECT_EQ(p.startOutput(), "");
   EXPECT_FALSE(m.Zero_Check.checked());
@@ -73,18 +54,8 @@ TEST(SettingsMenu, MainFrontAndAllFreeSwitchStacking) {
   EXPECT_TRUE(p.main().Free_Check.checked());
 }
 
-TEST(SettingsMenu, ExpectOptionsToggleAndAreStored) {
-  TestProgram p;
-  p.run("click Main_F.Expect_On\nclick Main_F.Quick_Expect");
-  EXPECT_EQ(p.readFile("Data/Files/USER2.FIL").substr(0, 18), "0,0,0,0,1,1,1,10\r\n");
-  EXPECT_TRUE(p.main().Expect_On.checked());
-  p.run("click Main_F.Quick_Expect");
-  EXPECT_EQ(p.readFile("Data/Files/USER2.FIL").substr(0, 18), "0,0,0,0,1,1,0,10\r\n");
-  EXPECT_FALSE(p.main().Quick_Expect.checked());
-}
-
 TEST(SettingsMenu, HelpClosesTheStatusWindowsForGood) {
-  TestProgram p({{"Data/Files/USER2.FIL", user2("1,0,1,0,0,1,0,10")}});
+  TestProgram p({user2("1,0,1,0,0,1,0,10")});
   EXPECT_EQ(p.run("click Main_F.Help"),
             "sound Data/Sound/BGM1.wav\nsound Data/Sound/BGM1.wav\nhelp contents\n");
   EXPECT_EQ(p.main().OR.value(), 0);
@@ -92,21 +63,6 @@ TEST(SettingsMenu, HelpClosesTheStatusWindowsForGood) {
   TestProgram restarted({{"Data/Files/USER2.FIL", p.readFile("Data/Files/USER2.FIL")}});
   EXPECT_EQ(restarted.startOutput(), "");
   EXPECT_EQ(restarted.main().OR.value() + restarted.main().Point_C.value(), 0);
-}
-
-TEST(AreaEditing, MostCommandsRefuseButTheWindowBoxesHelpAndExitWork) {
-  TestProgram p;
-  p.app().vars.AreaEditing = 1;
-  for (const char* command :
-       {"Count_P(1)", "Expect", "Quick_Expect", "Expect_On", "Log_B", "Save_Load", "Version",
-        "Zero_Check", "Free_Check", "Front_Check", "BGM_Check", "Clear"})
-    EXPECT_EQ(p.run(std::string("click Main_F.") + command), Refusal) << command;
-  EXPECT_EQ(p.run("click Main_F.OR"), "sound Data/Sound/BGM1.wav\n");
-  EXPECT_EQ(p.run("click Main_F.Help"), "sound Data/Sound/BGM1.wav\nhelp contents\n");
-  EXPECT_EQ(p.run("click Main_F.Exit"), "end\n");
-  TestProgram closing;
-  closing.app().vars.AreaEditing = 1;
-  EXPECT_EQ(closing.run("close Main_F"), "end\n");
 }
 
 TEST(Leaving, UnsavedSpinsAskBeforeExit) {
@@ -137,7 +93,7 @@ TEST(Leaving, NothingToSaveEndsAtOnce) {
 }
 
 TEST(AboutWindow, OpensAloneAndGivesTheStatusWindowsBack) {
-  TestProgram p({{"Data/Files/USER2.FIL", user2("0,0,1,0,0,1,0,10")}});
+  TestProgram p({user2("0,0,1,0,0,1,0,10")});
   p.run("");
   EXPECT_EQ(p.run("click Main_F.Version"), "sound Data/Sound/BGM1.wav\n");
   EXPECT_TRUE(Version_F(p.app()).visible());

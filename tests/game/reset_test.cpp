@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "../area/area_sets.h"
 #include "../support/test_program.h"
 
 TEST(Clear, NoChangesNothing) {
@@ -52,9 +53,7 @@ TEST(Clear, EmptiesTheGameButKeepsPredictionUndoAndSettings) {
 }
 
 TEST(Clear, TickedBoxesRunTheirHandlersAndTheirWindowsComeBackFreshAndHidden) {
-  std::string settings = "1,0,0,1,0,1,0,10\r\n";
-  for (int i = 0; i < 38; ++i) settings += "0,0,0,0,0,0\r\n";
-  TestProgram p({{"Data/Files/USER2.FIL", settings}});
+  TestProgram p({{"Data/Files/USER2.FIL", User2File(AreaOf{}, "1,0,0,1,0,1,0,10")}});
   Black_or_Red_F(p.app()).Hit_T.setText("9");
   EXPECT_EQ(
       p.run("answer yes\nclick Main_F.Clear"),
@@ -67,18 +66,7 @@ TEST(Clear, TickedBoxesRunTheirHandlersAndTheirWindowsComeBackFreshAndHidden) {
   EXPECT_EQ(p.readFile("Data/Files/USER2.FIL").substr(0, 18), "0,0,0,0,0,1,0,10\r\n");
 }
 
-TEST(ZeroSwitch, WorksOnlyOnAnEmptyGame) {
-  TestProgram p;
-  p.spin(2);
-  EXPECT_EQ(p.run("click Main_F.Zero_Check"),
-            "msgbox info ok \"00 Varnet\" \"00 有無のセットはメニューの File→Clear "
-            "を実行してください。\"\n");
-  EXPECT_TRUE(p.main().Zero_Check.checked());
-  EXPECT_TRUE(p.main().Count_P(37).visible());
-  EXPECT_EQ(p.app().vars.PocketCount, 38);
-}
-
-TEST(ZeroSwitch, OffAndOnAgain) {
+TEST(ZeroSwitch, OffAndOnAgainOnlyOnAnEmptyGame) {
   TestProgram p;
   EXPECT_EQ(p.run("click Main_F.Zero_Check"), "sound Data/Sound/Menu.wav\n");
   EXPECT_EQ(p.readFile("Data/Files/USER.FIL"), "37,1,0\r\n");
@@ -90,6 +78,12 @@ TEST(ZeroSwitch, OffAndOnAgain) {
   p.spin(0);
   EXPECT_EQ(p.main().Rate(0).text(), "3700%");
   EXPECT_EQ(p.main().Rate(37).text(), "0");
+  // Only an empty game takes the switch.
+  EXPECT_EQ(p.run("click Main_F.Zero_Check"),
+            "msgbox info ok \"00 Varnet\" \"00 有無のセットはメニューの File→Clear "
+            "を実行してください。\"\n");
+  EXPECT_FALSE(p.main().Zero_Check.checked());
+  EXPECT_EQ(p.app().vars.PocketCount, 37);
   p.run("answer yes\nclick Main_F.Clear\nclick Main_F.Zero_Check");
   EXPECT_EQ(p.readFile("Data/Files/USER.FIL"), "38,1,0\r\n");
   EXPECT_TRUE(p.main().Deme(37).visible());

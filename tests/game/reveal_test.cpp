@@ -28,6 +28,9 @@ TEST(Reveal, TheLampsRunForSeventyTwoTicksThenSettleOnThePrediction) {
   SpinFirstNumbers(p, 18, 5);
   EXPECT_EQ(p.run("click Main_F.Expect"), "sound Data/Sound/Expect.wav\n");
   App& app = p.app();
+  EXPECT_EQ(PredictedNumbers(app), Numbers(1, 18));
+  EXPECT_EQ(LitNumbers(app), "");  // the lamps start dark
+  EXPECT_EQ(p.main().Play.interval(), 5);
 
   p.run("tick");  // light: point lamp 1, both colours, area lamp 1
   Lamps l = lampsOf(app);

@@ -9,12 +9,6 @@ std::string undo(TestProgram& p, int index) {
   return p.run("click Main_F.Count_M(" + std::to_string(index) + ")");
 }
 
-int litLevels(MainForm& m, int row) {
-  int lit = 0;
-  for (int k = 1; k <= 10; ++k) lit += m.Hit_Level(k)(row).back() != ButtonFace;
-  return lit;
-}
-
 }  // namespace
 
 TEST(Undo, OnlyTheLastSpinAndOnlyOnce) {
@@ -64,11 +58,11 @@ TEST(Undo, UnroundedRoundCountAndItsOwnLevelSteps) {
   MainForm& m = p.main();
   p.spin(0, 48);
   EXPECT_EQ(m.Round_T.text(), "1.3");
-  EXPECT_EQ(litLevels(m, 5), 1);  // lag 1.3 is above 1.0 only of the spin steps
+  EXPECT_EQ(LitLevels(m, 5), 1);  // lag 1.3 is above 1.0 only of the spin steps
   undo(p, 0);
   // 47 / 38 written whole; lag 1.2368 is above 1.0 and 1.2 of the undo steps.
   EXPECT_EQ(m.Round_T.text(), "1.23684210526316");
-  EXPECT_EQ(litLevels(m, 5), 2);
+  EXPECT_EQ(LitLevels(m, 5), 2);
   EXPECT_EQ(m.Hit_Level(2)(5).back(), Colour::rgb(0xC0FFFF));
   EXPECT_EQ(m.Rate(0).text(), "3800%");
 }

@@ -1,37 +1,20 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
-#include <fstream>
 
 #include "../support/desktop.h"
-#include "gui/front_end.h"
-
-namespace {
-
-// Sound off, Quick Expect on and the Point window shown.
-void layQuickExpect(const std::filesystem::path& folder) {
-  WriteWindowSettings(folder, "1,0,1,1,0,1,1,10");
-  std::ofstream(folder / "Data/Files/USER.FIL", std::ios::binary) << "38,0,0\r\n";
-}
-
-}  // namespace
 
 class ExpectTest : public QObject {
   Q_OBJECT
 
  private slots:
   void quickExpectLightsThePredictedNumbersAtOnce() {
-    const TestFolder home;
-    layQuickExpect(home.path());
-    FrontEnd frontEnd(home.path());
-    frontEnd.start();
-    QMainWindow* main = frontEnd.view(FormId::Main_F)->window();
+    // Sound off, Quick Expect on and the Point window shown.
+    Desktop d("1,0,1,1,0,1,1,10");
+    FrontEnd& frontEnd = d.frontEnd;
     // Two rounds of spins by clicking the real record buttons.
-    for (int spin = 0; spin < 80; ++spin) {
-      auto* record = main->findChild<QPushButton*>(QString("Count_P(%1)").arg(spin % 38));
-      QTest::mouseClick(record, Qt::LeftButton);
-    }
-    QTest::mouseClick(main->findChild<QPushButton*>("Expect"), Qt::LeftButton);
+    for (int spin = 0; spin < 80; ++spin) d.spin(spin % 38);
+    QTest::mouseClick(d.find<QPushButton>(FormId::Main_F, "Expect"), Qt::LeftButton);
 
     FormView* point = frontEnd.view(FormId::Point_F);
     QVERIFY(point && point->window()->isVisible());
@@ -52,7 +35,7 @@ class ExpectTest : public QObject {
     QMainWindow* colour = frontEnd.view(FormId::Black_or_Red_F)->window();
     const bool red = frontEnd.app().vars.ExpectColour == 1;
     QCOMPARE(!colour->findChild<QLabel*>("Red_Light")->pixmap().isNull(), red);
-    QTest::mouseClick(main->findChild<QPushButton*>("Count_P(36)"), Qt::LeftButton);
+    d.spin(36);
     QCOMPARE(colour->findChild<QLabel*>("B_OR_R_L")->text(), QString("0 ﾋｯﾄ 予想結果なし"));
   }
 };

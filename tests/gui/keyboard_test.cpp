@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QtTest>
+#include <functional>
 
 #include "../support/desktop.h"
 #include "gui/widgets.h"
@@ -82,20 +83,16 @@ class KeyboardTest : public QObject {
   void shortcutsOpenWindowsAndEscClosesThem() {
     Desktop d("0,0,0,0,0,1,1,10");
     QMainWindow* main = d.main();
-    QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier);
-    QVERIFY(shown(d, FormId::Save_Load_F));
-    QTest::keyClick(d.window(FormId::Save_Load_F), Qt::Key_Escape);
-    QVERIFY(!shown(d, FormId::Save_Load_F));
-
-    QTest::keyClick(main, Qt::Key_L, Qt::ControlModifier);
-    QVERIFY(shown(d, FormId::Log_F));
-    QTest::keyClick(d.window(FormId::Log_F), Qt::Key_Escape);
-    QVERIFY(!shown(d, FormId::Log_F));
-
-    d.find<QAction>(FormId::Main_F, "Version")->trigger();
-    QVERIFY(shown(d, FormId::Version_F));
-    QTest::keyClick(d.window(FormId::Version_F), Qt::Key_Escape);
-    QVERIFY(!shown(d, FormId::Version_F));
+    const std::pair<std::function<void()>, FormId> opened[] = {
+        {[&] { QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier); }, FormId::Save_Load_F},
+        {[&] { QTest::keyClick(main, Qt::Key_L, Qt::ControlModifier); }, FormId::Log_F},
+        {[&] { d.find<QAction>(FormId::Main_F, "Version")->trigger(); }, FormId::Version_F}};
+    for (const auto& [open, id] : opened) {
+      open();
+      QVERIFY2(shown(d, id), FormName(id));
+      QTest::keyClick(d.window(id), Qt::Key_Escape);
+      QVERIFY2(!shown(d, id), FormName(id));
+    }
 
     // A number typed on the statistics window is recorded; Esc closes the window.
     d.find<QAction>(FormId::Main_F, "Stats")->trigger();

@@ -24,24 +24,17 @@ class MainWindowTest : public QObject {
 
  private slots:
   void clickingRecordButtonRecordsASpinAndRedraws() {
-    const TestFolder home;
-    const auto& folder = home.path();
-    FrontEnd frontEnd(folder);
-    frontEnd.start();
-    FormView* view = frontEnd.view(FormId::Main_F);
-    QVERIFY(view);
-    QVERIFY(view->window()->isVisible());
-    auto* record = view->window()->findChild<QPushButton*>("Count_P(6)");
-    auto* hits = view->window()->findChild<QLineEdit*>("Hit_Count(6)");
-    auto* rate = view->window()->findChild<QLineEdit*>("Rate(6)");
-    auto* strip = view->window()->findChild<QLabel*>("Log(0)");
+    Desktop d;
+    QVERIFY(d.main()->isVisible());
+    auto* record = d.find<QPushButton>(FormId::Main_F, "Count_P(6)");
+    auto* hits = d.find<QLineEdit>(FormId::Main_F, "Hit_Count(6)");
+    auto* rate = d.find<QLineEdit>(FormId::Main_F, "Rate(6)");
+    auto* strip = d.find<QLabel>(FormId::Main_F, "Log(0)");
     QVERIFY(record && hits && rate && strip);
     QCOMPARE(record->text(), QString("＞"));
 
     QTest::mouseClick(record, Qt::LeftButton);
-
-    MainForm& m = Main_F(frontEnd.app());
-    QCOMPARE(m.Hit_Count(6).text(), std::string("1"));
+    QCOMPARE(Main_F(d.app()).Hit_Count(6).text(), std::string("1"));
     QCOMPARE(hits->text(), QString("1"));
     QCOMPARE(rate->text(), QString("3800%"));
     QCOMPARE(strip->text(), QString("7"));

@@ -13,12 +13,11 @@ class SaveLoadTest : public QObject {
 
  private slots:
   void typedCommentIsSavedAndOkBringsBackTheStatusWindows() {
-    const TestFolder home;
-    const auto& folder = home.path();
-    FrontEnd frontEnd(folder);
-    frontEnd.start();
-    QMainWindow* main = frontEnd.view(FormId::Main_F)->window();
-    QTest::mouseClick(main->findChild<QPushButton*>("Count_P(6)"), Qt::LeftButton);
+    Desktop d;
+    FrontEnd& frontEnd = d.frontEnd;
+    const auto& folder = d.folder;
+    QMainWindow* main = d.main();
+    d.spin(6);
     main->findChild<QCheckBox*>("Point_C")->click();
     QVERIFY(Point_F(frontEnd.app()).visible());
 

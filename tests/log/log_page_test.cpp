@@ -140,8 +140,36 @@ TEST(LogPage, TheFiveThousandthSpinEndsTheLog) {
   EXPECT_EQ(f.Log_No(100).caption(), "5000");
   EXPECT_EQ(f.Log(100).caption(), NumberText(4999 % 38));
   const auto before = f.version();
-  EXPECT_NE(p.spin(20).find("ログ画面の記録は5000回までです。"), std::string::npos);
+  EXPECT_EQ(p.spin(20),
+            "msgbox info ok \"00 Varnet\" \"ログ画面の記録は5000回までです。\\n\\r"
+            "これ以降のログは記録されません。\"\nsound Data/Sound/Count.wav\n");
   EXPECT_EQ(p.spin(21), "sound Data/Sound/Count.wav\n");
   EXPECT_EQ(f.version(), before);  // not logged, not redrawn
   EXPECT_EQ(p.main().Total.text(), "5002");
+  EXPECT_EQ(p.main().Hit_Count(20).text(), "133");
+  EXPECT_EQ(p.app().vars.SpinLog(5000), 4999 % 38 + 1);
+}
+
+TEST(LogWindow, ATogglePressedTwiceLeavesThePageAsItWas) {
+  TestProgram p;
+  for (int i : {16, 16, 3, 36}) p.spin(i);
+  p.run("click Main_F.Log_B");
+  const std::string before = p.run("dump Log_F");
+  EXPECT_EQ(
+      p.run("click Log_F.Search(17)\nget Log_F.Search(17).back\nget Log_F.Log(1).back"),
+      "sound Data/Sound/BGM1.wav\nLog_F.Search(17).back=#000000\nLog_F.Log(1).back=#000000\n");
+  EXPECT_EQ(p.run("click Log_F.Search(17)"), "sound Data/Sound/BGM1.wav\n");
+  EXPECT_EQ(p.run("dump Log_F"), before);
+}
+
+TEST(LogWindow, ClearSoundsAndRedrawsEvenWithNothingSearched) {
+  TestProgram p;
+  p.spin(0);
+  p.run("click Main_F.Log_B");
+  EXPECT_EQ(p.run("click Log_F.Clear_B"), "sound Data/Sound/BGM1.wav\n");
+  p.run("click Log_F.Search(39)\nclick Log_F.Search(1)\nclick Log_F.Search(38)");
+  EXPECT_EQ(
+      p.run("click Log_F.Clear_B\nget Log_F.Log(1).back\nget Log_F.Search(38).back"),
+      "sound Data/Sound/BGM1.wav\nLog_F.Log(1).back=#FFC0C0\nLog_F.Search(38).back=#C0C0FF\n");
+  for (int k = 1; k <= 40; ++k) EXPECT_EQ(p.app().vars.SearchOn(k), 0) << k;
 }

@@ -34,14 +34,6 @@ TEST(TotalWindow, RateRoundsTheHitSumAndKeepsTheMissSum) {
   EXPECT_TRUE(p.total().topmost());
 }
 
-TEST(TotalWindow, ExactlyFiftyIsAWin) {
-  StandingPrediction p;
-  p.setTallies("1", "1");
-  p.spin(37);
-  EXPECT_EQ(p.total().Win_Rate.text(), "50%");
-  EXPECT_EQ(p.total().Status_L.caption(), "Com Win Good!");
-}
-
 TEST(TotalWindow, BelowOneHitTheRateStaysButTheStatusFollows) {
   StandingPrediction p;
   p.setTallies("0.32", "2.5");

@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "../area/area_sets.h"
 #include "../support/predict_support.h"
 #include "core/number_index.h"
 #include "stats/statistics_window.h"
@@ -28,13 +29,6 @@ void layDown(TestProgram& p, const std::vector<int>& spins) {
 
 bool startsWith(const std::string& text, const std::string& start) {
   return text.rfind(start, 0) == 0;
-}
-
-// Area 1 holds the numbers 1..18, area 2 every other pocket.
-std::pair<std::string, std::string> eighteenNumberArea() {
-  std::string s = "0,0,0,0,0,1,1,10\r\n";
-  for (int i = 0; i < 38; ++i) s += i < 18 ? "1,0,0,0,0,0\r\n" : "0,1,0,0,0,0\r\n";
-  return {"Data/Files/USER2.FIL", s};
 }
 
 // A round of every pocket, then a prediction of area 1 and red: the first draws land on
@@ -195,7 +189,8 @@ TEST(StatsWindow, StrategiesAreJudgedAgainstABlindGuessAndAgainstBreakingEven) {
 }
 
 TEST(StatsWindow, AreaVerdictsKeepTheirChanceThroughUndoClearAndLoad) {
-  TestProgram p{Silent(), eighteenNumberArea()};
+  // Area 1 holds the numbers 1..18, area 2 every other pocket.
+  TestProgram p{Silent(), {"Data/Files/USER2.FIL", User2File(AreasOfSizes({18, 20}))}};
   StatisticsForm& s = openStats(p);
   predictAreaOne(p);
   p.spin(0);  // 1: in area 1, red

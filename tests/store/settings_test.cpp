@@ -6,19 +6,15 @@
 
 #include <tuple>
 
-#include "../support/failing_disk.h"
+#include "../area/area_sets.h"
 #include "../support/test_program.h"
 
 namespace {
 
 std::string user2(const std::string& firstLine, int memberOfArea = 0) {
-  std::string s = firstLine + "\r\n";
-  for (int i = 0; i < 38; ++i) {
-    for (int k = 1; k <= 6; ++k)
-      s += std::string(k == 1 ? "" : ",") + (k == memberOfArea ? "1" : "0");
-    s += "\r\n";
-  }
-  return s;
+  AreaOf areas;
+  areas.fill(memberOfArea);
+  return User2File(areas, firstLine);
 }
 
 }  // namespace
@@ -50,6 +46,11 @@ TEST(Settings, ShortOrUnreadableFieldsTakeTheirFactoryValue) {
   EXPECT_EQ(user.outcome, FileResult::Malformed);
   EXPECT_EQ(user.path, "Data/Files/USER.FIL");
   EXPECT_EQ(LoadWindowSettings(p.app()).outcome, FileResult::Malformed);
+  // Line breaks anywhere: commas and line ends both separate fields.
+  TestProgram q({{"Data/Files/USER.FIL", "37\r\n0\r\n1\r\n"}});
+  EXPECT_EQ(q.app().vars.PocketCount, 37);
+  EXPECT_EQ(q.app().vars.SoundOn, 0);
+  EXPECT_EQ(q.app().vars.MainFront, 1);
 }
 
 TEST(Settings, WritingRewritesTheWholeFileWithMembership) {
@@ -63,23 +64,6 @@ TEST(Settings, WritingRewritesTheWholeFileWithMembership) {
   v.SoundOn = 0;
   EXPECT_TRUE(SaveUserSettings(p.app()).done());
   EXPECT_EQ(p.readFile("Data/Files/USER.FIL"), "38,0,0\r\n");
-}
-
-TEST(Settings, ValuesAreTakenInFileOrderAcrossLines) {
-  // Line breaks anywhere: commas and line ends both separate fields.
-  TestProgram p({{"Data/Files/USER.FIL", "37\r\n0\r\n1\r\n"}});
-  EXPECT_EQ(p.app().vars.PocketCount, 37);
-  EXPECT_EQ(p.app().vars.SoundOn, 0);
-  EXPECT_EQ(p.app().vars.MainFront, 1);
-}
-
-TEST(Settings, AFailedWriteSaysSoAndKeepsTheOldFile) {
-  TestProgram p({{"Data/Files/USER.FIL", "38,1,0\r\n"}});
-  FailStep(p.app(), 1);
-  EXPECT_EQ(p.run("click Main_F.BGM_Check"),
-            "msgbox stop ok \"00 Varnet\" "
-            "\"ファイルに保存できませんでした。\\n\\rData/Files/USER.FIL\"\n");
-  EXPECT_EQ(p.readFile("Data/Files/USER.FIL"), "38,1,0\r\n");
 }
 
 TEST(Settings, ValuesOutsideWhatTheProgramCanUseTakeTheirFactoryValue) {

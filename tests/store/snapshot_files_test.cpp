@@ -149,13 +149,7 @@ std::string loadAsked(int n) {
 
 // Every property of every window and the variables a load or undo may change.
 std::string state(TestProgram& p) {
-  std::string out;
-  for (const char* form : {"Main_F", "Black_or_Red_F", "Point_F", "Area_F", "Total_F"})
-    out += p.run("dump " + std::string(form));
-  for (const char* var : {"ExpectDone", "LastIndex", "Unsaved", "SlotNo", "LogText(0)",
-                          "LogColour(0)", "SpinLog(1)", "AreaMember1(0)"})
-    out += p.run("var " + std::string(var));
-  return out;
+  return GameDump(p, nullptr, {"LastIndex", "Unsaved", "SlotNo", "ExpectDone"});
 }
 
 }  // namespace

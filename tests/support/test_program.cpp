@@ -78,3 +78,22 @@ std::vector<std::string> TestProgram::dataFiles() const {
   std::sort(names.begin(), names.end());
   return names;
 }
+
+std::string GameDump(TestProgram& p, bool (*keep)(const std::string& line),
+                     std::initializer_list<const char*> vars, bool withLog) {
+  std::string out;
+  for (const char* form : {"Main_F", "Black_or_Red_F", "Point_F", "Area_F", "Total_F", "Log_F"}) {
+    if (std::string(form) == "Log_F" && !withLog) break;
+    std::istringstream dump(p.run("dump " + std::string(form)));
+    for (std::string line; std::getline(dump, line);)
+      if (!keep || keep(line)) out += line + "\n";
+  }
+  const GameVars& v = p.app().vars;
+  for (int k = 1; k <= 5000; ++k) out += std::to_string(v.SpinLog(k)) + (k % 50 ? "," : "\n");
+  for (int j = 0; j <= 24; ++j) out += v.LogText(j) + ":" + std::to_string(v.LogColour(j)) + "\n";
+  for (int k = 1; k <= 6; ++k)
+    for (int i = 0; i <= 37; ++i) out += std::to_string(v.AreaMember(k)(i));
+  out += "\n";
+  for (const char* var : vars) out += p.run("var " + std::string(var));
+  return out;
+}

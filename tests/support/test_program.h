@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -44,6 +45,19 @@ class TestProgram {
   std::unique_ptr<ScriptRunner> runner_;
   std::string startOutput_;
 };
+
+// What `dump` prints of the five game windows (and the log window with `withLog`), the
+// lines that `keep` accepts when given; then the whole spin log, the strip's texts and
+// colours, the area memberships and the variables named, as `var` prints them.
+std::string GameDump(TestProgram& p, bool (*keep)(const std::string& line) = nullptr,
+                     std::initializer_list<const char*> vars = {}, bool withLog = false);
+
+// How many of the ten level lights of a main window row are lit.
+inline int LitLevels(MainForm& m, int row) {
+  int lit = 0;
+  for (int k = 1; k <= 10; ++k) lit += m.Hit_Level(k)(row).back() != ButtonFace;
+  return lit;
+}
 
 // Makes a program folder with files, for tests that start a program themselves.
 std::filesystem::path MakeProgramFolder();
