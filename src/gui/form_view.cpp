@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "game/keyboard.h"
 #include "gui/front_end.h"
@@ -120,10 +121,6 @@ FormView::FormView(FrontEnd& frontEnd, Form& form)
   QObject::connect(window_, &FormWindow::closeRequested, window_, [this] {
     frontEnd_.send({EventKind::Close, form_.id(), nullptr, {}});
   });
-  if (opensOnTop_) {
-    const FormView* main = frontEnd_.view(FormId::Main_F);
-    KeepAboveStatusWindows(*window_, main ? main->window() : nullptr);
-  }
   window_->keyPressed = [this](const QKeyEvent& e) {
     const std::optional<std::string> name = KeyName(e);
     return name &&
@@ -163,6 +160,11 @@ void FormView::refresh() {
   }
   if (window_->isVisible() == form_.visible()) return;
   if (!form_.visible()) handBackKeyboard();
+  // Its last flags are set once its view is built (a view may set its own).
+  if (form_.visible() && opensOnTop_ && !(window_->windowFlags() & Qt::WindowStaysOnTopHint)) {
+    const FormView* main = frontEnd_.view(FormId::Main_F);
+    KeepAboveStatusWindows(*window_, main ? main->window() : nullptr);
+  }
   window_->setVisible(form_.visible());
   if (form_.visible() && opensOnTop_) BringForward(*window_);
 }
@@ -170,7 +172,9 @@ void FormView::refresh() {
 // A window the player closes gives the keyboard back to the main window and its entry.
 void FormView::handBackKeyboard() {
   const FormView* main = frontEnd_.view(FormId::Main_F);
-  if (opensOnTop_ && main && window_->isActiveWindow()) main->window()->activateWindow();
+  if (!opensOnTop_ || !main || !window_->isActiveWindow()) return;
+  // Once this window is gone, or the window manager would hand the keyboard to another.
+  QTimer::singleShot(0, main->window(), [w = main->window()] { w->activateWindow(); });
 }
 
 void FormView::bind(Control& c, QObject* w) {

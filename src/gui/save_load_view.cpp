@@ -53,10 +53,10 @@ SaveLoadView::SaveLoadView(FrontEnd& frontEnd, SaveLoadForm& f) : FormView(front
   QPushButton* ok = keyButton(f.Command1);
   bottom->addWidget(Sized(ok, 80, SlotRowHeight));
   outer->addLayout(bottom);
+
+  window()->setCentralWidget(central);
   // The window opens with the keyboard on OK, not in a comment: digits typed at once still
   // go to the main window's entry.
   ok->setFocus();
-
-  window()->setCentralWidget(central);
   FitToScreen(window());
 }

@@ -9,7 +9,11 @@ bool IsStatusWindow(FormId id) {
 }
 
 void KeepAboveStatusWindows(QWidget& window, QWidget* owner) {
+  // New flags make the window again; one that was given a place keeps it.
+  const QPoint at = window.pos();
+  const bool placed = window.testAttribute(Qt::WA_Moved);
   window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  if (placed) window.move(at);
   if (!owner || owner == &window) return;
   // A widget with a parent widget (a dialog) already names it as its owner.
   if (window.parentWidget()) return;
