@@ -192,7 +192,10 @@ class WindowManagerTest : public QObject {
       QVERIFY(program.start());
       QMainWindow* main = program.view(FormId::Main_F)->window();
       QVERIFY(QTest::qWaitForWindowExposed(main));
-      // Point is shown by its check box after the start, and hidden again before the end.
+      // Point is shown by its check box well after the start (when the program no longer
+      // waits for the window manager to frame the windows it made), and hidden again
+      // before the end.
+      QTest::qWait(2500);
       program.send({EventKind::Click, FormId::Main_F, &Main_F(program.app()).Point_C, {}});
       std::map<FormId, QPoint> now;
       for (FormId id : {FormId::Main_F, FormId::Point_F, FormId::Area_F, FormId::Total_F}) {
@@ -201,6 +204,7 @@ class WindowManagerTest : public QObject {
         QVERIFY(QTest::qWaitFor([w] { return w->frameGeometry() != w->geometry(); }));
         QTest::qWait(300);  // the program straightens a window the manager has just framed
         now[id] = w->frameGeometry().topLeft();
+        QVERIFY2(w->screen()->availableGeometry().contains(now[id]), FormName(id));
       }
       if (start == 0) first = now;
       for (const auto& [id, at] : now)
