@@ -120,9 +120,10 @@ QWidget* MainView::rows(MainForm& m) {
   // Beside the strip, where the rows leave room: why a typed number was refused.
   refusal_ = new QLabel;
   refusal_->setObjectName("Refusal");
-  refusal_->setWordWrap(true);
   refusal_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   refusal_->setStyleSheet("color: #C00000; font-weight: bold;");
+  // It takes the room left and never asks for more: the rows must not start to scroll.
+  refusal_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
   body->addWidget(refusal_, 1);
   return rows;
 }
