@@ -75,7 +75,7 @@ xvfb-run -a -s "-screen 0 2600x1400x24" bash -c '
   xdotool windowraise "$stats"
   sleep 0.5
   import -window "$stats" "$docs/stats_window.png"
-  # Save & Load, then the About window from its menu (Alt+V).
+  # Save & Load (the Version window is taken by laptop_screenshots.sh).
   xdotool windowfocus --sync "$main"
   xdotool key ctrl+s
   sleep 0.5
@@ -83,13 +83,6 @@ xvfb-run -a -s "-screen 0 2600x1400x24" bash -c '
   xdotool windowmove "$slots" 780 0
   sleep 0.3
   import -window "$slots" "$docs/save_load_window.png"
-  xdotool windowfocus --sync "$main"
-  xdotool key alt+v
-  sleep 0.5
-  about=$(find Version)
-  xdotool windowmove "$about" 1200 0
-  sleep 0.3
-  import -window "$about" "$docs/version_window.png"
   kill $pid' _ "$folder" "$docs"
 
 # The main window alone on a laptop screen and on a dense screen at scale factor 2, after a
@@ -116,4 +109,5 @@ for screen in "1366x768:1:main_window_1366x768" "2732x1536:2:main_window_scale2"
     kill $pid $wm' _ "$folder" "$docs/$name.png" "$scale"
   rm -f "$folder/Data/Files/"*; printf '38,0,0\r\n' > "$folder/Data/Files/USER.FIL"
 done
+scripts/laptop_screenshots.sh
 ls -la docs

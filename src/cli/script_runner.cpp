@@ -189,9 +189,11 @@ void ScriptRunner::answer(const std::string& words) {
   std::string w;
   while (in >> w) {
     if (w == "yes")
-      services_.answers.push_back(true);
+      services_.answers.push_back(BoxAnswer::Yes);
     else if (w == "no")
-      services_.answers.push_back(false);
+      services_.answers.push_back(BoxAnswer::No);
+    else if (w == "cancel")
+      services_.answers.push_back(BoxAnswer::Cancel);
     else
       services_.error("bad answer: " + w);
   }

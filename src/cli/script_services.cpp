@@ -1,5 +1,7 @@
 #include "cli/script_services.h"
 
+#include <sys/utsname.h>
+
 #include <ctime>
 #include <memory>
 
@@ -43,19 +45,29 @@ struct ScriptServices::Dialogs_ : ::Dialogs {
     const char* iconName = icon == BoxIcon::Info       ? "info"
                            : icon == BoxIcon::Question ? "question"
                                                        : "stop";
-    const bool yesNo = buttons != BoxButtons::Ok;
-    s.out_ << "msgbox " << iconName << (yesNo ? " yesno " : " ok ") << '"'
-           << EscapeText(title, true) << "\" \"" << EscapeText(text, true) << "\"\n";
-    if (!yesNo) return BoxAnswer::Ok;
-    bool yes = false;
+    const bool cancel = buttons == BoxButtons::YesNoCancel;
+    const char* buttonNames = buttons == BoxButtons::Ok ? " ok "
+                              : cancel                  ? " yesnocancel "
+                                                        : " yesno ";
+    s.out_ << "msgbox " << iconName << buttonNames << '"' << EscapeText(title, true) << "\" \""
+           << EscapeText(text, true) << "\"\n";
+    if (buttons == BoxButtons::Ok) return BoxAnswer::Ok;
+    // Unanswered, a box gives the answer that changes least: Cancel where it has it (which
+    // a script may rely on), else No (an error).
+    BoxAnswer answer = cancel ? BoxAnswer::Cancel : BoxAnswer::No;
     if (s.answers.empty()) {
-      s.error("no answer queued");
+      if (!cancel) s.error("no answer queued");
+    } else if (s.answers.front() == BoxAnswer::Cancel && !cancel) {
+      s.answers.pop_front();
+      s.error("cancel answers only a box with Cancel");
     } else {
-      yes = s.answers.front();
+      answer = s.answers.front();
       s.answers.pop_front();
     }
-    s.out_ << (yes ? "answer yes\n" : "answer no\n");
-    return yes ? BoxAnswer::Yes : BoxAnswer::No;
+    s.out_ << (answer == BoxAnswer::Yes  ? "answer yes\n"
+               : answer == BoxAnswer::No ? "answer no\n"
+                                         : "answer cancel\n");
+    return answer;
   }
   void beep() override { s.out_ << "beep\n"; }
   ScriptServices& s;
@@ -130,8 +142,11 @@ ScriptServices::ScriptServices(std::ostream& out)
       progress_(std::make_unique<Progress_>()) {}
 
 Services ScriptServices::services() {
-  return Services{dialogs_.get(), sound_.get(), help_.get(),    clock_.get(),
-                  random_.get(),  files_.get(), progress_.get()};
+  utsname system{};
+  const std::string os =
+      uname(&system) == 0 ? std::string(system.sysname) + " " + system.release : "?";
+  return Services{dialogs_.get(), sound_.get(), help_.get(),     clock_.get(),
+                  random_.get(),  files_.get(), progress_.get(), "OS : " + os + "\n"};
 }
 
 void ScriptServices::error(const std::string& message) {

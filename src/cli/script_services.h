@@ -15,7 +15,7 @@ class ScriptServices {
   explicit ScriptServices(std::ostream& out);
   Services services();
 
-  std::deque<bool> answers;       // true = yes
+  std::deque<BoxAnswer> answers;  // yes, no or cancel
   std::deque<float> randoms;      // then the program's own generator
   std::string clockText;          // empty: the real local time
   std::deque<std::string> files;  // paths for the next file dialogs

@@ -12,13 +12,16 @@ enum class BoxButtons {
   YesNo,
   // For a question that discards data: a stray Enter must not answer Yes.
   YesNoDefaultNo,
+  // Cancel is the default and Esc's answer.
+  YesNoCancel,
 };
-enum class BoxAnswer { Ok, Yes, No };
+enum class BoxAnswer { Ok, Yes, No, Cancel };
 
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
-  // A modal message box; returns the button chosen. Esc answers No.
+  // A modal message box; returns the button chosen. Esc answers No, or Cancel where the
+  // box has it.
   virtual BoxAnswer messageBox(const std::string& title, const std::string& text, BoxIcon icon,
                                BoxButtons buttons) = 0;
   virtual void beep() = 0;
@@ -82,4 +85,7 @@ struct Services {
   Random* random = nullptr;
   FileDialogs* files = nullptr;
   Progress* progress = nullptr;
+  // Where this copy runs, as the Version window names it: "OS : ..." and the toolkit, one
+  // a line.
+  std::string environment;
 };

@@ -11,6 +11,10 @@ void ShowSupportHelp(App& app) {
   app.services.help->openTopic(17);
 }
 
+void Version_F_Load(App& app) {
+  Version_F(app).Label1.setCaption(app.services.environment);
+}
+
 void Version_OK_Click(App& app, int) {
   app.forms.version.unload(app);
 }

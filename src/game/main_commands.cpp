@@ -92,14 +92,8 @@ void Quick_Expect_Click(App& app, int) {
   toggleOption(app, Main_F(app).Quick_Expect, app.vars.QuickExpectOn);
 }
 
+// The help comes up above the status windows, which stay as the player left them.
 void Help_Click(App& app, int) {
-  auto& v = app.vars;
-  MainForm& m = Main_F(app);
-  UntickStatusBox(app, m.OR, v.OrWindowOn);
-  UntickStatusBox(app, m.Area, v.AreaWindowOn);
-  UntickStatusBox(app, m.Point_C, v.PointWindowOn);
-  UntickStatusBox(app, m.Total_C, v.TotalWindowOn);
-  ReportWrite(app, SaveWindowSettings(app));
   app.services.help->openContents();
 }
 
@@ -124,6 +118,30 @@ bool Main_F_QueryUnload(App& app, CloseMode mode) {
   return false;
 }
 
-bool StatusWindow_QueryUnload(App&, CloseMode mode) {
-  return mode == CloseMode::User;
+namespace {
+
+// The player's close box clears the window's check box, which hides it and keeps it so
+// for the next start; the system's close unloads it.
+bool closeStatusWindow(App& app, CloseMode mode, CheckBox& box, int& flag) {
+  if (mode != CloseMode::User) return false;
+  UntickStatusBox(app, box, flag);
+  return true;
+}
+
+}  // namespace
+
+bool Area_F_QueryUnload(App& app, CloseMode mode) {
+  return closeStatusWindow(app, mode, Main_F(app).Area, app.vars.AreaWindowOn);
+}
+
+bool Point_F_QueryUnload(App& app, CloseMode mode) {
+  return closeStatusWindow(app, mode, Main_F(app).Point_C, app.vars.PointWindowOn);
+}
+
+bool Black_or_Red_F_QueryUnload(App& app, CloseMode mode) {
+  return closeStatusWindow(app, mode, Main_F(app).OR, app.vars.OrWindowOn);
+}
+
+bool Total_F_QueryUnload(App& app, CloseMode mode) {
+  return closeStatusWindow(app, mode, Main_F(app).Total_C, app.vars.TotalWindowOn);
 }

@@ -19,5 +19,8 @@ void Exit_Click(App& app, int);
 // The main window is asked to close; true cancels the close.
 bool Main_F_QueryUnload(App& app, CloseMode mode);
 
-// Status windows refuse their own close box; the program still unloads them.
-bool StatusWindow_QueryUnload(App& app, CloseMode mode);
+// A status window's close box does what clearing its check box on the main window does.
+bool Area_F_QueryUnload(App& app, CloseMode mode);
+bool Point_F_QueryUnload(App& app, CloseMode mode);
+bool Black_or_Red_F_QueryUnload(App& app, CloseMode mode);
+bool Total_F_QueryUnload(App& app, CloseMode mode);

@@ -18,6 +18,10 @@ void Clear_Click(App& app, int) {
   if (RefuseWhileAreaEditing(app)) return;
   Beep(app);
   if (!AskBeforeDiscarding(app, "現在のデータをクリアしますか?")) return;
+  ClearGame(app);
+}
+
+void ClearGame(App& app) {
   auto& v = app.vars;
   MainForm& m = Main_F(app);
   for (TextBox* t : {&m.Total, &m.Round_T, &m.Red, &m.Black}) t->setText("0");

@@ -1,6 +1,7 @@
 #include "game/spin_import.h"
 
 #include "core/numeric.h"
+#include "game/reset.h"
 #include "game/snapshot_cycle.h"
 #include "game/spin_entry.h"
 #include "stats/statistics_window.h"
@@ -51,6 +52,16 @@ void Import_Spins_Click(App& app, int) {
     else
       MsgBox(app, faultText(*file.fault, *path), BoxIcon::Stop);
     return;
+  }
+
+  if (CInt(Val(Main_F(app).Total.text())) >= 1) {
+    const BoxAnswer a = AskYesNoCancel(
+        app, JoinLines({"このゲームには既にスピンが記録されています。",
+                        "はい: 読み込んだスピンをこのゲームに加えます。",
+                        "いいえ: 新しいゲームを始めて、読み込んだスピンを記録します。",
+                        "キャンセル: 何もしません。"}));
+    if (a == BoxAnswer::Cancel) return;
+    if (a == BoxAnswer::No) ClearGame(app);
   }
 
   auto& v = app.vars;

@@ -68,7 +68,7 @@ void bind(FormHost<AreaForm>& h) {
     a.Set_B.onClick = Set_B_Click;
   };
   h.onLoad = Area_F_Load;
-  h.onQueryUnload = StatusWindow_QueryUnload;
+  h.onQueryUnload = Area_F_QueryUnload;
   h.onKeyPress = Main_F_KeyPress;
 }
 
@@ -80,19 +80,19 @@ void bind(FormHost<PointForm>& h) {
     p.Mode2.onClick = Mode2_Click;
   };
   h.onLoad = Point_F_Load;
-  h.onQueryUnload = StatusWindow_QueryUnload;
+  h.onQueryUnload = Point_F_QueryUnload;
   h.onKeyPress = Main_F_KeyPress;
 }
 
 void bind(FormHost<BlackOrRedForm>& h) {
   h.onLoad = Black_or_Red_F_Load;
-  h.onQueryUnload = StatusWindow_QueryUnload;
+  h.onQueryUnload = Black_or_Red_F_QueryUnload;
   h.onKeyPress = Main_F_KeyPress;
 }
 
 void bind(FormHost<TotalForm>& h) {
   h.onLoad = Total_F_Load;
-  h.onQueryUnload = StatusWindow_QueryUnload;
+  h.onQueryUnload = Total_F_QueryUnload;
   h.onKeyPress = Main_F_KeyPress;
 }
 
@@ -104,7 +104,7 @@ void bind(FormHost<LogForm>& h) {
     l.Clear_B.onClick = Clear_B_Click;
   };
   h.onLoad = Log_F_Load;
-  h.onKeyPress = Main_F_KeyPress;
+  h.onKeyPress = Log_F_KeyPress;
   h.closesOnEsc = true;
 }
 
@@ -125,6 +125,7 @@ void bind(FormHost<VersionForm>& h) {
     v.Command1.onClick = Version_Command1_Click;
     v.Command2.onClick = Version_Command2_Click;
   };
+  h.onLoad = Version_F_Load;
   h.onUnload = Version_F_Unload;
   h.closesOnEsc = true;
 }

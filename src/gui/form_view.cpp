@@ -5,11 +5,13 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "game/keyboard.h"
 #include "gui/front_end.h"
 #include "gui/key_names.h"
 #include "gui/pictures.h"
+#include "gui/stacking.h"
 #include "windows/dispatch.h"
 
 namespace {
@@ -91,8 +93,7 @@ void apply(const Control& c, QObject* w) {
     case Kind::MenuItem: {
       const auto& m = static_cast<const MenuItem&>(c);
       auto* q = static_cast<QAction*>(w);
-      // The menu bar has no room for a shortcut beside a command.
-      q->setText(MenuText(m.caption(), q->property("onMenuBar").toBool() ? "" : shortcutOf(m)));
+      q->setText(MenuText(m.caption(), shortcutOf(m), !q->property("onMenuBar").toBool()));
       q->setChecked(m.checked());
       break;
     }
@@ -111,7 +112,10 @@ void apply(const Control& c, QObject* w) {
 }  // namespace
 
 FormView::FormView(FrontEnd& frontEnd, Form& form)
-    : frontEnd_(frontEnd), form_(form), window_(new FormWindow) {
+    : frontEnd_(frontEnd),
+      form_(form),
+      window_(new FormWindow),
+      opensOnTop_(form.id() != FormId::Main_F && !IsStatusWindow(form.id())) {
   window_->setObjectName(FormName(form.id()));
   window_->setWindowTitle(QString::fromStdString(form.caption()));
   QObject::connect(window_, &FormWindow::closeRequested, window_, [this] {
@@ -125,6 +129,7 @@ FormView::FormView(FrontEnd& frontEnd, Form& form)
 }
 
 FormView::~FormView() {
+  if (window_->isVisible()) handBackKeyboard();
   // The window may be inside its own event handler; Qt deletes it when that returns.
   window_->hide();
   window_->deleteLater();
@@ -144,11 +149,32 @@ void FormView::refresh() {
   refreshed();
   if (form_.topmost() != topmost_) {
     topmost_ = form_.topmost();
-    const QRect geometry = window_->geometry();
+    // The window is made again: put back its frame where it stood (the inside put there
+    // would move the frame up by its title bar at every start) and its size.
+    const QPoint frame = window_->pos();
+    const QSize size = window_->size();
+    const bool resized = window_->testAttribute(Qt::WA_Resized);
     window_->setWindowFlag(Qt::WindowStaysOnTopHint, topmost_);
-    window_->setGeometry(geometry);
+    if (resized) window_->resize(size);
+    window_->move(frame);
   }
-  if (window_->isVisible() != form_.visible()) window_->setVisible(form_.visible());
+  if (window_->isVisible() == form_.visible()) return;
+  if (!form_.visible()) handBackKeyboard();
+  // Its last flags are set once its view is built (a view may set its own).
+  if (form_.visible() && opensOnTop_ && !(window_->windowFlags() & Qt::WindowStaysOnTopHint)) {
+    const FormView* main = frontEnd_.view(FormId::Main_F);
+    KeepAboveStatusWindows(*window_, main ? main->window() : nullptr);
+  }
+  window_->setVisible(form_.visible());
+  if (form_.visible() && opensOnTop_) BringForward(*window_);
+}
+
+// A window the player closes gives the keyboard back to the main window and its entry.
+void FormView::handBackKeyboard() {
+  const FormView* main = frontEnd_.view(FormId::Main_F);
+  if (!opensOnTop_ || !main || !window_->isActiveWindow()) return;
+  // Once this window is gone, or the window manager would hand the keyboard to another.
+  QTimer::singleShot(0, main->window(), [w = main->window()] { w->activateWindow(); });
 }
 
 void FormView::bind(Control& c, QObject* w) {

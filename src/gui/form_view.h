@@ -58,6 +58,7 @@ class FormView {
     std::function<void()> changed;  // instead of drawing the widget
   };
   void bind(Control& c, QObject* w);
+  void handBackKeyboard();
   void click(Control& c);
   QAction* makeAction(MenuItem& c, bool checkable, bool onMenuBar);
 
@@ -66,4 +67,6 @@ class FormView {
   std::vector<Binding> bindings_;
   std::uint64_t formSeen_ = ~0ull;
   bool topmost_ = false;
+  // A window the player opens (Log, Save & Load, statistics, Version) comes up above all.
+  bool opensOnTop_;
 };

@@ -1,5 +1,6 @@
 #include "gui/front_end.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
@@ -7,6 +8,7 @@
 
 #include "game/recovery.h"
 #include "game/startup.h"
+#include "gui/stacking.h"
 #include "windows/message.h"
 
 namespace {
@@ -31,6 +33,7 @@ FrontEnd::FrontEnd(const ProgramFolders& folders)
     const FormView* main = view(FormId::Main_F);
     return main ? main->window() : nullptr;
   };
+  qApp->installEventFilter(&keys_);
   savePlaces_.setSingleShot(true);
   savePlaces_.setInterval(SavePlacesDelay);
   QObject::connect(&savePlaces_, &QTimer::timeout, this, [this] { places_.save(); });
@@ -53,11 +56,28 @@ FrontEnd::~FrontEnd() {
 
 bool FrontEnd::start() {
   if (const std::string refusal = StartProgram(*app_); !refusal.empty()) {
-    MsgBox(*app_, refusal, refusal == AlreadyRunningMessage ? BoxIcon::Info : BoxIcon::Stop);
+    // The program that runs on the folder comes to the front instead; only when it cannot
+    // be reached does this start say why it ends.
+    if (refusal != AlreadyRunningMessage || !FrontDoor::knock(app_->folder))
+      MsgBox(*app_, refusal, refusal == AlreadyRunningMessage ? BoxIcon::Info : BoxIcon::Stop);
     return false;
   }
+  door_.open(app_->folder, [this] { comeForward(); });
   refresh();
   return true;
+}
+
+void FrontEnd::comeForward() {
+  const FormView* main = view(FormId::Main_F);
+  if (!main) return;
+  QWidget* window = main->window();
+  if (window->isMinimized()) window->showNormal();
+  // The status windows come along, staying above it; a question open now stays on top.
+  for (const auto& v : views_)
+    if (v && v.get() != main && v->window()->isVisible()) v->window()->raise();
+  window->raise();
+  window->activateWindow();
+  if (QWidget* modal = QApplication::activeModalWidget()) BringForward(*modal);
 }
 
 DispatchResult FrontEnd::send(const UserEvent& event) {

@@ -8,6 +8,8 @@
 
 #include "core/program_folders.h"
 #include "gui/form_view.h"
+#include "gui/front_door.h"
+#include "gui/key_router.h"
 #include "gui/qt_services.h"
 #include "gui/window_places.h"
 #include "windows/app.h"
@@ -26,7 +28,8 @@ class FrontEnd : public QObject {
   App& app() { return *app_; }
   QtServices& services() { return services_; }
   // Starts the program and shows its windows. False when another program runs on the
-  // same folder: it says so and touches nothing.
+  // same folder: that one comes to the front (or, when it cannot be reached, this one says
+  // why it ends), and nothing is touched.
   bool start();
   DispatchResult send(const UserEvent& event);
   // The desktop session is ending (logout, shutdown): from now on a window's close box is
@@ -41,6 +44,8 @@ class FrontEnd : public QObject {
   // Notes where each window stands as the user moves it, and writes the places soon after.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void place(FormId id, FormView& view);
+  // A second start knocked: the main window comes to the front.
+  void comeForward();
   void straightenLater(FormId id, QWidget* window, int tries);
   // The program has ended: its windows go and the event loop stops.
   void end();
@@ -52,6 +57,8 @@ class FrontEnd : public QObject {
   QTimer play_;
   WindowPlaces places_;
   QTimer savePlaces_;
+  KeyRouter keys_{*this};
+  FrontDoor door_;
   bool sessionEnding_ = false;
 };
 

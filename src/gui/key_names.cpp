@@ -23,6 +23,18 @@ std::optional<std::string> KeyName(const QKeyEvent& e) {
     case Qt::Key_Backtab:
       key = "Tab";
       break;
+    case Qt::Key_PageUp:
+      key = "PgUp";
+      break;
+    case Qt::Key_PageDown:
+      key = "PgDn";
+      break;
+    case Qt::Key_Home:
+      key = "Home";
+      break;
+    case Qt::Key_End:
+      key = "End";
+      break;
     default:
       if (k >= Qt::Key_F1 && k <= Qt::Key_F12)
         key = "F" + std::to_string(k - Qt::Key_F1 + 1);
@@ -39,16 +51,21 @@ std::optional<std::string> KeyName(const QKeyEvent& e) {
   return name + key;
 }
 
-QString MenuText(const std::string& caption, const std::string& shortcut) {
+QString MenuText(const std::string& caption, const std::string& shortcut, bool showShortcut) {
   QString text = QString::fromStdString(caption);
   text.replace('&', "&&");
-  for (qsizetype i = 0; i < text.size(); ++i) {
+  bool underlined = false;
+  for (qsizetype i = 0; i < text.size() && !underlined; ++i) {
     const char16_t c = text[i].unicode();
     if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) {
       text.insert(i, '&');
-      break;
+      underlined = true;
     }
   }
-  if (!shortcut.empty()) text += '\t' + QString::fromStdString(shortcut);
+  // A caption without a letter of its own ("統計") takes its Ctrl shortcut's letter.
+  const std::string ctrl = "Ctrl+";
+  if (!underlined && shortcut.size() == ctrl.size() + 1 && shortcut.starts_with(ctrl))
+    text += QString("(&%1)").arg(QChar(shortcut.back()));
+  if (showShortcut && !shortcut.empty()) text += '\t' + QString::fromStdString(shortcut);
   return text;
 }

@@ -11,6 +11,8 @@ class QKeyEvent;
 // (arrows, a modifier on its own, characters outside ASCII).
 std::optional<std::string> KeyName(const QKeyEvent& e);
 
-// A menu item's text: its first letter or digit underlined for Alt, and the shortcut
-// that also runs it, if any, shown beside it.
-QString MenuText(const std::string& caption, const std::string& shortcut = {});
+// A menu item's text: its first letter or digit underlined for Alt (or, when it has none,
+// its Ctrl shortcut's letter added in brackets), and the shortcut that also runs it, if
+// any, shown beside it unless `showShortcut` is false (the menu bar has no room).
+QString MenuText(const std::string& caption, const std::string& shortcut = {},
+                 bool showShortcut = true);

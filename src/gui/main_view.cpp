@@ -9,6 +9,7 @@
 
 #include "core/number_index.h"
 #include "game/keyboard.h"
+#include "gui/front_end.h"
 #include "gui/key_names.h"
 #include "gui/screen_fit.h"
 #include "gui/view_helpers.h"
@@ -20,6 +21,11 @@ constexpr int MinRowHeight = 14;
 // Strip cells are taller than rows while there is room.
 constexpr int StripHeight = 26;
 constexpr int MinStripHeight = 18;
+
+// The check boxes that show the status windows, in the order of their Ctrl+1..4.
+std::array<CheckBox*, 4> statusBoxes(MainForm& m) {
+  return {&m.OR, &m.Area, &m.Point_C, &m.Total_C};
+}
 
 }  // namespace
 
@@ -41,10 +47,11 @@ MainView::MainView(FrontEnd& frontEnd, MainForm& m) : FormView(frontEnd, m) {
   top->addWidget(Sized(label(m.Label35), 14));
   top->addWidget(Sized(textBox(m.Black), 44));
   top->addSpacing(10);
-  top->addWidget(checkBox(m.OR));
-  top->addWidget(checkBox(m.Area));
-  top->addWidget(checkBox(m.Point_C));
-  top->addWidget(checkBox(m.Total_C));
+  for (CheckBox* box : statusBoxes(m)) {
+    QCheckBox* w = checkBox(*box);
+    w->setToolTip(QString::fromStdString(ShortcutOf(m, *box)));
+    top->addWidget(w);
+  }
   top->addStretch(1);
   QLineEdit* entry = Sized(textBox(m.Key_Entry), 40, 24);
   entry->setAlignment(Qt::AlignCenter);
@@ -67,6 +74,8 @@ MainView::MainView(FrontEnd& frontEnd, MainForm& m) : FormView(frontEnd, m) {
   buildMenu(m);
   OpenResizable(window());
   watch(m.Last_Spin, [this, &m] { markLastSpin(m.Last_Spin.caption()); });
+  watch(m.Key_Entry,
+        [this] { refusal_->setText(QString::fromStdString(RefusalText(frontEnd_.app()))); });
 }
 
 // The number grid and the strip beside it, in one piece so that they scroll together.
@@ -108,7 +117,14 @@ QWidget* MainView::rows(MainForm& m) {
   }
   strip->addStretch(1);
   body->addLayout(strip);
-  body->addStretch(1);
+  // Beside the strip, where the rows leave room: why a typed number was refused.
+  refusal_ = new QLabel;
+  refusal_->setObjectName("Refusal");
+  refusal_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  refusal_->setStyleSheet("color: #C00000; font-weight: bold;");
+  // It takes the room left and never asks for more: the rows must not start to scroll.
+  refusal_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+  body->addWidget(refusal_, 1);
   return rows;
 }
 
@@ -140,6 +156,18 @@ void MainView::buildMenu(MainForm& m) {
   setting->addAction(action(m.Expect_On, true));
   setting->addAction(action(m.Quick_Expect, true));
   setting->addAction(action(m.Zero_Check, true));
+  // The status windows' check boxes, with their keys, for the player who looks for them here.
+  QMenu* windows = bar->addMenu(MenuText("Window"));
+  for (CheckBox* box : statusBoxes(m)) {
+    QAction* a = windows->addAction(MenuText(box->caption(), ShortcutOf(m, *box)));
+    a->setObjectName(QString::fromStdString(box->address()) + "_Menu");
+    a->setCheckable(true);
+    QObject::connect(a, &QAction::triggered, a, [this, a, box](bool checked) {
+      a->setChecked(!checked);
+      frontEnd_.send({EventKind::Click, FormId::Main_F, box, {}});
+    });
+    watch(*box, [a, box] { a->setChecked(box->value() != 0); });
+  }
   bar->addAction(barAction(m.Stats));
   bar->addAction(barAction(m.Help));
   bar->addAction(barAction(m.Version));

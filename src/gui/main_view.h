@@ -23,5 +23,6 @@ class MainView : public FormView {
   std::array<ClickLabel*, 38> numbers_{};
   ClickLabel* marked_ = nullptr;
   QLabel* newest_ = nullptr;  // the strip cell of the newest result
+  QLabel* refusal_ = nullptr;
   QScrollArea* scroll_ = nullptr;
 };

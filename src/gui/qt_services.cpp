@@ -11,8 +11,11 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSoundEffect>
+#include <QSysInfo>
 #include <QTextBrowser>
 #include <QUrl>
+
+#include "gui/stacking.h"
 
 struct QtServices::Dialogs_ : Dialogs {
   explicit Dialogs_(QtServices& s) : s(s) {}
@@ -29,21 +32,28 @@ struct QtServices::Dialogs_ : Dialogs {
     QString body = QString::fromStdString(text);
     body.remove(QChar('\r'));
     const bool yesNo = buttons != BoxButtons::Ok;
+    const bool cancel = buttons == BoxButtons::YesNoCancel;
+    QMessageBox::StandardButtons offered = QMessageBox::Ok;
+    if (yesNo) offered = QMessageBox::Yes | QMessageBox::No;
+    if (cancel) offered |= QMessageBox::Cancel;
     QMessageBox box(icon == BoxIcon::Info       ? QMessageBox::Information
                     : icon == BoxIcon::Question ? QMessageBox::Question
                                                 : QMessageBox::Critical,
-                    QString::fromStdString(title), body,
-                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, s.boxParent());
+                    QString::fromStdString(title), body, offered, s.boxParent());
     // The program speaks Japanese, so do its buttons, with or without Qt's translations.
     if (yesNo) {
       box.button(QMessageBox::Yes)->setText(QString::fromUtf8("はい"));
       box.button(QMessageBox::No)->setText(QString::fromUtf8("いいえ"));
-      box.setDefaultButton(buttons == BoxButtons::YesNo ? QMessageBox::Yes : QMessageBox::No);
-      box.setEscapeButton(QMessageBox::No);
+      const QMessageBox::StandardButton safe = cancel ? QMessageBox::Cancel : QMessageBox::No;
+      box.setDefaultButton(buttons == BoxButtons::YesNo ? QMessageBox::Yes : safe);
+      box.setEscapeButton(safe);
     }
+    if (cancel) box.button(QMessageBox::Cancel)->setText(QString::fromUtf8("キャンセル"));
+    KeepAboveStatusWindows(box, box.parentWidget());
     const int r = box.exec();
     if (!yesNo) return BoxAnswer::Ok;
-    return r == QMessageBox::Yes ? BoxAnswer::Yes : BoxAnswer::No;
+    if (r == QMessageBox::Yes) return BoxAnswer::Yes;
+    return r == QMessageBox::No ? BoxAnswer::No : BoxAnswer::Cancel;
   }
   void beep() override { QApplication::beep(); }
   QtServices& s;
@@ -64,7 +74,8 @@ struct QtServices::Sound_ : Sound {
 };
 
 struct QtServices::Help_ : Help {
-  explicit Help_(std::filesystem::path folder) : folder(std::move(folder)) {}
+  Help_(std::filesystem::path folder, std::function<QWidget*()>& mainWindow)
+      : folder(std::move(folder)), mainWindow(mainWindow) {}
   void openContents() override { open(QString()); }
   void openTopic(int topic) override { open(QString("topic%1").arg(topic)); }
   void open(const QString& anchor) {
@@ -72,15 +83,17 @@ struct QtServices::Help_ : Help {
       browser = std::make_unique<QTextBrowser>();
       browser->setWindowTitle("00 Varnet Help");
       browser->resize(640, 520);
+      KeepAboveStatusWindows(*browser, mainWindow ? mainWindow() : nullptr);
     }
     QUrl url =
         QUrl::fromLocalFile(QString::fromStdString((folder / "00 VARNET HELP.html").string()));
     if (!anchor.isEmpty()) url.setFragment(anchor);
     browser->setSource(url);
     browser->show();
-    browser->raise();
+    BringForward(*browser);
   }
   std::filesystem::path folder;
+  std::function<QWidget*()>& mainWindow;
   std::unique_ptr<QTextBrowser> browser;
 };
 
@@ -103,6 +116,7 @@ struct QtServices::Files_ : FileDialogs {
     if (s.beforeModal) s.beforeModal();
     const bool save = kind == FileDialogKind::Save;
     QFileDialog dialog(s.boxParent(), QString::fromStdString(title), folder);
+    KeepAboveStatusWindows(dialog, dialog.parentWidget());
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     const QString all = QString::fromUtf8("すべてのファイル (*)");
@@ -130,6 +144,7 @@ struct QtServices::Progress_ : Progress {
     dialog = std::make_unique<QProgressDialog>(
         QString::fromStdString(text), QString::fromUtf8("中止"), 0, steps(total), s.boxParent());
     dialog->setWindowTitle("00 Varnet");
+    KeepAboveStatusWindows(*dialog, dialog->parentWidget());
     dialog->setWindowModality(Qt::ApplicationModal);
     // Short work ends before the box would show.
     dialog->setMinimumDuration(s.progressShowAfterMs);
@@ -161,7 +176,7 @@ QtServices::QtServices(std::filesystem::path folder)
     : folder_(std::move(folder)),
       dialogs_(std::make_unique<Dialogs_>(*this)),
       sound_(std::make_unique<Sound_>(folder_)),
-      help_(std::make_unique<Help_>(folder_)),
+      help_(std::make_unique<Help_>(folder_, mainWindow)),
       clock_(std::make_unique<Clock_>()),
       files_(std::make_unique<Files_>(*this)),
       progress_(std::make_unique<Progress_>(*this)) {}
@@ -174,6 +189,9 @@ QWidget* QtServices::boxParent() const {
 }
 
 Services QtServices::services() {
-  return Services{dialogs_.get(), sound_.get(), help_.get(),    clock_.get(),
-                  &random_,       files_.get(), progress_.get()};
+  const QString environment =
+      QString("OS : %1 (%2)\nQt : %3\n")
+          .arg(QSysInfo::prettyProductName(), QSysInfo::currentCpuArchitecture(), qVersion());
+  return Services{dialogs_.get(), sound_.get(), help_.get(),     clock_.get(),
+                  &random_,       files_.get(), progress_.get(), environment.toStdString()};
 }

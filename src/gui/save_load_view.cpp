@@ -15,6 +15,15 @@ constexpr int SlotRowHeight = 24;
 
 }  // namespace
 
+// Tab reaches the window's buttons, row by row after each comment, and Enter or Space
+// presses the one it is on.
+QPushButton* SaveLoadView::keyButton(CommandButton& c) {
+  QPushButton* w = button(c);
+  w->setFocusPolicy(Qt::StrongFocus);
+  w->setAutoDefault(true);
+  return w;
+}
+
 SaveLoadView::SaveLoadView(FrontEnd& frontEnd, SaveLoadForm& f) : FormView(frontEnd, f) {
   auto* central = new QWidget;
   auto* outer = new QVBoxLayout(central);
@@ -34,16 +43,20 @@ SaveLoadView::SaveLoadView(FrontEnd& frontEnd, SaveLoadForm& f) : FormView(front
     QLineEdit* comment = Sized(textBox(f.Comment(n), true), 240, SlotRowHeight);
     comment->setAlignment(Qt::AlignLeft);
     grid->addWidget(comment, n, 2);
-    grid->addWidget(Sized(button(f.Save(n)), 56, SlotRowHeight), n, 3);
-    grid->addWidget(Sized(button(f.Load(n)), 56, SlotRowHeight), n, 4);
+    grid->addWidget(Sized(keyButton(f.Save(n)), 56, SlotRowHeight), n, 3);
+    grid->addWidget(Sized(keyButton(f.Load(n)), 56, SlotRowHeight), n, 4);
   }
   outer->addLayout(grid);
 
   auto* bottom = new QHBoxLayout;
   bottom->addStretch(1);
-  bottom->addWidget(Sized(button(f.Command1), 80, SlotRowHeight));
+  QPushButton* ok = keyButton(f.Command1);
+  bottom->addWidget(Sized(ok, 80, SlotRowHeight));
   outer->addLayout(bottom);
 
   window()->setCentralWidget(central);
+  // The window opens with the keyboard on OK, not in a comment: digits typed at once still
+  // go to the main window's entry.
+  ok->setFocus();
   FitToScreen(window());
 }

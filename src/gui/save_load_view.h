@@ -8,4 +8,7 @@
 class SaveLoadView : public FormView {
  public:
   SaveLoadView(FrontEnd& frontEnd, SaveLoadForm& form);
+
+ private:
+  QPushButton* keyButton(CommandButton& c);
 };

@@ -149,11 +149,16 @@ bool WindowPlaces::straighten(FormId id, QWidget& window) {
   const auto at = unframed_[slot(id)];
   if (!at) return true;
   if (decoration(window).isNull()) return false;
-  unframed_[slot(id)] = std::nullopt;
-  // The frame as it is now may be larger than the one the place was found for.
+  // The frame as it is now may be larger than the one the place was found for. Looked at
+  // again after a move, until the frame stands where it belongs: the window manager may
+  // still be settling its borders.
   const QRect frame(*at, window.frameGeometry().size());
   const QPoint to = clampInto(frame, screenOf(&window)->availableGeometry());
-  if (window.frameGeometry().topLeft() != to) window.move(to);
+  if (window.frameGeometry().topLeft() != to) {
+    window.move(to);
+    return false;
+  }
+  unframed_[slot(id)] = std::nullopt;
   return true;
 }
 

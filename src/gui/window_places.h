@@ -28,7 +28,7 @@ class WindowPlaces {
   void place(FormId id, QWidget& window, const QWidget* main, const std::vector<QRect>& shown);
   // A window placed before the window manager framed it may have been put with its inside
   // where its frame belongs: once framed, its frame is moved to the place (kept inside the
-  // screen with the frame's real size). False while it has no frame yet.
+  // screen with the frame's real size). False until the frame stands there.
   bool straighten(FormId id, QWidget& window);
   // Notes where a window stands now.
   void remember(FormId id, const QWidget& window);

@@ -45,6 +45,10 @@ void Page_Next_B_Click(App& app, int) {
   turnPage(app, +1);
 }
 
+void TurnLogPageTo(App& app, int page) {
+  if (page != app.vars.LogPage) turnPage(app, page - app.vars.LogPage);
+}
+
 void Search_Click(App& app, int k) {
   PlayBgm1Sound(app);
   int& on = app.vars.SearchOn(k);

@@ -7,6 +7,8 @@ void Log_F_Load(App& app);
 void Page_Back_B_Click(App& app, int);
 void Page_Next_B_Click(App& app, int);
 void Search_Click(App& app, int k);
+// Shows page 1..50 as the page buttons would reach it, in one step.
+void TurnLogPageTo(App& app, int page);
 void Clear_B_Click(App& app, int);
 
 // Reset: every search off, every entry 0, back on page 1, redrawn.

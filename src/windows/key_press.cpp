@@ -6,8 +6,8 @@
 namespace {
 
 bool isNamedKey(std::string_view key) {
-  static constexpr std::array<std::string_view, 5> named = {"Enter", "Esc", "Backspace", "Space",
-                                                            "Tab"};
+  static constexpr std::array<std::string_view, 9> named = {
+      "Enter", "Esc", "Backspace", "Space", "Tab", "PgUp", "PgDn", "Home", "End"};
   for (std::string_view n : named)
     if (key == n) return true;
   // F1..F12

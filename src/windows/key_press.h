@@ -5,7 +5,8 @@
 #include <string_view>
 
 // A key press as both front ends name it: one character ("7", "Z") or a named key
-// ("Enter", "Esc", "Backspace", "Space", "Tab", "F1".."F12"), with the modifiers held.
+// ("Enter", "Esc", "Backspace", "Space", "Tab", "PgUp", "PgDn", "Home", "End",
+// "F1".."F12"), with the modifiers held.
 struct KeyPress {
   std::string key;
   bool ctrl = false;

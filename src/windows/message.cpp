@@ -25,6 +25,10 @@ bool AskBeforeDiscarding(App& app, const std::string& text) {
   return MsgBox(app, text, BoxIcon::Question, BoxButtons::YesNoDefaultNo) == BoxAnswer::Yes;
 }
 
+BoxAnswer AskYesNoCancel(App& app, const std::string& text) {
+  return MsgBox(app, text, BoxIcon::Question, BoxButtons::YesNoCancel);
+}
+
 void Beep(App& app) {
   app.services.dialogs->beep();
 }

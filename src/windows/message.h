@@ -15,6 +15,8 @@ BoxAnswer MsgBox(App& app, const std::string& text, BoxIcon icon,
 bool AskYesNo(App& app, const std::string& text);
 // The question before data is discarded, with No as the default button.
 bool AskBeforeDiscarding(App& app, const std::string& text);
+// A Yes/No/Cancel question, with Cancel as the default button.
+BoxAnswer AskYesNoCancel(App& app, const std::string& text);
 
 void Beep(App& app);
 

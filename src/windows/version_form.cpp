@@ -6,7 +6,6 @@ VersionForm::VersionForm() : Form(FormId::Version_F, "Version") {
   lblTitle(0).setCaption("00 Varnet Solenn");
   lblVersion.setCaption("Ver 2.3");
   Label3.setCaption("動作環境");
-  Label1.setCaption("OS : Windows98/Me/XP\nCPU : Pentium Ⅲ 以上\nメモリ : 32MB 以上\n");
   OK.setCaption("OK");
   Command1.setCaption("ヘルプ");
   Command2.setCaption("サポート");

@@ -2,7 +2,7 @@
 
 #include "windows/form.h"
 
-// The About window; every text is fixed.
+// The About window; every text is fixed but Label1, the system this copy runs on.
 class VersionForm : public Form {
  public:
   VersionForm();

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "../support/predict_support.h"
+#include "game/keyboard.h"
+#include "windows/dispatch.h"
 #include "windows/key_press.h"
 
 namespace {
@@ -42,22 +44,29 @@ TEST(Keyboard, TypedNumbersRecordAsTheirRowsButtonDoes) {
   EXPECT_EQ(m.Total.text(), "4");
 }
 
-TEST(Keyboard, ANumberThatIsNoPocketNowBeepsAndRecordsNothing) {
+TEST(Keyboard, ANumberThatIsNoPocketNowIsRefusedShownAndRecordsNothing) {
   TestProgram p{Silent(37)};
   MainForm& m = p.main();
+  // The number stays in the entry as typed, marked, with the reason, until the next digit.
+  const std::pair<const char*, const char*> refusals[] = {
+      {"3 7", "37 はポケットではありません"},      {"0 7", "07 はポケットではありません"},
+      {"0 0 0", "000 はポケットではありません"},   {"0 0", "00 は記録できません（00 がオフです）"},
+      {"1 2 3 4", "123 はポケットではありません"},  // the fourth digit beeps at once
+  };
+  for (const auto& [keys, reason] : refusals) {
+    EXPECT_NE(p.run(std::string("key ") + keys + " Enter"), "") << keys;
+    EXPECT_EQ(RefusalText(p.app()), reason);
+    p.run("key 5");
+    EXPECT_EQ(typed(p), "5");
+    EXPECT_EQ(m.Key_Entry.back(), White);
+    EXPECT_EQ(RefusalText(p.app()), "");
+    p.run("key Esc");
+  }
   EXPECT_EQ(p.run("key 3 7 Enter"), "beep\n");
-  EXPECT_EQ(p.run("key 0 7 Enter"), "beep\n");
-  EXPECT_EQ(p.run("key 0 0 0 Enter"), "beep\n");
-  // 00 while the 00 pocket is off.
-  EXPECT_EQ(p.run("key 0 0 Enter"), "beep\n");
-  // A fourth digit is refused as it is typed, and the three shown stay.
-  EXPECT_EQ(p.run("key 1 2 3 4"), "beep\n");
-  EXPECT_EQ(typed(p), "123");
-  EXPECT_EQ(p.run("key Enter"), "beep\n");
-  EXPECT_EQ(typed(p), "");
+  EXPECT_EQ(p.run("key Backspace"), "");
+  EXPECT_EQ(RefusalText(p.app()), "");
   EXPECT_EQ(m.Total.text(), "0");
-  EXPECT_EQ(p.app().vars.SpinLog(1), 0);
-  EXPECT_EQ(p.run("key 0 Enter"), "");  // silent program, 0 is still a pocket
+  EXPECT_EQ(p.run("key Esc 0 Enter"), "");  // silent program, 0 is still a pocket
   EXPECT_EQ(m.Hit_Count(36).text(), "1");
 }
 
@@ -122,6 +131,48 @@ TEST(Keyboard, ShortcutsRunTheirCommands) {
   EXPECT_EQ(ended.substr(ended.size() - 15), "answer yes\nend\n");
 }
 
+TEST(Keyboard, CtrlDigitsSwitchTheStatusWindowsAndCtrlTOpensTheStatistics) {
+  TestProgram p{Silent(), SettingsFile({})};
+  MainForm& m = p.main();
+  const struct {
+    const char* key;
+    CheckBox& box;
+    FormId window;
+  } switches[] = {{"Ctrl+1", m.OR, FormId::Black_or_Red_F},
+                  {"Ctrl+2", m.Area, FormId::Area_F},
+                  {"Ctrl+3", m.Point_C, FormId::Point_F},
+                  {"Ctrl+4", m.Total_C, FormId::Total_F}};
+  for (const auto& s : switches) {
+    for (int value : {1, 0}) {
+      p.run(std::string("key ") + s.key);
+      EXPECT_EQ(s.box.value(), value) << s.key;
+      EXPECT_EQ(p.app().forms.host(s.window).record()->visible(), value == 1) << s.key;
+    }
+  }
+  EXPECT_EQ(ShortcutOf(m, m.Point_C), "Ctrl+3");
+  EXPECT_EQ(p.run("key Ctrl+T\nform Stats_F"), "Stats_F loaded=1 visible=1 topmost=0\n");
+}
+
+TEST(Keyboard, TheLogPagesByKeysAndItsDigitsGoToTheMainEntry) {
+  TestProgram p{Silent(), SettingsFile({})};
+  p.spin(4, 250);
+  p.run("click Main_F.Log_B");
+  auto press = [&p](const char* key) {
+    Dispatch(p.app(), {EventKind::Key, FormId::Log_F, nullptr, key});
+    return p.app().vars.LogPage;
+  };
+  EXPECT_EQ(press("PgUp"), 1);  // nothing before the first page
+  EXPECT_EQ(press("PgDn"), 2);
+  EXPECT_EQ(press("End"), 3);  // the newest of 250 entries
+  EXPECT_EQ(Log_F(p.app()).Log_No(1).caption(), "201");
+  EXPECT_EQ(press("Home"), 1);
+  for (int k = 0; k < 60; ++k) press("PgDn");
+  EXPECT_EQ(p.app().vars.LogPage, 50);
+  press("7");
+  press("Enter");
+  EXPECT_EQ(p.main().Total.text(), "251");
+}
+
 TEST(Keyboard, AKeyLineThatCannotBeReadPressesNothing) {
   TestProgram p;
   EXPECT_EQ(p.run("key 7 Enter Ctrl+ F13"), "error: unknown key: Ctrl+\n");
@@ -137,6 +188,7 @@ TEST(KeyPress, NamesReadAsBothFrontEndsWriteThem) {
   EXPECT_EQ(ParseKey("Shift+Alt+Ctrl+s"), (KeyPress{"S", true, true, true}));
   EXPECT_EQ(ParseKey("Ctrl+Ctrl+Z"), std::nullopt);
   EXPECT_EQ(ParseKey("F10"), (KeyPress{"F10"}));
+  EXPECT_EQ(ParseKey("PgDn"), (KeyPress{"PgDn"}));
   for (const char* bad : {"F0", "F01", "F13", "", " ", "Ctrl+", "Enterr", "é"})
     EXPECT_EQ(ParseKey(bad), std::nullopt) << bad;
 }

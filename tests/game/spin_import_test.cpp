@@ -55,8 +55,10 @@ std::string spinFile(TestProgram& p, const std::string& name, const std::string&
   return (p.folder() / name).string();
 }
 
-std::string importOf(TestProgram& p, const std::string& path) {
-  return p.run("file " + path + "\nclick Main_F.Import_Spins");
+// `what`: the file's path, or script lines that end in it.
+std::string importOf(TestProgram& p, const std::string& what) {
+  const bool lines = what.find('\n') != std::string::npos;
+  return p.run((lines ? what : "file " + what) + "\nclick Main_F.Import_Spins");
 }
 
 std::string numbersText(const std::vector<int>& spins) {
@@ -73,6 +75,10 @@ std::vector<int> someSpins(int count) {
 }
 
 const std::string OpenLine = "filedialog open \"スピンのインポート\"\n";
+const std::string AddQuestion =
+    "msgbox question yesnocancel \"00 Varnet\" \"このゲームには既にスピンが記録されています。"
+    "\\n\\rはい: 読み込んだスピンをこのゲームに加えます。\\n\\rいいえ: 新しいゲームを始めて、"
+    "読み込んだスピンを記録します。\\n\\rキャンセル: 何もしません。\"\n";
 
 // Stops the import once `stopAt` spins are recorded, as a click on the box's Cancel would.
 struct CancelAt : Progress {
@@ -101,13 +107,14 @@ TEST(SpinImport, RecordsEverySpinAsAClickWouldWithOneUndoSnapshotAndOneBox) {
   const std::string path = spinFile(imported, "spins.txt", numbersText(spins));
   const std::string undoBefore = imported.readFile("Data/Files/REAL_SAVE.FIL");
 
-  const std::string shown = importOf(imported, path);
-  // No sound, no question, no notice box on the way: one closing box, with the notice of
-  // spin 500 in it.
-  EXPECT_EQ(shown, OpenLine + "file " + path +
-                       "\nmsgbox info ok \"00 Varnet\" \"スピンを 520 回記録しました。\\n\\r"
-                       "500回を超えるとArea予想のデータにバラつきがでます。\\n\\r"
-                       "Area予想をご利用の場合はデータのリセットをお勧めします。\"\n");
+  const std::string shown = importOf(imported, "answer yes\nfile " + path);
+  // Asked whether to add to this game; then no sound, no question, no notice box on the
+  // way: one closing box, with the notice of spin 500 in it.
+  EXPECT_EQ(shown,
+            OpenLine + "file " + path + "\n" + AddQuestion +
+                "answer yes\nmsgbox info ok \"00 Varnet\" \"スピンを 520 回記録しました。\\n\\r"
+                "500回を超えるとArea予想のデータにバラつきがでます。\\n\\r"
+                "Area予想をご利用の場合はデータのリセットをお勧めします。\"\n");
   for (int i : spins) clicked.run("answer yes\nclick Main_F.Count_P(" + std::to_string(i) + ")");
   EXPECT_NE(imported.readFile("Data/Files/REAL_SAVE.FIL"), undoBefore);
   EXPECT_EQ(imported.readFile("Data/Files/REAL_SAVE.FIL"),
@@ -128,7 +135,7 @@ TEST(SpinImport, RecordsEverySpinAsAClickWouldWithOneUndoSnapshotAndOneBox) {
     p->run("click Main_F.Expect");
     ASSERT_EQ(p->app().vars.ExpectDone, 1);
   }
-  importOf(imported, spinFile(imported, "one.txt", "9"));
+  importOf(imported, "answer yes\nfile " + spinFile(imported, "one.txt", "9"));
   clicked.run("click Main_F.Count_P(8)");
   EXPECT_EQ(imported.app().vars.ExpectDone, 0);
   EXPECT_EQ(imported.readFile("Data/Files/REAL_SAVE.FIL"),
@@ -286,8 +293,34 @@ TEST(SpinImport, RefusedWhileAnAreaIsBeingEdited) {
   EXPECT_EQ(p.main().Total.text(), "1");
   // The queued path waits for the next dialog.
   p.app().vars.AreaEditing = 0;
-  EXPECT_EQ(p.run("click Main_F.Import_Spins"),
-            OpenLine + "file " + path +
-                "\nmsgbox info ok \"00 Varnet\" \"スピンを 2 回記録しました。\"\n");
+  EXPECT_EQ(p.run("answer yes\nclick Main_F.Import_Spins"),
+            OpenLine + "file " + path + "\n" + AddQuestion +
+                "answer yes\nmsgbox info ok \"00 Varnet\" \"スピンを 2 回記録しました。\"\n");
   EXPECT_EQ(p.main().Total.text(), "3");
+}
+
+TEST(SpinImport, AGameWithSpinsAsksToAddStartAnewOrDoNothing) {
+  TestProgram p{LoudUser(), AllWindows(0)}, fresh{LoudUser(), AllWindows(0)};
+  for (int i : {4, 9, 4}) p.spin(i);
+  const std::string path = spinFile(p, "s.txt", "17 5");
+  const std::string before = everything(p);
+  // Cancel, and no answer at all (a Yes/No/Cancel box is then answered Cancel), change
+  // nothing.
+  EXPECT_EQ(importOf(p, "answer cancel\nfile " + path),
+            OpenLine + "file " + path + "\n" + AddQuestion + "answer cancel\n");
+  EXPECT_EQ(importOf(p, path), OpenLine + "file " + path + "\n" + AddQuestion + "answer cancel\n");
+  EXPECT_TRUE(Same(everything(p), before));
+  // A faulty file is refused before anything is asked.
+  EXPECT_EQ(importOf(p, spinFile(p, "bad.txt", "99")).find("question"), std::string::npos);
+
+  // No: a new game holding only the file's spins, as Clear and then the import would make.
+  importOf(p, "answer no\nfile " + path);
+  fresh.run("answer yes\nclick Main_F.Clear");
+  importOf(fresh, path);
+  EXPECT_EQ(p.main().Total.text(), "2");
+  EXPECT_TRUE(Same(everything(p), everything(fresh)));
+  // Yes adds them.
+  importOf(p, "answer yes\nfile " + path);
+  EXPECT_EQ(p.main().Total.text(), "4");
+  EXPECT_EQ(p.app().vars.SpinLog(3), 17);  // index 16, stored one up
 }

@@ -30,12 +30,17 @@ TEST(StatusWindows, StartUpShowsTheWindowsTheSettingsAskFor) {
   EXPECT_FALSE(Total_F(p.app()).visible());
   EXPECT_EQ(p.app().vars.TotalWindowOn, 0);
   EXPECT_EQ(firstLine(p), "1,1,1,0,0,2,0,7");
-  // The close box of a status window is refused; the check box is the way.
-  p.run("close Point_F");
-  EXPECT_TRUE(Point_F(p.app()).visible());
-  EXPECT_EQ(p.run("click Main_F.Point_C"), Window);
+  // A close box does what clearing the window's check box does, and lasts as that does.
+  EXPECT_EQ(p.run("close Point_F"), Window);
   EXPECT_FALSE(Point_F(p.app()).visible());
+  EXPECT_EQ(p.main().Point_C.value(), 0);
   EXPECT_EQ(firstLine(p), "1,1,0,0,0,2,0,7");
+  EXPECT_EQ(p.run("close Area_F\nclose Black_or_Red_F"), Window + Window);
+  EXPECT_EQ(p.main().OR.value() + p.main().Area.value(), 0);
+  EXPECT_EQ(firstLine(p), "0,0,0,0,0,2,0,7");
+  EXPECT_EQ(p.run("click Main_F.Point_C"), Window);
+  EXPECT_TRUE(Point_F(p.app()).visible());
+  EXPECT_EQ(p.main().Point_C.value(), 1);
 }
 
 TEST(StatusWindows, ExpectCheckAndQuickExpectToggleAndAreStored) {

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -48,6 +49,10 @@ class CommandsTest : public QObject {
     FormView* about = d.frontEnd.view(FormId::Version_F);
     QVERIFY(about && about->window()->isVisible());
     QCOMPARE(d.find<QLabel>(FormId::Version_F, "lblVersion")->text(), QString("Ver 2.3"));
+    // The system it runs on, not another system's requirements.
+    const QString environment = d.find<QLabel>(FormId::Version_F, "Label1")->text();
+    QVERIFY(environment.contains(QSysInfo::prettyProductName()));
+    QVERIFY(environment.contains(QString("Qt : ") + qVersion()));
 
     QTest::mouseClick(d.find<QPushButton>(FormId::Version_F, "Command1"), Qt::LeftButton);
     QTextBrowser* help = shownHelp();
@@ -61,6 +66,21 @@ class CommandsTest : public QObject {
     QTest::mouseClick(d.find<QPushButton>(FormId::Version_F, "OK"), Qt::LeftButton);
     QVERIFY(!d.frontEnd.view(FormId::Version_F));
     QVERIFY(!d.frontEnd.app().forms.version.loaded());
+  }
+
+  void aStatusWindowsCloseBoxHidesItAndHelpLeavesTheOthers() {
+    Desktop d("1,1,1,1,0,1,1,10");
+    QVERIFY(d.window(FormId::Point_F)->isVisible());
+    d.window(FormId::Point_F)->close();
+    QVERIFY(!d.window(FormId::Point_F)->isVisible());
+    QVERIFY(!d.find<QCheckBox>(FormId::Main_F, "Point_C")->isChecked());
+    QVERIFY(!d.find<QAction>(FormId::Main_F, "Point_C_Menu")->isChecked());
+    d.find<QAction>(FormId::Main_F, "Help")->trigger();
+    QTextBrowser* help = shownHelp();
+    QVERIFY(help);
+    for (FormId id : {FormId::Black_or_Red_F, FormId::Area_F, FormId::Total_F})
+      QVERIFY2(d.window(id)->isVisible(), FormName(id));
+    help->close();
   }
 
   // An installed copy: the user's files in one folder, the shipped ones in another.

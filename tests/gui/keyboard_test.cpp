@@ -56,9 +56,13 @@ class KeyboardTest : public QObject {
     QTest::keyClick(main, Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(hits(d, 36), std::string("1"));
 
-    // A number that is no pocket records nothing; Backspace and Esc mend the typing.
+    // A number that is no pocket records nothing and stays, marked, with the reason beside
+    // the rows; Backspace and Esc mend the typing.
     QTest::keyClicks(main, "37");
     QTest::keyClick(main, Qt::Key_Return);
+    QCOMPARE(entry->palette().color(QPalette::Base), QColor(0xFF, 0xC0, 0xC0));
+    QCOMPARE(d.find<QLabel>(FormId::Main_F, "Refusal")->text(),
+             QString("37 はポケットではありません"));
     QTest::keyClicks(main, "29");
     QTest::keyClick(main, Qt::Key_Backspace);
     QCOMPARE(entry->text(), QString("2"));
@@ -118,6 +122,34 @@ class KeyboardTest : public QObject {
     d.answer(BoxAnswer::Yes);
     QTest::keyClick(main, Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(d.app().ended);
+  }
+
+  void saveAndLoadWorksFromTheKeyboardAndLeavesDigitsToTheEntry() {
+    Desktop d("0,0,0,0,0,1,1,10");
+    d.spin(4);
+    QTest::keyClick(d.main(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(QTest::qWaitForWindowActive(d.window(FormId::Save_Load_F)));
+    auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+    auto at = [] { return QApplication::focusWidget()->objectName(); };
+    // It opens on OK, so a digit goes to the main window's entry.
+    QCOMPARE(at(), QString("Command1"));
+    key(Qt::Key_9);
+    QCOMPARE(Main_F(d.app()).Key_Entry.text(), std::string("9"));
+    key(Qt::Key_Escape);  // closes the window; the 9 stays
+    QTest::keyClick(d.main(), Qt::Key_S, Qt::ControlModifier);
+    // Tab goes row by row through comment, Save and Load; a comment keeps its digits.
+    key(Qt::Key_Tab);
+    QCOMPARE(at(), QString("Comment(1)"));
+    key(Qt::Key_1);
+    QCOMPARE(d.find<QLineEdit>(FormId::Save_Load_F, "Comment(1)")->text().right(1), QString("1"));
+    for (const char* next : {"Save(1)", "Load(1)", "Comment(2)", "Save(2)"}) {
+      key(Qt::Key_Tab);
+      QCOMPARE(at(), QString(next));
+    }
+    // Enter presses the button the keyboard is on.
+    d.answer(BoxAnswer::Yes);
+    key(Qt::Key_Return);
+    QVERIFY(!Save_Load_F(d.app()).Date(2).caption().empty());
   }
 };
 

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "../support/desktop.h"
+#include "../support/test_program.h"
 #include "gui/front_end.h"
 
 namespace {
@@ -81,13 +82,22 @@ class WindowPlacesTest : public QObject {
     QVERIFY(available().contains(program.view(FormId::Area_F)->window()->pos()));
   }
 
-  void aSecondProgramOnTheFolderIsRefused() {
+  void aSecondStartComesToTheRunningProgramOrSaysWhyItEnds() {
     Desktop first(AllShown);
     FrontEnd second(first.folder);
-    second.services().scriptedAnswers.push_back(BoxAnswer::Yes);
+    second.services().scriptedAnswers.push_back(BoxAnswer::Ok);
     QVERIFY(!second.start());
     QVERIFY(!second.view(FormId::Main_F));
-    QCOMPARE(second.services().shownTexts.back(), std::string("00 Varnet は既に起動しています。"));
+    // The running desktop program answers the knock: nothing to say.
+    QVERIFY(second.services().shownTexts.empty());
+
+    // A program that has no door (varnet-cli) cannot be reached.
+    TestProgram script;
+    FrontEnd third(script.folder());
+    third.services().scriptedAnswers.push_back(BoxAnswer::Ok);
+    QVERIFY(!third.start());
+    QCOMPARE(third.services().shownTexts,
+             std::vector<std::string>{"00 Varnet は既に起動しています。"});
   }
 };
 

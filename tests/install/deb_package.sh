@@ -20,7 +20,8 @@ contents=$(dpkg-deb -c "$deb" | sed -E 's/^([^ ]+ +){5}//')
 expected=(./usr/bin/varnet ./usr/bin/varnet-cli
   "./usr/share/00-varnet/00 VARNET HELP.html"
   ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml
-  ./usr/share/icons/hicolor/scalable/apps/$id.svg ./usr/share/man/man1/varnet-cli.1.gz)
+  ./usr/share/icons/hicolor/scalable/apps/$id.svg ./usr/share/man/man1/varnet-cli.1.gz
+  ./usr/share/man/man1/varnet.1.gz)
 for sound in BGM1 Count Expect Expect_END Menu; do
   expected+=("./usr/share/00-varnet/Data/Sound/$sound.wav")
 done
