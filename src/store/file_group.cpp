@@ -316,6 +316,6 @@ void RemoveStaleTemporaries(Disk& disk, const fs::path& folder) {
   std::error_code ec;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     const std::string name = it->path().filename().string();
-    if (name.ends_with(".new") && scratchId(name)) disk.remove(it->path());
+    if (const auto s = scratchOf(name); s && s->kind == ".new") disk.remove(it->path());
   }
 }
