@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "windows/forms.h"
+
 bool IsStatusWindow(FormId id) {
   return id == FormId::Area_F || id == FormId::Point_F || id == FormId::Black_or_Red_F ||
          id == FormId::Total_F;
