@@ -231,6 +231,24 @@ std::string SpinCsvBytes(const std::vector<int>& spins) {
   return out;
 }
 
+std::string BookCsvBytes(const std::vector<BookSpinRow>& rows) {
+  std::string out = "wheel,session,spin,number,colour,recorded_at\r\n";
+  out.reserve(out.size() + rows.size() * 48);
+  long spin = 0;
+  for (const BookSpinRow& r : rows) {
+    if (r.wheel.find_first_of(",\"\r\n") == std::string::npos) {
+      out += r.wheel;
+    } else {
+      out += '"';
+      for (char c : r.wheel) out.append(c == '"' ? 2 : 1, c);
+      out += '"';
+    }
+    out += ',' + std::to_string(r.session) + ',' + std::to_string(++spin) + ',' +
+           NumberText(r.index) + ',' + colourWord(r.index) + ',' + r.recordedAt + "\r\n";
+  }
+  return out;
+}
+
 SpinFileReading ParseSpinFile(std::string_view bytes, int pocketCount) {
   const auto text = decode(bytes);
   if (!text) return refused(SpinFileFault::NotText);
