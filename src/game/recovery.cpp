@@ -2,6 +2,7 @@
 
 #include "core/number_index.h"
 #include "core/numeric.h"
+#include "game/book_record.h"
 #include "game/snapshot_cycle.h"
 #include "game/whole_game.h"
 #include "predict/total_window.h"
@@ -86,16 +87,17 @@ void DiscardRecoveryFiles(App& app) {
 void OfferRecoveredGame(App& app) {
   if (IsMissing(DataPath(app, RecoveryGameFile))) {
     app.disk->remove(DataPath(app, RecoverySnapshotFile.name()));
-    return;
+    return SettleWheelBook(app, 0);
   }
   // Both files are read whole and checked before anything is asked or changes.
   const auto game = ReadSlotFile(app, RecoveryGameFile);
   if (!ReportRead(app, game.result) ||
       !ReportRead(app, ReadSnapshotFile(app, RecoverySnapshotFile).result))
-    return setAside(app);
+    return setAside(app), NewGameInBook(app);
+  SettleWheelBook(app, CInt(Val(game.value.total)));
   if (!AskYesNo(app, JoinLines({"前回のゲーム (" + game.value.total + " 回) が残っています。",
                                 "復元しますか?"})))
-    return removePair(app);
+    return removePair(app), NewGameInBook(app);
 
   // The folder is ours alone, so the file reads as it did a moment ago.
   LoadSnapshotFile(app, RecoverySnapshotFile);
@@ -107,4 +109,5 @@ void OfferRecoveredGame(App& app) {
   // Whether these spins are kept in a slot is not known: leaving asks first.
   app.vars.Unsaved = 1;
   app.recovery.get() = composeGame(app);
+  NewGameInBook(app);
 }

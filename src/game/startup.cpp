@@ -1,5 +1,6 @@
 #include "game/startup.h"
 
+#include "game/book_record.h"
 #include "game/recovery.h"
 #include "game/window_handlers.h"
 #include "game/zero_mode.h"
@@ -30,8 +31,13 @@ bool StartProgram(App& app) {
   // A save that a kill or power cut interrupted is put right before any file is read.
   RecoverDataFiles(app);
   Main_F(app).setVisible(true);
+  OpenWheelBook(app);
   OfferRecoveredGame(app);
-  app.afterEvent = KeepRecoveryFiles;
+  // The book keeps its last changes for good once the recovery files hold them.
+  app.afterEvent = [](App& a) {
+    KeepRecoveryFiles(a);
+    ConfirmBook(a);
+  };
   return true;
 }
 
