@@ -332,9 +332,12 @@ BookOpening WheelBook::open(const fs::path& file, std::string relative, int pock
     return opening;
   }
 
-  // Empty sessions (their only spins undone) are of no use once their program has ended.
+  // Empty sessions (their only spins undone) are of no use once their program has ended,
+  // unless an undo cut short may yet put its spin back there (settleGame).
   Db& d = *db_;
-  int rc = d.exec("DELETE FROM sessions WHERE spin_count = 0");
+  int rc = d.exec(
+      "DELETE FROM sessions WHERE spin_count = 0 AND id IS NOT"
+      " (SELECT undone_session FROM program WHERE undone_id IS NOT NULL)");
   if (rc == SQLITE_OK)
     rc = d.run("SELECT coalesce((SELECT current_wheel FROM program), 0),"
                " coalesce((SELECT min(id) FROM wheels), 0)",

@@ -192,7 +192,7 @@ int main(int argc, char** argv) {
     for (const std::string& line : back) {
       if (line.rfind("Main_F.Total.text=", 0) == 0) total = std::atol(line.c_str() + 18);
       if (line.rfind("SpinLog(", 0) == 0 && restored.size() < static_cast<std::size_t>(total))
-        restored.push_back(std::atoi(line.substr(line.find('=') + 1).c_str()));
+        restored.push_back(std::atoi(line.substr(line.find('=') + 1).c_str()) - 1);
     }
     if (total < 0) fail("run " + std::to_string(run) + ": no game came back");
     if (restored != expected && restored != cutShort)
@@ -202,7 +202,8 @@ int main(int argc, char** argv) {
     if (book.integrity != "ok") fail("run " + std::to_string(run) + ": " + book.integrity);
     if (book.spins != restored)
       fail("run " + std::to_string(run) + ": the book holds " + show(book.spins) +
-           ", the game " + show(restored));
+           ", the game " + show(restored) + "; cut short: " +
+           (acked < events.size() ? events[acked].script : "nothing") + " in " + dir.string());
     game = restored;
   }
   std::cout << "book_kill: " << kills << " kills, " << game.size() << " spins in the book\n";

@@ -176,6 +176,15 @@ TEST_F(Book, SettlingTakesBackOnlyTheEventTheGameDoesNotHold) {
   ASSERT_TRUE(book.setGame(40).done());
   ASSERT_TRUE(book.settleGame(2).done());
   EXPECT_EQ(spinsOfCurrent(), (std::vector<signed char>{1, 2, 7}));
+
+  // An undo of a session's only spin, cut short: the session waits for it across a start.
+  const auto alone = spin(book.startSession(book.currentWheel(), Noon).value, 20);
+  ASSERT_TRUE(book.confirmGame().done());
+  ASSERT_TRUE(book.undoSpin(alone).done());
+  book.close();
+  ASSERT_TRUE(open().result.done());
+  ASSERT_TRUE(book.settleGame(3).done());
+  EXPECT_EQ(spinsOfCurrent(), (std::vector<signed char>{1, 2, 7, 20}));
 }
 
 TEST_F(Book, DamagedBooksAreSetAsideAndANewOneStarted) {
