@@ -2,6 +2,7 @@
 
 #include "core/number_index.h"
 #include "core/numeric.h"
+#include "game/book_window.h"
 #include "store/data_file.h"
 #include "stats/wheel_tally.h"
 #include "windows/app.h"
@@ -32,7 +33,7 @@ void OpenWheelBook(App& app) {
            JoinLines({"ホイール帳が壊れていたため、次の名前で残しました。", o.setAside,
                       "新しいホイール帳を始めます。"}),
            BoxIcon::Info);
-  TellBookFault(app, o.result);
+  if (TellBookFault(app, o.result)) ShowWheelInTitle(app);
 }
 
 void SettleWheelBook(App& app, long spins) {

@@ -25,6 +25,14 @@ struct BookState {
   std::optional<std::vector<signed char>> wheelSpins;
   // The pockets of the current wheel, read with its spins.
   int wheelPockets = 38;
+
+  // The book's window: the lists as last read, the rows picked and the first row shown.
+  std::vector<BookWheel> wheelList;
+  std::vector<BookSession> sessionList;
+  std::int64_t pickedWheel = 0;
+  std::int64_t pickedSession = 0;
+  int wheelTop = 0;
+  int sessionTop = 0;
 };
 
 BookState& BookOf(App& app);

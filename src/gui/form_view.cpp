@@ -142,6 +142,8 @@ void FormView::refresh() {
       apply(*b.control, b.widget);
   }
   refreshed();
+  if (window_->windowTitle().toStdString() != form_.caption())
+    window_->setWindowTitle(QString::fromStdString(form_.caption()));
   if (form_.topmost() != topmost_) {
     topmost_ = form_.topmost();
     const QRect geometry = window_->geometry();

@@ -131,6 +131,7 @@ void MainView::buildMenu(MainForm& m) {
   file->addSeparator();
   file->addAction(action(m.Export_Spins));
   file->addAction(action(m.Import_Spins));
+  file->addAction(action(m.Book));
   QMenu* setting = bar->addMenu(MenuText(m.Setting.caption()));
   setting->addAction(action(m.BGM_Check, true));
   setting->addSeparator();

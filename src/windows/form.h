@@ -25,7 +25,8 @@
   X(Log_F,          LogForm,        log)         \
   X(Save_Load_F,    SaveLoadForm,   saveLoad)    \
   X(Version_F,      VersionForm,    version)     \
-  X(Stats_F,        StatisticsForm, stats)
+  X(Stats_F,        StatisticsForm, stats)       \
+  X(Book_F,         BookForm,       book)
 // clang-format on
 
 #define VARNET_FORM_ID(name, Record, member) name,
@@ -62,6 +63,8 @@ class Form {
 
   FormId id() const { return id_; }
   const std::string& caption() const { return caption_; }
+  // The title shows what the window is working on (the main window: the current wheel).
+  void setCaption(std::string caption);
   bool visible() const { return visible_; }
   bool topmost() const { return topmost_; }
   void setVisible(bool v);

@@ -8,6 +8,7 @@
 // The record of every window of the table (windows/form.h).
 #include "windows/area_form.h"
 #include "windows/black_or_red_form.h"
+#include "windows/book_form.h"
 #include "windows/log_form.h"
 #include "windows/main_form.h"
 #include "windows/point_form.h"
