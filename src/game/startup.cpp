@@ -4,6 +4,8 @@
 #include "game/recovery.h"
 #include "game/window_handlers.h"
 #include "game/zero_mode.h"
+#include "stats/statistics_state.h"
+#include "stats/wheel_tally.h"
 #include "store/data_file.h"
 #include "store/settings.h"
 #include "windows/app.h"
@@ -32,6 +34,7 @@ bool StartProgram(App& app) {
   RecoverDataFiles(app);
   Main_F(app).setVisible(true);
   OpenWheelBook(app);
+  StatisticsStateOf(app).wheelTally = WheelBookTally;
   OfferRecoveredGame(app);
   // The book keeps its last changes for good once the recovery files hold them.
   app.afterEvent = [](App& a) {

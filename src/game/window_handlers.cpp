@@ -132,7 +132,11 @@ void bind(FormHost<VersionForm>& h) {
 }
 
 void bind(FormHost<StatisticsForm>& h) {
-  h.bindControls = [](StatisticsForm& s) { s.Sort_Rate.onClick = Sort_Rate_Click; };
+  h.bindControls = [](StatisticsForm& s) {
+    s.Sort_Rate.onClick = Sort_Rate_Click;
+    s.Source_Game.onClick = Source_Game_Click;
+    s.Source_Wheel.onClick = Source_Wheel_Click;
+  };
   h.onKeyPress = Main_F_KeyPress;
   h.closesOnEsc = true;
 }
