@@ -37,8 +37,8 @@ const fs::path& millionBook() {
     sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
     sqlite3_stmt* session = nullptr;
     sqlite3_stmt* spin = nullptr;
-    sqlite3_prepare_v2(db, "INSERT INTO sessions(wheel_id, started_at) VALUES (?, ?)", -1,
-                       &session, nullptr);
+    sqlite3_prepare_v2(db, "INSERT INTO sessions(wheel_id, started_at) VALUES (?, ?)", -1, &session,
+                       nullptr);
     sqlite3_prepare_v2(db,
                        "INSERT INTO spins(session_id, number, recorded_at, source)"
                        " VALUES (?, ?, ?, 'entry')",
@@ -55,8 +55,8 @@ const fs::path& millionBook() {
       state = state * 6364136223846793005ull + 1442695040888963407ull;
       const int index = static_cast<int>((state >> 33) % (second ? 37 : 38));
       const std::string number = index == 36 ? "0" : index == 37 ? "00" : std::to_string(index + 1);
-      sqlite3_bind_int64(spin, 1, second ? MillionSpins / SpinsPerSession + 1
-                                         : n / SpinsPerSession + 1);
+      sqlite3_bind_int64(spin, 1,
+                         second ? MillionSpins / SpinsPerSession + 1 : n / SpinsPerSession + 1);
       sqlite3_bind_text(spin, 2, number.c_str(), -1, SQLITE_TRANSIENT);
       sqlite3_bind_text(spin, 3, "2026-12-08T12:00:00Z", -1, SQLITE_STATIC);
       sqlite3_step(spin);
@@ -129,9 +129,8 @@ void BM_BookAppend(benchmark::State& state) {
   int n = 0;
   for (auto _ : state) book.appendSpin(session, n++ % 38, Noon, SpinOrigin::Entry);
   book.close();
-  state.counters["bytes_per_spin"] =
-      static_cast<double>(fs::file_size(folder / "book.sqlite3")) /
-      static_cast<double>(MillionSpins + 100 + n);
+  state.counters["bytes_per_spin"] = static_cast<double>(fs::file_size(folder / "book.sqlite3")) /
+                                     static_cast<double>(MillionSpins + 100 + n);
   fs::remove_all(folder);
 }
 BENCHMARK(BM_BookAppend)->Unit(benchmark::kMicrosecond);
@@ -142,8 +141,7 @@ void BM_BookAppendFloor(benchmark::State& state) {
   fs::copy_file(millionBook(), folder / "book.sqlite3");
   sqlite3* db = nullptr;
   sqlite3_open((folder / "book.sqlite3").c_str(), &db);
-  sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL", nullptr, nullptr,
-               nullptr);
+  sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
   sqlite3_stmt* s = nullptr;
   sqlite3_prepare_v2(db,
                      "INSERT INTO spins(session_id, number, recorded_at, source)"

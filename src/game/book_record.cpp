@@ -3,8 +3,8 @@
 #include "core/number_index.h"
 #include "core/numeric.h"
 #include "game/book_window.h"
-#include "store/data_file.h"
 #include "stats/wheel_tally.h"
+#include "store/data_file.h"
 #include "windows/app.h"
 #include "windows/message.h"
 
@@ -16,10 +16,10 @@ bool TellBookFault(App& app, const FileResult& r) {
   if (r.done()) return true;
   BookState& b = BookOf(app);
   if (!b.told)
-    MsgBox(app,
-           JoinLines({"ホイール帳に記録できませんでした。", r.path,
-                      "ゲームはこのまま続けられます。"}),
-           BoxIcon::Stop);
+    MsgBox(
+        app,
+        JoinLines({"ホイール帳に記録できませんでした。", r.path, "ゲームはこのまま続けられます。"}),
+        BoxIcon::Stop);
   b.told = true;
   return false;
 }
@@ -72,8 +72,7 @@ void NewGameInBook(App& app) {
   BookState& b = BookOf(app);
   b.session = 0;
   b.lastSpin = 0;
-  if (b.book.isOpen())
-    TellBookFault(app, b.book.setGame(CInt(Val(Main_F(app).Total.text()))));
+  if (b.book.isOpen()) TellBookFault(app, b.book.setGame(CInt(Val(Main_F(app).Total.text()))));
 }
 
 void ConfirmBook(App& app) {

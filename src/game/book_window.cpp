@@ -68,8 +68,7 @@ void showBook(App& app) {
   for (int r = 1; r <= BookForm::SessionRows; ++r) {
     const auto k = static_cast<std::size_t>(b.sessionTop + r - 1);
     const BookSession* s = k < b.sessionList.size() ? &b.sessionList[k] : nullptr;
-    f->Session(r).setCaption(s ? "#" + std::to_string(s->id) + "  " + shownTime(s->startedAt)
-                               : "");
+    f->Session(r).setCaption(s ? "#" + std::to_string(s->id) + "  " + shownTime(s->startedAt) : "");
     f->Session(r).setBack(s && s->id == b.pickedSession ? PickedRow : White);
     f->Session_Spins(r).setText(s ? std::to_string(s->spins) : "");
     f->Session_Last(r).setText(s ? shownTime(s->lastAt) : "");

@@ -1,9 +1,9 @@
 #include "game/spin_entry.h"
 
 #include "area/area_stats.h"
-#include "game/book_record.h"
 #include "core/number_index.h"
 #include "core/numeric.h"
+#include "game/book_record.h"
 #include "game/rows_and_strip.h"
 #include "game/snapshot_cycle.h"
 #include "log/log_page.h"

@@ -2,8 +2,8 @@
 
 #include "area/area_verdicts.h"
 #include "core/number_index.h"
-#include "game/book_record.h"
 #include "core/numeric.h"
+#include "game/book_record.h"
 #include "game/rows_and_strip.h"
 #include "game/snapshot_cycle.h"
 #include "log/log_page.h"

@@ -46,9 +46,8 @@ void ShowStatistics(App& app) {
   StatisticsForm* s = app.forms.stats.record();
   if (!s || !s->visible()) return;
   StatisticsState& state = StatisticsStateOf(app);
-  const WheelTally tally = s->Source_Wheel.value() == 1 && state.wheelTally
-                               ? state.wheelTally(app)
-                               : GameTally(app);
+  const WheelTally tally =
+      s->Source_Wheel.value() == 1 && state.wheelTally ? state.wheelTally(app) : GameTally(app);
   const WheelEvidence& evidence = state.evidence(tally);
   const double strength = FittedStrength(tally.counts, tally.pockets);
   ShowWheelFigures(*s, tally, strength);

@@ -160,8 +160,9 @@ bool isColourWord(std::string_view s) {
 // The colour of a number in English or Japanese ("red", "Red", "赤").
 bool isColourOf(std::string_view s, int index) {
   const int c = ColourClassOf(index);
-  return sameWord(s, colourWord(index)) ||
-         s == (c == RedClass ? "赤" : c == BlackClass ? "黒" : "緑");
+  return sameWord(s, colourWord(index)) || s == (c == RedClass     ? "赤"
+                                                 : c == BlackClass ? "黒"
+                                                                   : "緑");
 }
 
 bool isWholeNumber(std::string_view s) {

@@ -275,8 +275,8 @@ BookOpening WheelBook::open(const fs::path& file, std::string relative, int pock
     Db& d = *db_;
     d.file = file;
     d.relative = relative;
-    int rc = sqlite3_open_v2(file.c_str(), &d.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                             nullptr);
+    int rc =
+        sqlite3_open_v2(file.c_str(), &d.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (rc != SQLITE_OK) return {rc};
     sqlite3_extended_result_codes(d.db, 1);
     // The check comes before the log mode is set, which would write to a damaged file.
@@ -291,8 +291,7 @@ BookOpening WheelBook::open(const fs::path& file, std::string relative, int pock
     for (int v = version; v < SchemaVersion; ++v) {
       rc = d.transaction([&] {
         int r = d.exec(Migrations[v]);
-        if (r == SQLITE_OK)
-          r = d.exec(("PRAGMA user_version=" + std::to_string(v + 1)).c_str());
+        if (r == SQLITE_OK) r = d.exec(("PRAGMA user_version=" + std::to_string(v + 1)).c_str());
         return r;
       });
       if (rc != SQLITE_OK) return {rc};
@@ -339,13 +338,14 @@ BookOpening WheelBook::open(const fs::path& file, std::string relative, int pock
       "DELETE FROM sessions WHERE spin_count = 0 AND id IS NOT"
       " (SELECT undone_session FROM program WHERE undone_id IS NOT NULL)");
   if (rc == SQLITE_OK)
-    rc = d.run("SELECT coalesce((SELECT current_wheel FROM program), 0),"
-               " coalesce((SELECT min(id) FROM wheels), 0)",
-               [](sqlite3_stmt*) {},
-               [&](sqlite3_stmt* s) {
-                 currentWheel_ = sqlite3_column_int64(s, 0);
-                 if (!currentWheel_) currentWheel_ = sqlite3_column_int64(s, 1);
-               });
+    rc = d.run(
+        "SELECT coalesce((SELECT current_wheel FROM program), 0),"
+        " coalesce((SELECT min(id) FROM wheels), 0)",
+        [](sqlite3_stmt*) {},
+        [&](sqlite3_stmt* s) {
+          currentWheel_ = sqlite3_column_int64(s, 0);
+          if (!currentWheel_) currentWheel_ = sqlite3_column_int64(s, 1);
+        });
   if (rc == SQLITE_OK && !currentWheel_) {
     const auto first = addWheel(FirstWheelName, pockets, now);
     if (!first.result.done()) {
@@ -367,17 +367,17 @@ BookOpening WheelBook::open(const fs::path& file, std::string relative, int pock
 
 FileResult WheelBook::chooseWheel(std::int64_t wheel) {
   if (!db_) return {FileResult::Failed, WheelBookFile};
-  const int rc = db_->run("UPDATE program SET current_wheel = ?1 WHERE id = 1 AND"
-                          " EXISTS (SELECT 1 FROM wheels WHERE id = ?1)",
-                          [&](sqlite3_stmt* s) { sqlite3_bind_int64(s, 1, wheel); });
+  const int rc = db_->run(
+      "UPDATE program SET current_wheel = ?1 WHERE id = 1 AND"
+      " EXISTS (SELECT 1 FROM wheels WHERE id = ?1)",
+      [&](sqlite3_stmt* s) { sqlite3_bind_int64(s, 1, wheel); });
   if (rc != SQLITE_OK) return db_->fault(rc);
   if (sqlite3_changes(db_->db) == 0) return {FileResult::Missing, db_->relative};
   currentWheel_ = wheel;
   return {};
 }
 
-FileRead<std::int64_t> WheelBook::addWheel(const std::string& name, int pockets,
-                                           std::int64_t now) {
+FileRead<std::int64_t> WheelBook::addWheel(const std::string& name, int pockets, std::int64_t now) {
   if (!db_) return {{FileResult::Failed, WheelBookFile}};
   if (name.empty() || (pockets != 37 && pockets != 38))
     return {{FileResult::Malformed, db_->relative}};
@@ -451,11 +451,11 @@ FileResult WheelBook::deleteSession(std::int64_t session) {
 FileRead<std::int64_t> WheelBook::startSession(std::int64_t wheel, std::int64_t now) {
   if (!db_) return {{FileResult::Failed, WheelBookFile}};
   const std::string at = UtcStamp(now);
-  const int rc = db_->run("INSERT INTO sessions(wheel_id, started_at) VALUES (?, ?)",
-                          [&](sqlite3_stmt* s) {
-                            sqlite3_bind_int64(s, 1, wheel);
-                            sqlite3_bind_text(s, 2, at.c_str(), -1, SQLITE_TRANSIENT);
-                          });
+  const int rc =
+      db_->run("INSERT INTO sessions(wheel_id, started_at) VALUES (?, ?)", [&](sqlite3_stmt* s) {
+        sqlite3_bind_int64(s, 1, wheel);
+        sqlite3_bind_text(s, 2, at.c_str(), -1, SQLITE_TRANSIENT);
+      });
   if (rc != SQLITE_OK) return {db_->fault(rc)};
   return {{}, sqlite3_last_insert_rowid(db_->db)};
 }

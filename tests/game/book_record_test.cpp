@@ -13,8 +13,8 @@ namespace {
 // One column of every row of a query on the program's book, joined by spaces.
 std::string query(TestProgram& p, const std::string& sql) {
   sqlite3* db = nullptr;
-  sqlite3_open_v2((p.folder() / "Data/Files/wheelbook.sqlite3").c_str(), &db,
-                  SQLITE_OPEN_READONLY, nullptr);
+  sqlite3_open_v2((p.folder() / "Data/Files/wheelbook.sqlite3").c_str(), &db, SQLITE_OPEN_READONLY,
+                  nullptr);
   sqlite3_stmt* s = nullptr;
   std::string out;
   if (sqlite3_prepare_v2(db, sql.c_str(), -1, &s, nullptr) != SQLITE_OK) out = "(error)";
@@ -41,8 +41,9 @@ TEST(BookRecord, SpinsUndosAndTheRulesOfASession) {
   p.run("click Main_F.Count_M(36)\nclick Main_F.Count_M(6)");
   EXPECT_EQ(spins(p), "1:7:entry");
   // Two hours without a spin start a session; less does not.
-  p.run("now 2026/12/08 21:59:59\nclick Main_F.Count_P(0)\nnow 2026/12/09 00:00:00\n"
-        "click Main_F.Count_P(1)");
+  p.run(
+      "now 2026/12/08 21:59:59\nclick Main_F.Count_P(0)\nnow 2026/12/09 00:00:00\n"
+      "click Main_F.Count_P(1)");
   EXPECT_EQ(spins(p), "1:7:entry 1:1:entry 2:2:entry");
   EXPECT_EQ(query(p, "SELECT recorded_at FROM spins ORDER BY id DESC LIMIT 1"),
             "2026-12-09T00:00:00Z");
@@ -50,10 +51,12 @@ TEST(BookRecord, SpinsUndosAndTheRulesOfASession) {
   // A clear, a slot load and a change of wheel each start one; the loaded game's spins are
   // not recorded again.
   p.run("answer yes\nclick Main_F.Clear\nclick Main_F.Count_P(2)");
-  p.run("click Main_F.Save_Load\nanswer yes\nclick Save_Load_F.Save(1)\nanswer yes\n"
-        "click Save_Load_F.Load(1)\nclick Save_Load_F.Command1\nclick Main_F.Count_P(3)");
-  p.run("click Main_F.Book\ntype Book_F.Wheel_Name Casino B\nclick Book_F.New_Wheel\n"
-        "click Book_F.Use_Wheel\nclick Main_F.Count_P(4)");
+  p.run(
+      "click Main_F.Save_Load\nanswer yes\nclick Save_Load_F.Save(1)\nanswer yes\n"
+      "click Save_Load_F.Load(1)\nclick Save_Load_F.Command1\nclick Main_F.Count_P(3)");
+  p.run(
+      "click Main_F.Book\ntype Book_F.Wheel_Name Casino B\nclick Book_F.New_Wheel\n"
+      "click Book_F.Use_Wheel\nclick Main_F.Count_P(4)");
   EXPECT_EQ(p.main().caption(), "00 Varnet Solenn — Casino B");
   EXPECT_EQ(query(p, "SELECT wheel_id || ':' || spin_count FROM sessions ORDER BY id"),
             "1:2 1:1 1:1 1:1 2:1");

@@ -50,8 +50,8 @@ using Spins = std::vector<int>;
 // One user event of a run and what it does to the game when it goes through.
 struct Event {
   enum Kind { Entry, Import, Undo } kind;
-  Spins spins;          // the entry's or the import's spins
-  std::string script;   // its lines
+  Spins spins;         // the entry's or the import's spins
+  std::string script;  // its lines
 };
 
 Spins apply(Spins game, const Event& e, bool undoable) {
@@ -108,7 +108,8 @@ Book readBook(const fs::path& file) {
     fail("cannot open the book");
   sqlite3_stmt* s = nullptr;
   sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &s, nullptr);
-  if (sqlite3_step(s) == SQLITE_ROW) b.integrity = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
+  if (sqlite3_step(s) == SQLITE_ROW)
+    b.integrity = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
   sqlite3_finalize(s);
   sqlite3_prepare_v2(db, "SELECT number FROM spins ORDER BY session_id, id", -1, &s, nullptr);
   while (sqlite3_step(s) == SQLITE_ROW)
@@ -201,8 +202,8 @@ int main(int argc, char** argv) {
     const Book book = readBook(dir / "Data" / "Files" / "wheelbook.sqlite3");
     if (book.integrity != "ok") fail("run " + std::to_string(run) + ": " + book.integrity);
     if (book.spins != restored)
-      fail("run " + std::to_string(run) + ": the book holds " + show(book.spins) +
-           ", the game " + show(restored) + "; cut short: " +
+      fail("run " + std::to_string(run) + ": the book holds " + show(book.spins) + ", the game " +
+           show(restored) + "; cut short: " +
            (acked < events.size() ? events[acked].script : "nothing") + " in " + dir.string());
     game = restored;
   }

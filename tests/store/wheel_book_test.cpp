@@ -34,7 +34,8 @@ class Book : public ::testing::Test {
       const int rc = sqlite3_step(s);
       value = rc == SQLITE_ROW && sqlite3_column_text(s, 0)
                   ? reinterpret_cast<const char*>(sqlite3_column_text(s, 0))
-                  : rc == SQLITE_ROW ? "(null)" : "(none)";
+              : rc == SQLITE_ROW ? "(null)"
+                                 : "(none)";
     }
     sqlite3_finalize(s);
     sqlite3_close(db);
