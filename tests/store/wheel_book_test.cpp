@@ -118,6 +118,7 @@ TEST_F(Book, SpinsSessionsAndWheelsAddUpAndSurviveAReopen) {
   // A session whose only spin was undone is gone at the next start.
   const auto empty = book.startSession(second, Noon).value;
   ASSERT_TRUE(book.undoSpin(spin(empty, 5)).done());
+  ASSERT_TRUE(book.confirmGame().done());
   book.close();
   ASSERT_TRUE(open().result.done());
   EXPECT_EQ(book.currentWheel(), second);
