@@ -10,6 +10,7 @@
 
 #include "game/book_record.h"
 #include "stats/statistics_window.h"
+#include "stats/wheel_tally.h"
 #include "store/wheel_book.h"
 #include "support/bench_program.h"
 

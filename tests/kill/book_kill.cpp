@@ -74,7 +74,8 @@ std::string readFile(const fs::path& file) {
 // is negative. Gives the lines it printed.
 std::vector<std::string> runCli(const std::string& cli, const fs::path& dir,
                                 const std::string& script, int killAfterMs) {
-  const fs::path scriptFile = dir / "script.txt", outFile = dir / "out.txt";
+  const std::string name = killAfterMs >= 0 ? "killed" : "check";
+  const fs::path scriptFile = dir / (name + ".txt"), outFile = dir / (name + ".out");
   std::ofstream(scriptFile) << script;
   const pid_t pid = fork();
   if (pid < 0) fail("fork");
