@@ -19,7 +19,7 @@ xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
   openbox & wm=$!
   sleep 1
   "$folder/varnet" & pid=$!
-  main=$(xdotool search --sync --name "^00 Varnet Solenn$" | head -1)
+  main=$(xdotool search --sync --name "^00 Varnet Solenn" | head -1)
   sleep 1
   xdotool windowmove "$main" 20 20
   sleep 0.5

@@ -25,7 +25,7 @@ xvfb-run -a -s "-screen 0 2600x1400x24" bash -c '
   set -e
   folder=$1 docs=$2
   "$folder/varnet" & pid=$!
-  main=$(xdotool search --sync --name "^00 Varnet Solenn$" | head -1)
+  main=$(xdotool search --sync --name "^00 Varnet Solenn" | head -1)
   sleep 1
   find() { xdotool search --name "^$1\$" | head -1; }
   xdotool windowmove "$main" 0 0
@@ -46,7 +46,7 @@ xvfb-run -a -s "-screen 0 2600x1400x24" bash -c '
   for k in 1 2 3 4 5 6; do expect; spin $(( (k * 11) % 38 )); done
   expect
   sleep 0.5
-  for name in "00 Varnet Solenn:main_window" "Area:area_window" "Point:point_window" \
+  for name in "00 Varnet Solenn.*:main_window" "Area:area_window" "Point:point_window" \
               "Black or Red:black_or_red_window" "Total:total_window"; do
     import -window "$(find "${name%%:*}")" "$docs/${name##*:}.png"
   done
@@ -99,7 +99,7 @@ for screen in "1366x768:1:main_window_1366x768" "2732x1536:2:main_window_scale2"
       sleep 0.1
     done
     QT_SCALE_FACTOR=$scale "$folder/varnet" & pid=$!
-    main=$(xdotool search --sync --name "^00 Varnet Solenn$" | head -1)
+    main=$(xdotool search --sync --name "^00 Varnet Solenn" | head -1)
     sleep 1
     xdotool windowactivate --sync "$main"
     for n in 17 0 32 5 00 21 2; do xdotool type "$n"; xdotool key Return; sleep 0.3; done

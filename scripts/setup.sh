@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(build-essential cmake g++ pkg-config qt6-base-dev qt6-multimedia-dev libgtest-dev
   libgmock-dev libbenchmark-dev clang-format xvfb xauth xdotool fonts-ipafont-gothic imagemagick
   locales openbox x11-utils qt6-translations-l10n libboost-dev qt6-charts-dev
-  appstream desktop-file-utils dpkg-dev file clang libclang-rt-dev)
+  appstream desktop-file-utils dpkg-dev file clang libclang-rt-dev libsqlite3-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

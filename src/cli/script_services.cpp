@@ -5,6 +5,8 @@
 #include <ctime>
 #include <memory>
 
+#include "core/utc_time.h"
+
 std::string EscapeText(const std::string& text, bool quotes) {
   std::string out;
   out.reserve(text.size());
@@ -90,6 +92,11 @@ struct ScriptServices::Clock_ : ::Clock {
   explicit Clock_(ScriptServices& s) : s(s) {}
   std::string generalDate() override {
     return s.clockText.empty() ? LocalGeneralDate() : s.clockText;
+  }
+  // A script's clock is read as UTC, so that what the program records does not depend on
+  // the time zone it runs in.
+  std::int64_t utcSeconds() override {
+    return SecondsOfGeneralDate(s.clockText).value_or(::Clock::utcSeconds());
   }
   ScriptServices& s;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -46,6 +47,9 @@ class Clock {
   virtual ~Clock() = default;
   // Local date and time in the "general date" form used for save dates.
   virtual std::string generalDate() = 0;
+  // Seconds since 1970-01-01 00:00 UTC (core/utc_time.h): the system's clock unless a
+  // script has set one.
+  virtual std::int64_t utcSeconds();
 };
 
 class Random {

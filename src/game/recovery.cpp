@@ -6,6 +6,7 @@
 
 #include "core/number_index.h"
 #include "core/numeric.h"
+#include "game/book_record.h"
 #include "game/snapshot_cycle.h"
 #include "game/whole_game.h"
 #include "predict/total_window.h"
@@ -245,7 +246,7 @@ void OfferRecoveredGame(App& app) {
     // A removal done: whatever stands beside it belonged to the game removed.
     app.disk->remove(SyncedCopyOf(gamePath(app)));
     app.disk->remove(oldSnapshotPath(app));
-    return;
+    return SettleWheelBook(app, 0);
   }
   // Read whole and checked before anything is asked or changes. After a power cut the
   // newest file may be damaged; its synced copy then holds the game a moment earlier.
@@ -263,12 +264,14 @@ void OfferRecoveredGame(App& app) {
   if (!file)
     return reportDamaged(app, read.result.done()
                                   ? FileResult{FileResult::Malformed, RecoveryGameFile, {}}
-                                  : read.result);
+                                  : read.result),
+           NewGameInBook(app);
+  SettleWheelBook(app, CInt(Val(file->game.total)));
   if (!AskYesNo(app, JoinLines({"前回のゲーム (" + file->game.total + " 回) が残っています。",
                                 "復元しますか?"}))) {
     RemoveDurableFile(*app.disk, gamePath(app));
     app.disk->remove(oldSnapshotPath(app));
-    return;
+    return NewGameInBook(app);
   }
 
   PutSnapshotInPlace(app, std::move(file->snapshot), RecoverySnapshotFile);
@@ -287,4 +290,5 @@ void OfferRecoveredGame(App& app) {
   // an earlier one's or from the synced copy.
   KeepRecoveryFiles(app);
   if (fromOldPair) app.disk->remove(oldSnapshotPath(app));
+  NewGameInBook(app);
 }

@@ -4,6 +4,7 @@
 #include "area/area_verdicts.h"
 #include "core/number_index.h"
 #include "core/numeric.h"
+#include "game/book_record.h"
 #include "game/rows_and_strip.h"
 #include "game/status_switches.h"
 #include "game/zero_mode.h"
@@ -50,6 +51,7 @@ void ClearGame(App& app) {
   ReportWrite(app, SaveWindowSettings(app));
   v.Unsaved = 2;
   EmptyLog(app);
+  NewGameInBook(app);
   // The toggle loop leaves the last toggle's index and class behind.
   v.CurrentIndex = 39;
   ClassifyColour(v);

@@ -1,5 +1,6 @@
 #include "game/save_load_window.h"
 
+#include "game/book_record.h"
 #include "game/snapshot_cycle.h"
 #include "game/whole_game.h"
 #include "store/data_file.h"
@@ -64,6 +65,7 @@ void Load_Click(App& app, int n) {
   w.Date(n).setCaption(f.date);
   w.Comment(n).setText(f.comment);
   PutGameInPlace(app, f, snapshot);
+  NewGameInBook(app);
   PlayExpectEndSound(app);
 }
 

@@ -3,6 +3,7 @@
 #include "area/area_stats.h"
 #include "core/number_index.h"
 #include "core/numeric.h"
+#include "game/book_record.h"
 #include "game/rows_and_strip.h"
 #include "game/snapshot_cycle.h"
 #include "log/log_page.h"
@@ -124,6 +125,7 @@ void RecordSpin(App& app, int i, SpinSource source) {
   v.LastColour = v.ColourClass;
 
   JudgeExpect(app);
+  RecordInBook(app, i, source);
 
   if (AppendLogEntry(app, count, i)) ShowLogEntry(app, static_cast<int>(count));
   // An import shows the statistics once, after its last spin.

@@ -4,9 +4,12 @@
 #include <system_error>
 
 #include "core/program_folders.h"
+#include "game/book_record.h"
 #include "game/recovery.h"
 #include "game/window_handlers.h"
 #include "game/zero_mode.h"
+#include "stats/statistics_state.h"
+#include "stats/wheel_tally.h"
 #include "store/data_file.h"
 #include "store/settings.h"
 #include "windows/app.h"
@@ -63,8 +66,14 @@ std::string StartProgram(App& app) {
   // A save that a kill or power cut interrupted is put right before any file is read.
   RecoverDataFiles(app);
   Main_F(app).setVisible(true);
+  OpenWheelBook(app);
+  StatisticsStateOf(app).wheelTally = WheelBookTally;
   OfferRecoveredGame(app);
-  app.afterEvent = KeepRecoveryFiles;
+  // The book keeps its last changes for good once the recovery files hold them.
+  app.afterEvent = [](App& a) {
+    KeepRecoveryFiles(a);
+    ConfirmBook(a);
+  };
   return {};
 }
 

@@ -3,6 +3,7 @@
 #include "area/area_verdicts.h"
 #include "core/number_index.h"
 #include "core/numeric.h"
+#include "game/book_record.h"
 #include "game/rows_and_strip.h"
 #include "game/snapshot_cycle.h"
 #include "log/log_page.h"
@@ -33,6 +34,7 @@ void Count_M_Click(App& app, int i) {
   // the spin stays as it is, figures and all.
   if (!LoadSnapshotFile(app, RealSaveFile)) return;
   v.LastIndex = 100;
+  TakeBackFromBook(app);
   PlayCountSound(app);
 
   subtractOne(m.Hit_Count(i));

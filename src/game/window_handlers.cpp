@@ -3,6 +3,7 @@
 #include "area/area_edit.h"
 #include "area/area_window.h"
 #include "game/about_window.h"
+#include "game/book_window.h"
 #include "game/expect_request.h"
 #include "game/keyboard.h"
 #include "game/main_commands.h"
@@ -44,6 +45,7 @@ void bind(FormHost<MainForm>& h) {
     m.Clear.onClick = Clear_Click;
     m.Export_Spins.onClick = Export_Spins_Click;
     m.Import_Spins.onClick = Import_Spins_Click;
+    m.Book.onClick = Book_Click;
     m.BGM_Check.onClick = BGM_Check_Click;
     m.Front_Check.onClick = Front_Check_Click;
     m.Free_Check.onClick = Free_Check_Click;
@@ -131,8 +133,32 @@ void bind(FormHost<VersionForm>& h) {
 }
 
 void bind(FormHost<StatisticsForm>& h) {
-  h.bindControls = [](StatisticsForm& s) { s.Sort_Rate.onClick = Sort_Rate_Click; };
+  h.bindControls = [](StatisticsForm& s) {
+    s.Sort_Rate.onClick = Sort_Rate_Click;
+    s.Source_Game.onClick = Source_Game_Click;
+    s.Source_Wheel.onClick = Source_Wheel_Click;
+  };
   h.onKeyPress = Main_F_KeyPress;
+  h.closesOnEsc = true;
+}
+
+void bind(FormHost<BookForm>& h) {
+  h.bindControls = [](BookForm& b) {
+    OnClick(b.Wheel, Wheel_Click);
+    b.Wheel_Up.onClick = Wheel_Up_Click;
+    b.Wheel_Down.onClick = Wheel_Down_Click;
+    b.Use_Wheel.onClick = Use_Wheel_Click;
+    b.New_Wheel.onClick = New_Wheel_Click;
+    b.Rename_Wheel.onClick = Rename_Wheel_Click;
+    b.Export_Wheel.onClick = Export_Wheel_Click;
+    OnClick(b.Session, Session_Click);
+    b.Session_Up.onClick = Session_Up_Click;
+    b.Session_Down.onClick = Session_Down_Click;
+    b.Delete_Session.onClick = Delete_Session_Click;
+    b.Export_Session.onClick = Export_Session_Click;
+    b.Close.onClick = Book_Close_Click;
+  };
+  h.onLoad = Book_F_Load;
   h.closesOnEsc = true;
 }
 

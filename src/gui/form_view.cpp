@@ -147,6 +147,8 @@ void FormView::refresh() {
       apply(*b.control, b.widget);
   }
   refreshed();
+  if (window_->windowTitle().toStdString() != form_.caption())
+    window_->setWindowTitle(QString::fromStdString(form_.caption()));
   if (form_.topmost() != topmost_) {
     topmost_ = form_.topmost();
     // The window is made again: put back its frame where it stood (the inside put there

@@ -145,6 +145,7 @@ void MainView::buildMenu(MainForm& m) {
   file->addAction(action(m.Save_Load));
   file->addAction(action(m.Clear));
   file->addSeparator();
+  file->addAction(action(m.Book));
   file->addAction(action(m.Export_Spins));
   file->addAction(action(m.Import_Spins));
   QMenu* setting = bar->addMenu(MenuText(m.Setting.caption()));

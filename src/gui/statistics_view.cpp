@@ -89,6 +89,11 @@ QGroupBox* StatisticsView::evidenceFrame(StatisticsForm& s) {
   QGroupBox* box = frame(s.Evidence_Frame);
   auto* inside = new QVBoxLayout(box);
   inside->setSpacing(2);
+  auto* sources = new QHBoxLayout;
+  sources->addWidget(checkBox(s.Source_Game));
+  sources->addWidget(checkBox(s.Source_Wheel));
+  sources->addStretch(1);
+  inside->addLayout(sources);
   auto* figures = Grid();
   QLineEdit* evidence = textBox(s.Evidence);
   QFont bold = evidence->font();

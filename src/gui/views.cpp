@@ -1,5 +1,6 @@
 #include "gui/area_view.h"
 #include "gui/black_or_red_view.h"
+#include "gui/book_view.h"
 #include "gui/front_end.h"
 #include "gui/log_view.h"
 #include "gui/main_view.h"
@@ -25,6 +26,7 @@ template <> struct ViewOf<LogForm>         { using type = LogView; };
 template <> struct ViewOf<SaveLoadForm>    { using type = SaveLoadView; };
 template <> struct ViewOf<VersionForm>     { using type = VersionView; };
 template <> struct ViewOf<StatisticsForm>  { using type = StatisticsView; };
+template <> struct ViewOf<BookForm>        { using type = BookView; };
 // clang-format on
 
 }  // namespace

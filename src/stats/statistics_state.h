@@ -21,6 +21,11 @@ class StatisticsState {
   // The spins needed to find a bias of this kind worth +1.5 % to a player.
   long spinsNeeded(BiasKind kind, int pockets);
 
+  // Every spin of the current wheel, from the wheel book (bound at start).
+  WheelTally (*wheelTally)(App&) = nullptr;
+  // Set while the two source boxes are being set to one choice.
+  bool choosingSource = false;
+
  private:
   WheelEvidence evidence_;
   std::map<int, SectorScan> scans_;

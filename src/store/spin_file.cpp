@@ -97,24 +97,72 @@ class Lines {
   int number_ = 0;
 };
 
-// The comma-separated values of a line, trimmed and unquoted.
-std::vector<std::string_view> csvFields(std::string_view line) {
-  std::vector<std::string_view> fields;
+// The comma-separated values of a line, trimmed and unquoted; a quoted value may hold
+// commas and doubled quotes ("Casino, ""B""").
+std::vector<std::string> csvFields(std::string_view line) {
+  std::vector<std::string> fields;
   while (true) {
-    const auto comma = line.find(',');
-    fields.push_back(unquote(trim(line.substr(0, comma))));
-    if (comma == std::string_view::npos) return fields;
-    line.remove_prefix(comma + 1);
+    std::string_view rest = trim(line);
+    std::string field;
+    std::size_t end;
+    if (rest.starts_with('"')) {
+      std::size_t k = 1;
+      for (; k < rest.size(); ++k) {
+        if (rest[k] != '"') {
+          field += rest[k];
+        } else if (k + 1 < rest.size() && rest[k + 1] == '"') {
+          field += '"';
+          ++k;
+        } else {
+          break;
+        }
+      }
+      end = rest.find(',', k);
+    } else {
+      end = rest.find(',');
+      field = trim(rest.substr(0, end));
+    }
+    fields.push_back(std::move(field));
+    if (end == std::string_view::npos) return fields;
+    line = rest.substr(end + 1);
   }
 }
 
-bool isHeader(const std::vector<std::string_view>& f) {
+// Where a header names the number column, and the colour column if it has one.
+struct NamedColumns {
+  std::size_t number;
+  std::optional<std::size_t> colour;
+};
+
+std::optional<NamedColumns> namedColumns(const std::vector<std::string>& f) {
+  std::optional<std::size_t> number, colour;
+  for (std::size_t k = 0; k < f.size(); ++k) {
+    const std::string_view s = f[k];
+    if (!number && (sameWord(s, "number") || sameWord(s, "result") ||
+                    sameWord(s, "winning number") || s == "出目" || s == "番号"))
+      number = k;
+    else if (!colour && (sameWord(s, "colour") || sameWord(s, "color") || s == "色"))
+      colour = k;
+  }
+  if (!number) return std::nullopt;
+  return NamedColumns{*number, colour};
+}
+
+bool isHeader(const std::vector<std::string>& f) {
   return f.size() == 3 && sameWord(f[0], "spin") && sameWord(f[1], "number") &&
          sameWord(f[2], "colour");
 }
 
 bool isColourWord(std::string_view s) {
   return sameWord(s, "red") || sameWord(s, "black") || sameWord(s, "green");
+}
+
+// The colour of a number in English or Japanese ("red", "Red", "赤").
+bool isColourOf(std::string_view s, int index) {
+  const int c = ColourClassOf(index);
+  return sameWord(s, colourWord(index)) || s == (c == RedClass     ? "赤"
+                                                 : c == BlackClass ? "黒"
+                                                                   : "緑");
 }
 
 bool isWholeNumber(std::string_view s) {
@@ -152,9 +200,12 @@ class Parser {
           csv = true;
           continue;
         }
+        if ((named_ = namedColumns(fields))) continue;
         csv = fields.size() == 3 && isColourWord(fields[2]);
       }
-      if (csv)
+      if (named_)
+        takeNamed(n, line);
+      else if (csv)
         takeRow(n, line);
       else
         takeNumbers(n, line);
@@ -195,6 +246,17 @@ class Parser {
     if (!sameWord(f[2], colourWord(spins_.back()))) fail(SpinFileFault::WrongColour, line, f[2]);
   }
 
+  // A row of a file whose header names its columns: the number, and its colour when the
+  // file has a colour column; the other columns are the file's own business.
+  void takeNamed(int line, std::string_view text) {
+    const auto f = csvFields(text);
+    if (named_->number >= f.size()) return fail(SpinFileFault::NotANumber, line, trim(text));
+    if (!take(line, f[named_->number])) return;
+    if (named_->colour && *named_->colour < f.size() &&
+        !isColourOf(f[*named_->colour], spins_.back()))
+      fail(SpinFileFault::WrongColour, line, f[*named_->colour]);
+  }
+
   void takeNumbers(int line, std::string_view text) {
     std::size_t start = 0;
     while (start <= text.size()) {
@@ -207,6 +269,7 @@ class Parser {
   }
 
   int pocketCount_;
+  std::optional<NamedColumns> named_;
   std::vector<int> spins_;
   std::optional<SpinFileFault> fault_;
 };
@@ -227,6 +290,24 @@ std::string SpinCsvBytes(const std::vector<int>& spins) {
     out += ',';
     out += colourWord(spins[k]);
     out += "\r\n";
+  }
+  return out;
+}
+
+std::string BookCsvBytes(const std::vector<BookSpinRow>& rows) {
+  std::string out = "wheel,session,spin,number,colour,recorded_at\r\n";
+  out.reserve(out.size() + rows.size() * 48);
+  long spin = 0;
+  for (const BookSpinRow& r : rows) {
+    if (r.wheel.find_first_of(",\"\r\n") == std::string::npos) {
+      out += r.wheel;
+    } else {
+      out += '"';
+      for (char c : r.wheel) out.append(c == '"' ? 2 : 1, c);
+      out += '"';
+    }
+    out += ',' + std::to_string(r.session) + ',' + std::to_string(++spin) + ',' +
+           NumberText(r.index) + ',' + colourWord(r.index) + ',' + r.recordedAt + "\r\n";
   }
   return out;
 }

@@ -6,12 +6,19 @@
 #include <string_view>
 #include <vector>
 
+#include "store/wheel_book.h"
+
 // Files of spins that leave the program or come into it: the player's own records.
 // Spins are number indices 0..37, oldest first.
 
 // The CSV an export writes, in UTF-8 with CR LF line ends: the header "spin,number,colour",
 // then one row per spin ("1,17,black", "2,00,green").
 std::string SpinCsvBytes(const std::vector<int>& spins);
+
+// The CSV of spins from the wheel book, in UTF-8 with CR LF line ends: the header
+// "wheel,session,spin,number,colour,recorded_at", then one row per spin, numbered from 1.
+// A wheel's name is quoted when it holds a comma, a quote or a line end.
+std::string BookCsvBytes(const std::vector<BookSpinRow>& rows);
 
 // Why a file of spins cannot be taken; nothing is to be recorded from it.
 struct SpinFileFault {

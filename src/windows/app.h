@@ -11,6 +11,7 @@
 #include "windows/forms.h"
 
 class AreaVerdicts;
+struct BookState;
 class StatisticsState;
 struct RecoveryFiles;
 struct StatusSnapshot;
@@ -50,4 +51,6 @@ class App {
   int eventsRunning = 0;
   // What the recovery pair holds as this program last wrote it.
   FeatureState<RecoveryFiles> recovery;
+  // The wheel book and where the game's spins go in it.
+  FeatureState<BookState> book;
 };

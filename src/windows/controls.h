@@ -126,6 +126,8 @@ class CheckBox : public Control {
   void setCaption(const std::string& c) { assign(caption_, c); }
   // Setting a different value runs the click handler, as a user's click would.
   void setValue(App& app, int v);
+  // The value the window is designed with, before any handler is bound.
+  void setDesignValue(int v) { value_ = v; }
 
  private:
   std::string caption_;

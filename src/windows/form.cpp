@@ -44,6 +44,12 @@ void CheckBox::setValue(App& app, int v) {
 
 Form::Form(FormId id, std::string caption) : id_(id), caption_(std::move(caption)) {}
 
+void Form::setCaption(std::string caption) {
+  if (caption == caption_) return;
+  caption_ = std::move(caption);
+  bump();
+}
+
 void Form::setVisible(bool v) {
   if (visible_ != v) {
     visible_ = v;

@@ -39,6 +39,8 @@ class Form {
 
   FormId id() const { return id_; }
   const std::string& caption() const { return caption_; }
+  // The title shows what the window is working on (the main window: the current wheel).
+  void setCaption(std::string caption);
   bool visible() const { return visible_; }
   bool topmost() const { return topmost_; }
   void setVisible(bool v);

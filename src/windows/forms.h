@@ -8,6 +8,7 @@
 // The record of every window of the table below.
 #include "windows/area_form.h"
 #include "windows/black_or_red_form.h"
+#include "windows/book_form.h"
 #include "windows/log_form.h"
 #include "windows/main_form.h"
 #include "windows/point_form.h"
@@ -32,7 +33,8 @@
   X(Log_F,          LogForm,        log)         \
   X(Save_Load_F,    SaveLoadForm,   saveLoad)    \
   X(Version_F,      VersionForm,    version)     \
-  X(Stats_F,        StatisticsForm, stats)
+  X(Stats_F,        StatisticsForm, stats)       \
+  X(Book_F,         BookForm,       book)
 // clang-format on
 
 #define VARNET_FORM_ID(name, Record, member) name,

@@ -3,7 +3,7 @@
 #include "core/number_index.h"
 #include "windows/forms.h"
 
-MainForm::MainForm() : Form(FormId::Main_F, "00 Varnet Solenn") {
+MainForm::MainForm() : Form(FormId::Main_F, MainTitle) {
   for (int i = 0; i <= 37; ++i) {
     Deme(i).setCaption(NumberText(i));
     Deme(i).setBack(DarkColour(ColourClassOf(i)));
@@ -49,6 +49,7 @@ MainForm::MainForm() : Form(FormId::Main_F, "00 Varnet Solenn") {
   Clear.setCaption("Clear");
   Export_Spins.setCaption("エクスポート…");
   Import_Spins.setCaption("インポート…");
+  Book.setCaption("ホイール帳…");
   Setting.setCaption("Setting");
   BGM_Check.setCaption("BGM");
   separator.setCaption("-");
@@ -96,6 +97,7 @@ MainForm::MainForm() : Form(FormId::Main_F, "00 Varnet Solenn") {
   add("Clear", Clear);
   add("Export_Spins", Export_Spins);
   add("Import_Spins", Import_Spins);
+  add("Book", Book);
   add("Setting", Setting);
   add("BGM_Check", BGM_Check);
   add("separator", separator);

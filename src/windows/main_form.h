@@ -3,6 +3,9 @@
 #include "windows/form.h"
 
 // The start-up window: one row per pocket, totals above, the recent-results strip beside.
+// The main window's title; the current wheel's name follows it.
+inline constexpr char MainTitle[] = "00 Varnet Solenn";
+
 class MainForm : public Form {
  public:
   MainForm();
@@ -34,6 +37,7 @@ class MainForm : public Form {
   MenuItem Clear;
   MenuItem Export_Spins;
   MenuItem Import_Spins;
+  MenuItem Book;
   MenuItem Setting;
   MenuItem BGM_Check;
   MenuItem separator;

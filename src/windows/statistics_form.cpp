@@ -6,6 +6,9 @@ StatisticsForm::StatisticsForm() : Form(FormId::Stats_F, "Statistics") {
   Evidence_Frame.setCaption("公平なホイールか");
   Pocket_Frame.setCaption("ポケットごと");
   Sort_Rate.setCaption("多い順");
+  Source_Game.setCaption("このゲーム");
+  Source_Game.setDesignValue(1);
+  Source_Wheel.setCaption("ホイールの全スピン (ホイール帳)");
   for (auto& l : Pocket) l.setFore(White);
   for (auto& l : Wheel_Pocket) l.setFore(White);
   Sector_Frame.setCaption("最も多いセクター (5ポケット)");
@@ -24,6 +27,8 @@ StatisticsForm::StatisticsForm() : Form(FormId::Stats_F, "Statistics") {
       "区間はいつ見ても有効な 90% 区間です。");
 
   add("Evidence_Frame", Evidence_Frame);
+  add("Source_Game", Source_Game);
+  add("Source_Wheel", Source_Wheel);
   add("Spins", Spins);
   add("Evidence", Evidence);
   add("Evidence_Verdict", Evidence_Verdict);

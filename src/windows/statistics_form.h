@@ -11,6 +11,10 @@ class StatisticsForm : public Form {
   // Is the wheel fair? The evidence that may be looked at after every spin, in words,
   // with what the spins counted could find and what the window's single tests mean.
   Frame Evidence_Frame;
+  // The spins judged, one of the two: this game, or every spin of the current wheel in
+  // the wheel book.
+  CheckBox Source_Game;
+  CheckBox Source_Wheel;
   TextBox Spins;
   TextBox Evidence;
   Label Evidence_Verdict;

@@ -205,7 +205,9 @@ TEST(FileGroup, StartActsOnlyOnWhatAMarkerSafelyNames) {
                  {files + "Save1.FIL.00000000000000bb.new", "left over"},
                  {files + "Save1.FIL", "keep"}});
   EXPECT_EQ(p.readFile("outside.txt"), "keep");
-  EXPECT_EQ(p.dataFiles(), (std::vector<std::string>{"Save1.FIL", "USER.FIL.0123.new",
-                                                     "USER.FIL.bak", "notes.txt"}));
+  EXPECT_EQ(p.dataFiles(),
+            (std::vector<std::string>{"Save1.FIL", "USER.FIL.0123.new", "USER.FIL.bak", "notes.txt",
+                                      "wheelbook.sqlite3", "wheelbook.sqlite3-shm",
+                                      "wheelbook.sqlite3-wal"}));
   EXPECT_EQ(p.readFile(files + "Save1.FIL"), "keep");
 }

@@ -125,3 +125,22 @@ TEST(SpinFile, FilesThatCannotBeReadAreRefused) {
   EXPECT_EQ(ReadSpinFile(large, 38).fault->kind, SpinFileFault::TooLarge);
   std::filesystem::remove_all(folder);
 }
+
+TEST(SpinFile, ForeignCsvIsReadByTheColumnItsHeaderNames) {
+  // Any case, in English or Japanese; other columns are ignored, quoted commas and all.
+  EXPECT_EQ(spinsOf("Date,Table,Winning Number,Dealer\r\n2026-12-08,\"A, east\",17,Ann\r\n"
+                    "2026-12-08,B,00,Bob\r\n"),
+            (std::vector<int>{16, 37}));
+  EXPECT_EQ(spinsOf("回,出目\n1,0\n2,36\n"), (std::vector<int>{36, 35}));
+  EXPECT_EQ(spinsOf("RESULT\n5\n"), (std::vector<int>{4}));
+  // The book's own export reads back.
+  EXPECT_EQ(spinsOf("wheel,session,spin,number,colour,recorded_at\r\n"
+                    "\"Casino, \"\"B\"\"\",3,1,1,red,2026-12-08T12:00:00Z\r\n"
+                    "x,3,2,0,green,2026-12-08T12:00:00Z\r\n"),
+            (std::vector<int>{0, 36}));
+  // A colour column is checked, in either language; a missing number is refused.
+  EXPECT_EQ(spinsOf("番号,色\n1,赤\n2,黒\n"), (std::vector<int>{0, 1}));
+  EXPECT_EQ(faultOf("number,color\n1,red\n2,red\n"), "wrong colour 3 red");
+  EXPECT_EQ(faultOf("time,number\n12:00\n"), "not a number 2 12:00");
+  EXPECT_EQ(faultOf("number\n37\n"), "not a number 2 37");
+}
