@@ -1,5 +1,7 @@
 #include "windows/book_form.h"
 
+#include "windows/forms.h"
+
 BookForm::BookForm() : Form(FormId::Book_F, "ホイール帳") {
   Wheel_Frame.setCaption("ホイール (スピン数、最初と最後のスピン UTC)");
   Wheel_Up.setCaption("▲");
