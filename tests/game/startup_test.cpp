@@ -138,23 +138,4 @@ TEST(StartUp, NoLockFileLetsASecondProgramIn) {
   }
 }
 
-// A folder the user may only read still runs (each write then says it failed), and is
-// still the first program's alone.
-TEST(StartUp, AReadOnlyFolderRunsAndIsHeld) {
-  const fs::path folder = MakeProgramFolder();
-  fs::permissions(folder, fs::perms(0755));
-  fs::create_directories(DataFilesFolder(folder));
-  if (::geteuid() == 0) {
-    ASSERT_EQ(::chown(DataFilesFolder(folder).c_str(), Nobody, Nobody), 0);
-  }
-  ASSERT_EQ(::chmod(DataFilesFolder(folder).c_str(), 0500), 0);
-  EXPECT_EQ(runInChild([&] {
-              Started first(folder);
-              Started second(folder);
-              return first.status == 0 && second.status == 2 ? 0 : 1;
-            }),
-            0);
-  fs::remove_all(folder);
-}
-
 }  // namespace

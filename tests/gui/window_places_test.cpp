@@ -99,6 +99,18 @@ class WindowPlacesTest : public QObject {
     QCOMPARE(third.services().shownTexts,
              std::vector<std::string>{"00 Varnet は既に起動しています。"});
   }
+
+  void aFolderThatCannotBeUsedIsNamedAndNothingShows() {
+    const TestFolder home;
+    std::filesystem::create_symlink(home.path() / "Data", home.path() / "Data");
+    FrontEnd program(home.path());
+    program.services().scriptedAnswers.push_back(BoxAnswer::Ok);
+    QVERIFY(!program.start());
+    QVERIFY(!program.view(FormId::Main_F));
+    QCOMPARE(program.services().shownTexts.back(),
+             "データフォルダを使えません (リンクが循環しています): " +
+                 (home.path() / "Data/Files").string());
+  }
 };
 
 QTEST_MAIN(WindowPlacesTest)
