@@ -175,8 +175,13 @@ void FormView::refresh() {
 void FormView::handBackKeyboard() {
   const FormView* main = frontEnd_.view(FormId::Main_F);
   if (!opensOnTop_ || !main || !window_->isActiveWindow()) return;
-  // Once this window is gone, or the window manager would hand the keyboard to another.
-  QTimer::singleShot(0, main->window(), [w = main->window()] { w->activateWindow(); });
+  // Once this window is gone, as the window manager may hand the keyboard to a status
+  // window; but not away from a window the player has opened since.
+  QTimer::singleShot(0, main->window(), [w = main->window()] {
+    const QWidget* active = QApplication::activeWindow();
+    const auto id = active ? FormByName(active->objectName().toStdString()) : std::nullopt;
+    if (!active || (id && IsStatusWindow(*id))) w->activateWindow();
+  });
 }
 
 void FormView::bind(Control& c, QObject* w) {

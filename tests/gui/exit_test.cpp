@@ -82,6 +82,9 @@ void open(Desktop& d, const QString& what) {
     // Leaving asks about the unsaved spins.
     d.answer(BoxAnswer::Yes);
   }
+  // A window the player opens takes the keyboard once it is up; the player leaves after.
+  for (FormId id : {FormId::Log_F, FormId::Save_Load_F, FormId::Version_F})
+    if (d.window(id)) (void)QTest::qWaitForWindowActive(d.window(id));
 }
 
 }  // namespace
