@@ -53,7 +53,8 @@ xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
   xdotool windowmove "$stats" 0 0
   xdotool windowraise "$stats"
   sleep 0.5
-  xdotool key Tab space
+  # The box "ホイールの全スピン" at the top left of the window.
+  xdotool mousemove 113 64 click 1
   sleep 1
   import -window root "$docs/stats_wheel_source.png"
   kill $pid $wm' _ "$folder" "$docs"

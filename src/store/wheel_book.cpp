@@ -43,7 +43,7 @@ CREATE TABLE spins(
     '24', '25', '26', '27', '28', '29', '30', '31', '32', '33', '34', '35', '36')),
   recorded_at TEXT NOT NULL,
   source TEXT NOT NULL CHECK (source IN ('entry', 'import')));
-CREATE INDEX spins_by_session ON spins(session_id, number);
+CREATE INDEX spins_by_session ON spins(session_id, id, number);
 CREATE TRIGGER spin_added AFTER INSERT ON spins BEGIN
   UPDATE sessions SET spin_count = spin_count + 1, last_at = max(last_at, NEW.recorded_at)
     WHERE id = NEW.session_id;
@@ -556,6 +556,8 @@ FileRead<std::vector<signed char>> WheelBook::wheelSpins(std::int64_t wheel) {
   if (!db_) return {{FileResult::Failed, WheelBookFile}};
   std::vector<signed char> spins;
   const int rc = db_->run(
+      // The index by session holds each spin's id and number: the spins of a wheel come
+      // from it in the order they were recorded, without the table.
       "SELECT sp.number FROM sessions se JOIN spins sp ON sp.session_id = se.id"
       " WHERE se.wheel_id = ? ORDER BY se.id, sp.id",
       [&](sqlite3_stmt* s) { sqlite3_bind_int64(s, 1, wheel); },

@@ -110,10 +110,12 @@ std::string runToEnd(const std::string& cli, const fs::path& folder, const fs::p
   return readFile(output);
 }
 
-// The folder lock, and the recovery pair the autosave keeps (resume.kill_restart checks
-// that one), are not the groups this driver compares.
+// The folder lock, the recovery pair the autosave keeps (resume.kill_restart checks
+// that one) and the wheel book with its log (kill.wheel_book checks those) are not the
+// groups this driver compares.
 bool notCompared(const std::string& name) {
-  return name == "varnet.lock" || name == "RESUME.FIL" || name == "RESUME3.FIL";
+  return name == "varnet.lock" || name == "RESUME.FIL" || name == "RESUME3.FIL" ||
+         name.starts_with("wheelbook.sqlite3");
 }
 
 // The files of the data folder.
