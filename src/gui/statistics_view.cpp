@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/numeric.h"
+#include "gui/screen_fit.h"
 #include "gui/view_helpers.h"
 #include "gui/wheel_chart.h"
 #include "stats/chance_tests.h"
@@ -78,7 +79,8 @@ StatisticsView::StatisticsView(FrontEnd& frontEnd, StatisticsForm& s)
 
   window()->setCentralWidget(central);
   chart_->draw(s);
-  window()->setFixedSize(window()->sizeHint());
+  // Fixed at its size, with no maximise button, where the screen has room for it.
+  FitToScreen(window());
 }
 
 void StatisticsView::refreshed() {

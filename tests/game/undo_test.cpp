@@ -80,6 +80,10 @@ TEST(Undo, StripMovesUpAndItsOldestCellDoesNotComeBack) {
   EXPECT_EQ(m.Log(24).back(), ButtonFace);
   EXPECT_EQ(m.Red.text(), "13");  // a zero taken back changes neither colour
   EXPECT_EQ(m.Black.text(), "13");
+  p.spin(1);  // 2, black
+  undo(p, 1);
+  EXPECT_EQ(m.Red.text(), "13");
+  EXPECT_EQ(m.Black.text(), "13");
 }
 
 TEST(Undo, TheLogForgetsTheSpinOnlyWithinItsFirst5000) {
