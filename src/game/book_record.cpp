@@ -72,7 +72,13 @@ void NewGameInBook(App& app) {
   BookState& b = BookOf(app);
   b.session = 0;
   b.lastSpin = 0;
-  if (b.book.isOpen()) TellBookFault(app, b.book.setGame(CInt(Val(Main_F(app).Total.text()))));
+  if (!b.book.isOpen() || !TellBookFault(app, b.book.setGame(CInt(Val(Main_F(app).Total.text())))))
+    return;
+  // A restored game can still take back its last spin, which the book holds as its newest.
+  if (app.vars.LastIndex != 100) {
+    const auto newest = b.book.newestSpin();
+    if (TellBookFault(app, newest.result)) b.lastSpin = newest.value;
+  }
 }
 
 void ConfirmBook(App& app) {

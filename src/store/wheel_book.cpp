@@ -505,6 +505,16 @@ FileResult WheelBook::undoSpin(std::int64_t spin) {
   return {};
 }
 
+FileRead<std::int64_t> WheelBook::newestSpin() {
+  if (!db_) return {{FileResult::Failed, WheelBookFile}};
+  std::int64_t id = 0;
+  const int rc = db_->run(
+      "SELECT coalesce(max(id), 0) FROM spins", [](sqlite3_stmt*) {},
+      [&](sqlite3_stmt* s) { id = sqlite3_column_int64(s, 0); });
+  if (rc != SQLITE_OK) return {db_->fault(rc)};
+  return {{}, id};
+}
+
 FileResult WheelBook::confirmGame() {
   if (!db_) return {FileResult::Failed, WheelBookFile};
   const int rc = db_->run(

@@ -91,6 +91,8 @@ class WheelBook {
                                     SpinOrigin origin);
   // Takes back a spin that an undo took back from the game.
   FileResult undoSpin(std::int64_t spin);
+  // The id of the newest spin in the book; 0 when it holds none.
+  FileRead<std::int64_t> newestSpin();
 
   // The book also knows how many spins the game holds, and which of its changes the game's
   // recovery files may not hold yet. A kill between a change of the book and the write

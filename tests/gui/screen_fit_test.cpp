@@ -37,7 +37,8 @@ class ScreenFitTest : public QObject {
         [&] { d.find<QPushButton>(FormId::Main_F, "Log_B")->click(); },
         [&] { d.find<QAction>(FormId::Main_F, "Save_Load")->trigger(); },
         [&] { d.find<QAction>(FormId::Main_F, "Version")->trigger(); },
-        [&] { d.find<QAction>(FormId::Main_F, "Stats")->trigger(); }};
+        [&] { d.find<QAction>(FormId::Main_F, "Stats")->trigger(); },
+        [&] { d.find<QAction>(FormId::Main_F, "Book")->trigger(); }};
     for (const auto& step : steps) {
       step();
       QApplication::processEvents();

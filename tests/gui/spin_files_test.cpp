@@ -15,14 +15,15 @@ class SpinFilesTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void fileMenuHoldsExportAndImport() {
+  void fileMenuHoldsTheWheelBookExportAndImport() {
     Desktop d("0,0,0,0,0,1,1,10");
     QMenu* file = d.main()->menuBar()->actions().constFirst()->menu();
     QVERIFY(file);
     QStringList texts;
     // Without the Alt-letter mark and the shortcut shown beside an item.
     for (QAction* a : file->actions()) texts << a->text().remove('&').section('\t', 0, 0);
-    QCOMPARE(texts, QStringList({"Save_Load", "Clear", "", "エクスポート…", "インポート…"}));
+    QCOMPARE(texts, QStringList(
+                        {"Save_Load", "Clear", "", "ホイール帳…", "エクスポート…", "インポート…"}));
   }
 
   // The progress box of an import; its Cancel button stops the import between two spins,

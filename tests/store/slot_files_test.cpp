@@ -10,6 +10,7 @@
 
 #include "../support/test_program.h"
 #include "store/data_file.h"
+#include "store/recovery_file.h"
 #include "windows/app.h"
 
 namespace {
@@ -26,10 +27,14 @@ class UnsyncedDisk : public Disk {
 
 // Every game file and snapshot the program holds right now reads back.
 void expectFilesRead(TestProgram& p) {
+  const std::string recovery = "Data/Files/RESUME.FIL";
+  EXPECT_TRUE(!p.exists(recovery) || ParseRecoveryFile(p.readFile(recovery))) << recovery;
   for (int n = 0; n <= 5; ++n) {
-    const std::string game = n == 0 ? "Data/Files/RESUME.FIL" : SlotFileName(n);
     const SnapshotFile snapshot = n == 0 ? RealSaveFile : SlotSnapshotFile(n);
-    EXPECT_TRUE(!p.exists(game) || ReadSlotFile(p.app(), game).result.done()) << game;
+    if (n > 0) {
+      const std::string game = SlotFileName(n);
+      EXPECT_TRUE(!p.exists(game) || ReadSlotFile(p.app(), game).result.done()) << game;
+    }
     EXPECT_TRUE(!p.exists(snapshot.name()) || ReadSnapshotFile(p.app(), snapshot).result.done())
         << snapshot.name();
   }
