@@ -1,12 +1,16 @@
 #include "bench_program.h"
 
 #include <fcntl.h>
+#include <sqlite3.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+
+#include "core/number_index.h"
+#include "store/wheel_book.h"
 
 std::filesystem::path MakeBenchFolder(const std::string& windowSettings) {
   std::string pattern = (std::filesystem::temp_directory_path() / "varnet-bench-XXXXXX").string();
@@ -48,6 +52,35 @@ void BareSyncFolder(const std::filesystem::path& folder) {
 std::string BareRead(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+BareBook::BareBook(const std::filesystem::path& file) {
+  {
+    WheelBook made;
+    made.open(file, file.filename().string(), 38, 0);
+    made.startSession(made.currentWheel(), 0);
+  }
+  if (sqlite3_open(file.c_str(), &db_) != SQLITE_OK ||
+      sqlite3_exec(db_, "PRAGMA journal_mode=WAL; PRAGMA synchronous=OFF", nullptr, nullptr,
+                   nullptr) != SQLITE_OK ||
+      sqlite3_prepare_v2(db_,
+                         "INSERT INTO spins(session_id, number, recorded_at, source)"
+                         " VALUES ((SELECT max(id) FROM sessions), ?, ?, 'entry')",
+                         -1, &insert_, nullptr) != SQLITE_OK)
+    std::abort();
+}
+
+BareBook::~BareBook() {
+  sqlite3_finalize(insert_);
+  sqlite3_close(db_);
+}
+
+void BareBook::append(int index) {
+  const std::string number = NumberText(index);
+  sqlite3_bind_text(insert_, 1, number.c_str(), -1, SQLITE_TRANSIENT);
+  sqlite3_bind_text(insert_, 2, "2026-12-08T12:00:00Z", -1, SQLITE_STATIC);
+  if (sqlite3_step(insert_) != SQLITE_DONE) std::abort();
+  sqlite3_reset(insert_);
 }
 
 BenchProgram::BenchProgram(const std::string& windowSettings)

@@ -22,6 +22,21 @@ void BareReplace(const std::filesystem::path& target, const std::string& bytes, 
 void BareSyncFolder(const std::filesystem::path& folder);
 std::string BareRead(const std::filesystem::path& file);
 
+// The floor under a spin's row in the wheel book: a new book with a session, the same row
+// appended by one prepared insert in one transaction, in the same log mode, nothing synced.
+class BareBook {
+ public:
+  explicit BareBook(const std::filesystem::path& file);
+  ~BareBook();
+  BareBook(const BareBook&) = delete;
+  BareBook& operator=(const BareBook&) = delete;
+  void append(int index);
+
+ private:
+  struct sqlite3* db_ = nullptr;
+  struct sqlite3_stmt* insert_ = nullptr;
+};
+
 // Wall-clock and processor seconds added up over the stretches it is running.
 class Stopwatch {
  public:

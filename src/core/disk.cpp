@@ -76,7 +76,9 @@ Disk::Disk(Syncs syncs, std::shared_ptr<SyncClock> clock)
       }
       // The first change waits a moment for the ones that follow it, so that they share
       // the syncs; a flush or the end does not wait.
-      const auto due = w.jobs.front().at + Delay;
+      auto first = w.jobs.front().at;
+      for (const Job& j : w.jobs) first = std::min(first, j.at);
+      const auto due = first + Delay;
       if (!w.flushing && !w.stopping && w.clock->now() < due) {
         w.clock->waitUntil(w.wake, lock, due);
         continue;
@@ -166,13 +168,31 @@ void Disk::syncLater(const std::filesystem::path& folder, AfterSync after, std::
     if (after && !after(*this)) noteFailure(folder, errno);
     return;
   }
+  bool first;
+  std::vector<Written> needless;
   {
     std::lock_guard lock(w.mutex);
-    w.jobs.push_back(
-        {std::move(written_), folder, std::move(after), std::move(stream), w.clock->now()});
+    first = w.jobs.empty();
+    Job job{std::move(written_), folder, std::move(after), std::move(stream), w.clock->now()};
+    // A waiting job of the same stream is needless now: its files are closed at once, so
+    // that a quick run of changes holds two or three files open, not one per change. The
+    // new job keeps its time, so that its syncs are not put off.
+    if (!job.stream.empty()) {
+      const auto same = std::find_if(w.jobs.begin(), w.jobs.end(),
+                                     [&](const Job& j) { return j.stream == job.stream; });
+      if (same != w.jobs.end()) {
+        job.at = same->at;
+        needless = std::move(same->files);
+        w.jobs.erase(same);
+      }
+    }
+    w.jobs.push_back(std::move(job));
   }
   written_.clear();
-  w.wake.notify_all();
+  for (const Written& f : needless) ::close(f.fd);
+  // The worker's wait ends with the first job's delay; later jobs do not move it, and
+  // waking the worker for each would cost the painting thread a switch per change.
+  if (first) w.wake.notify_all();
 }
 
 bool Disk::flush() {
@@ -229,15 +249,10 @@ void Disk::noteFailure(const std::filesystem::path& what, int error) {
 }
 
 void Disk::runRound(std::vector<Job>& batch) {
-  // A job followed by a newer one of its stream is needless.
-  std::vector<bool> needless(batch.size(), false);
-  for (std::size_t i = 0; i < batch.size(); ++i)
-    for (std::size_t j = i + 1; j < batch.size() && !batch[i].stream.empty(); ++j)
-      if (batch[j].stream == batch[i].stream) needless[i] = true;
   std::vector<bool> ok(batch.size(), true);
   for (std::size_t i = 0; i < batch.size(); ++i) {
     for (const Written& f : batch[i].files) {
-      if (!needless[i] && !syncFile(f.fd, f.file)) {
+      if (!syncFile(f.fd, f.file)) {
         noteFailure(f.file, errno);
         ok[i] = false;
       }
@@ -246,9 +261,9 @@ void Disk::runRound(std::vector<Job>& batch) {
   }
   // Each folder once, after every file in it.
   std::vector<std::filesystem::path> folders;
-  for (std::size_t i = 0; i < batch.size(); ++i)
-    if (!needless[i] && std::find(folders.begin(), folders.end(), batch[i].folder) == folders.end())
-      folders.push_back(batch[i].folder);
+  for (const Job& job : batch)
+    if (std::find(folders.begin(), folders.end(), job.folder) == folders.end())
+      folders.push_back(job.folder);
   for (const auto& folder : folders) {
     if (syncFolder(folder)) continue;
     noteFailure(folder, errno);
@@ -257,8 +272,7 @@ void Disk::runRound(std::vector<Job>& batch) {
   }
   // What follows runs only where everything before it is on the disk.
   for (std::size_t i = 0; i < batch.size(); ++i)
-    if (!needless[i] && ok[i] && batch[i].after && !batch[i].after(*this))
-      noteFailure(batch[i].folder, errno);
+    if (ok[i] && batch[i].after && !batch[i].after(*this)) noteFailure(batch[i].folder, errno);
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include <map>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 #include "core/disk.h"
 #include "core/number_index.h"
@@ -176,11 +177,13 @@ struct WheelBook::Db {
         db,
         [](void* self, sqlite3*, const char*, int) {
           auto& d = *static_cast<Db*>(self);
+          bool was;
           {
             std::lock_guard lock(d.mutex);
-            d.dirty = true;
+            was = std::exchange(d.dirty, true);
           }
-          d.wake.notify_one();
+          // Only the first commit since the last checkpoint has news for the syncer.
+          if (!was) d.wake.notify_one();
           return SQLITE_OK;
         },
         this);
@@ -232,8 +235,10 @@ bool WheelBook::isOpen() const {
 }
 
 void WheelBook::close() {
+  if (db_ && confirmDue_) keepConfirmation();
   db_.reset();
   currentWheel_ = 0;
+  confirmDue_ = false;
 }
 
 namespace {
@@ -476,12 +481,18 @@ FileRead<std::int64_t> WheelBook::appendSpin(std::int64_t session, int index, st
                   });
     if (r != SQLITE_OK) return r;
     id = sqlite3_last_insert_rowid(d.db);
+    // A confirmation still due is kept with this change: this spin is the first pending.
     return d.run(
         "UPDATE program SET game_spins = game_spins + 1,"
-        " pending_from = coalesce(pending_from, ?) WHERE id = 1",
-        [&](sqlite3_stmt* s) { sqlite3_bind_int64(s, 1, id); });
+        " pending_from = CASE WHEN ?2 THEN ?1 ELSE coalesce(pending_from, ?1) END,"
+        " undone_id = CASE WHEN ?2 THEN NULL ELSE undone_id END WHERE id = 1",
+        [&](sqlite3_stmt* s) {
+          sqlite3_bind_int64(s, 1, id);
+          sqlite3_bind_int(s, 2, confirmDue_);
+        });
   });
   if (rc != SQLITE_OK) return {d.fault(rc)};
+  confirmDue_ = false;
   return {{}, id};
 }
 
@@ -494,14 +505,19 @@ FileResult WheelBook::undoSpin(std::int64_t spin) {
     int r = d.run(
         "UPDATE program SET game_spins = game_spins - 1, undone_id = sp.id,"
         " undone_session = sp.session_id, undone_number = sp.number,"
-        " undone_at = sp.recorded_at, undone_source = sp.source"
-        " FROM (SELECT * FROM spins WHERE id = ?) AS sp WHERE program.id = 1",
-        [&](sqlite3_stmt* s) { sqlite3_bind_int64(s, 1, spin); });
+        " undone_at = sp.recorded_at, undone_source = sp.source,"
+        " pending_from = CASE WHEN ?2 THEN NULL ELSE pending_from END"
+        " FROM (SELECT * FROM spins WHERE id = ?1) AS sp WHERE program.id = 1",
+        [&](sqlite3_stmt* s) {
+          sqlite3_bind_int64(s, 1, spin);
+          sqlite3_bind_int(s, 2, confirmDue_);
+        });
     if (r != SQLITE_OK) return r;
     return d.run("DELETE FROM spins WHERE id = ?",
                  [&](sqlite3_stmt* s) { sqlite3_bind_int64(s, 1, spin); });
   });
   if (rc != SQLITE_OK) return d.fault(rc);
+  confirmDue_ = false;
   return {};
 }
 
@@ -517,11 +533,17 @@ FileRead<std::int64_t> WheelBook::newestSpin() {
 
 FileResult WheelBook::confirmGame() {
   if (!db_) return {FileResult::Failed, WheelBookFile};
+  confirmDue_ = true;
+  return {};
+}
+
+FileResult WheelBook::keepConfirmation() {
   const int rc = db_->run(
       "UPDATE program SET pending_from = NULL, undone_id = NULL WHERE id = 1 AND"
       " (pending_from IS NOT NULL OR undone_id IS NOT NULL)",
       [](sqlite3_stmt*) {});
   if (rc != SQLITE_OK) return db_->fault(rc);
+  confirmDue_ = false;
   return {};
 }
 

@@ -99,7 +99,10 @@ class WheelBook {
   // of the recovery files leaves the book one event ahead of the game that comes back;
   // settleGame takes that event back, so that the two agree.
   //
-  // The recovery files now hold the game: its last changes are kept for good.
+  // The recovery files now hold the game: its last changes are kept for good. The mark
+  // goes into the book with its next spin or undo (or at close), in the same transaction,
+  // so that an event costs the book one commit; until then the book is ahead of nothing
+  // and settleGame leaves it as it is.
   FileResult confirmGame();
   // A new game of `spins` spins took the place of the old (clear, slot load, restore).
   FileResult setGame(long spins);
@@ -112,7 +115,11 @@ class WheelBook {
   FileRead<std::vector<BookSpinRow>> spinRows(std::int64_t wheel, std::int64_t session);
 
  private:
+  // Writes a confirmation still due on its own.
+  FileResult keepConfirmation();
+
   struct Db;
   std::unique_ptr<Db> db_;
   std::int64_t currentWheel_ = 0;
+  bool confirmDue_ = false;
 };
