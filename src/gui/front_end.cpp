@@ -163,7 +163,15 @@ void FrontEnd::refresh() {
   }
   const bool choosing = !layoutChosen_ && view(FormId::Main_F);
   if (choosing) chooseLayout();
-  for (FormId id : made) host(id, *view(id));
+  // Panels go into the main window at once; windows of their own take their places one by
+  // one as they show, each clear of those shown before it.
+  std::array<bool, FormCount> toPlace{};
+  for (FormId id : made) {
+    if (oneWindow_ && IsStatusWindow(id) && view(FormId::Main_F))
+      host(id, *view(id));
+    else
+      toPlace[static_cast<std::size_t>(id)] = true;
+  }
   const MainForm* m = app_->forms.main.record();
   if (choosing && oneWindow_) {
     docks_.restore(*view(FormId::Main_F)->window(), panels_);
@@ -173,9 +181,18 @@ void FrontEnd::refresh() {
   } else if (layoutChosen_ && m && m->One_Window.checked() != oneWindow_) {
     switchLayout(m->One_Window.checked());
   }
-  for (const auto& view : views_)
+  // The panels first, so that the main window has its size for them before it first shows
+  // (a window manager may keep the size a window was first shown with).
+  if (oneWindow_ && view(FormId::Main_F)) {
+    for (const auto& view : views_)
+      if (view && view->dock()) view->refresh();
+    docks_.fit(*view(FormId::Main_F)->window());
+  }
+  for (int i = 0; i < FormCount; ++i) {
+    FormView* view = views_[static_cast<std::size_t>(i)].get();
+    if (view && toPlace[static_cast<std::size_t>(i)]) host(static_cast<FormId>(i), *view);
     if (view) view->refresh();
-  if (oneWindow_ && view(FormId::Main_F)) docks_.fit(*view(FormId::Main_F)->window());
+  }
   const bool running = m && m->Play.enabled() && m->Play.interval() > 0;
   if (running && (!play_.isActive() || play_.interval() != m->Play.interval()))
     play_.start(m->Play.interval());

@@ -103,7 +103,12 @@ void StatusDocks::arrange(QMainWindow& main) {
   }
   for (std::size_t g = 1; g < groups.size(); ++g)
     main.splitDockWidget(groups[g - 1].front(), groups[g].front(), Qt::Vertical);
-  for (const auto& group : groups) group.front()->raise();
+  // The largest panel of each group of tabs is in front.
+  for (const auto& group : groups)
+    (*std::max_element(group.begin(), group.end(), [](StatusDock* a, StatusDock* b) {
+      const QSize x = a->sizeHint(), y = b->sizeHint();
+      return x.width() * x.height() < y.width() * y.height();
+    }))->raise();
   std::vector<QDockWidget*> firsts;
   for (const auto& group : groups) firsts.push_back(group.front());
   main.resizeDocks({firsts.begin(), firsts.end()}, {heights.begin(), heights.end()}, Qt::Vertical);
@@ -124,17 +129,17 @@ void StatusDocks::fit(QMainWindow& main) {
   }
   if (shown == shown_) return;
   shown_ = shown;
+  if (beside.isEmpty()) return;
   const int rows = main.centralWidget()->sizeHint().width();
-  const int room = RoomOnScreen(&main).width();
-  width = std::min(width, std::max(0, room - rows));
+  const QSize room = RoomOnScreen(&main);
+  width = std::min(width, std::max(0, room.width() - rows));
+  // The window grows to hold the panels beside the rows, and the column of them, as far as
+  // the screen allows (beyond, the panels scroll). It keeps its size when panels hide: they
+  // are hidden for a moment while Save & Load or Version is open.
   main.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-  // The window grows to hold the panels beside the rows (where the screen is too narrow
-  // they scroll), and gives the room back when none is left there.
-  if (beside.isEmpty()) {
-    if (main.width() > rows) main.resize(rows, main.height());
-    return;
-  }
-  if (main.width() < rows + width) main.resize(rows + width, main.height());
+  const QSize wanted(std::max(main.width(), rows + width),
+                     std::max(main.height(), std::min(room.height(), main.sizeHint().height())));
+  if (wanted != main.size()) main.resize(wanted);
   main.resizeDocks(beside, QList<int>(beside.size(), width), Qt::Horizontal);
 }
 

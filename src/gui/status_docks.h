@@ -57,7 +57,7 @@ class StatusDocks {
   // panels tabbed together where the column would be taller than the screen allows.
   void arrange(QMainWindow& main);
   // After panels were shown or hidden: the main window grows to hold the panels beside
-  // its rows, as far as the screen allows, or gives the room back when none is there.
+  // its rows, as far as the screen allows.
   void fit(QMainWindow& main);
   QByteArray save(const QMainWindow& main) const;
   // The arrangement saved earlier; false (and the default arrangement) when it cannot be
