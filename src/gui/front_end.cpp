@@ -174,10 +174,7 @@ void FrontEnd::refresh() {
   }
   const MainForm* m = app_->forms.main.record();
   if (choosing && oneWindow_) {
-    docks_.restore(*view(FormId::Main_F)->window(), panels_);
-    if (oneWindowSize_.isValid())
-      view(FormId::Main_F)->window()->resize(
-          oneWindowSize_.boundedTo(RoomOnScreen(view(FormId::Main_F)->window())));
+    restorePanels();
   } else if (layoutChosen_ && m && m->One_Window.checked() != oneWindow_) {
     switchLayout(m->One_Window.checked());
   }
@@ -218,8 +215,9 @@ void FrontEnd::chooseLayout() {
     WriteLayoutChoice(DataPath(*app_, LayoutFile), {oneWindow_, {}, {}});
   }
   MainForm& m = Main_F(*app_);
-  Dispatch(*app_, {EventKind::Click, FormId::Main_F,
-                   oneWindow_ ? &m.One_Window : &m.Separate_Windows, {}});
+  Dispatch(
+      *app_,
+      {EventKind::Click, FormId::Main_F, oneWindow_ ? &m.One_Window : &m.Separate_Windows, {}});
 }
 
 void FrontEnd::switchLayout(bool oneWindow) {
@@ -236,15 +234,22 @@ void FrontEnd::switchLayout(bool oneWindow) {
     rememberPlace(id, *v);
     if (!oneWindow) v->undock();
     host(id, *v);
+    // Shown at once: the next window opening for the first time keeps clear of it.
+    v->refresh();
   }
   if (oneWindow) {
-    docks_.restore(*main, panels_);
-    if (oneWindowSize_.isValid()) main->resize(oneWindowSize_.boundedTo(RoomOnScreen(main)));
+    restorePanels();
   } else {
     docks_.clear();
     OpenResizable(main);
   }
   saveLayout();
+}
+
+void FrontEnd::restorePanels() {
+  QMainWindow* main = view(FormId::Main_F)->window();
+  docks_.restore(*main, panels_);
+  if (oneWindowSize_.isValid()) main->resize(oneWindowSize_.boundedTo(RoomOnScreen(main)));
 }
 
 void FrontEnd::saveLayout() {

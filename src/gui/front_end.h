@@ -53,6 +53,8 @@ class FrontEnd : public QObject {
   void chooseLayout();
   // The status windows move into panels of the main window, or out to windows of their own.
   void switchLayout(bool oneWindow);
+  // The panels as they were last arranged, and the main window's size then.
+  void restorePanels();
   void saveLayout();
   // A second start knocked: the main window comes to the front.
   void comeForward();
@@ -69,7 +71,9 @@ class FrontEnd : public QObject {
   QTimer savePlaces_;
   KeyRouter keys_{*this};
   FrontDoor door_;
-  StatusDocks docks_{[this](FormId id) { send({EventKind::Close, id, nullptr, {}}); },
+  StatusDocks docks_{[this](FormId id) {
+                       send({EventKind::Close, id, nullptr, {}});
+                     },
                      [this] { savePlaces_.start(); }};
   bool layoutChosen_ = false;
   bool oneWindow_ = false;

@@ -36,8 +36,7 @@ std::optional<LayoutChoice> ReadLayoutChoice(const std::filesystem::path& file) 
     return std::nullopt;
   const QString layout = in.value("layout").toString();
   if (layout != "one" && layout != "separate") return std::nullopt;
-  return LayoutChoice{layout == "one", in.value("panels").toByteArray(),
-                      in.value("size").toSize()};
+  return LayoutChoice{layout == "one", in.value("panels").toByteArray(), in.value("size").toSize()};
 }
 
 void WriteLayoutChoice(const std::filesystem::path& file, const LayoutChoice& choice) {

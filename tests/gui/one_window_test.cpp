@@ -54,7 +54,9 @@ struct Arrangement {
     for (FormId id : StatusWindows) {
       QDockWidget* d = p.view(id)->dock();
       floating[id] = d && d->isFloating();
-      tabbedWith[id] = d ? static_cast<int>(p.view(FormId::Main_F)->window()->tabifiedDockWidgets(d).size()) : -1;
+      tabbedWith[id] =
+          d ? static_cast<int>(p.view(FormId::Main_F)->window()->tabifiedDockWidgets(d).size())
+            : -1;
     }
   }
   bool operator==(const Arrangement&) const = default;

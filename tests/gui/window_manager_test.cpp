@@ -47,9 +47,9 @@ QList<WId> stacking() {
 bool framed(Desktop& d) {
   for (int i = 0; i < FormCount; ++i) {
     QMainWindow* w = d.window(static_cast<FormId>(i));
-    if (w && w->isWindow() && w->isVisible() && (!QTest::qWaitForWindowExposed(w) || !QTest::qWaitFor([w] {
-          return w->frameGeometry() != w->geometry();
-        })))
+    if (w && w->isWindow() && w->isVisible() &&
+        (!QTest::qWaitForWindowExposed(w) ||
+         !QTest::qWaitFor([w] { return w->frameGeometry() != w->geometry(); })))
       return false;
   }
   return true;
@@ -136,7 +136,8 @@ class WindowManagerTest : public QObject {
     std::filesystem::copy(VARNET_ASSETS_DIR, home.path(), std::filesystem::copy_options::recursive);
     WriteWindowSettings(home.path(), PointLater);
     // The places of separate windows, which a laptop screen would not pick by itself.
-    std::ofstream(home.path() / "Data/Files/LAYOUT.INI") << "[General]\nversion=1\nlayout=separate\n";
+    std::ofstream(home.path() / "Data/Files/LAYOUT.INI")
+        << "[General]\nversion=1\nlayout=separate\n";
     std::map<FormId, QPoint> first;
     for (int start = 0; start <= 10; ++start) {
       FrontEnd program(home.path());
