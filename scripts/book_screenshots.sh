@@ -5,11 +5,8 @@
 # varnet-cli. Needs a built program (scripts/build.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-folder=$(mktemp -d)
-trap 'rm -rf "$folder"' EXIT
-cp build/varnet build/varnet-cli "$folder/"
-cp -r assets/. "$folder/"
-mkdir -p "$folder/Data/Files"
+source scripts/program_folder.sh
+cp build/varnet-cli "$folder/"
 printf '38,0,0\r\n' > "$folder/Data/Files/USER.FIL"
 {
   RANDOM=7

@@ -4,11 +4,7 @@
 # openbox. Needs a built program (scripts/build.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-folder=$(mktemp -d)
-trap 'rm -rf "$folder"' EXIT
-cp build/varnet "$folder/"
-cp -r assets/. "$folder/"
-mkdir -p "$folder/Data/Files"
+source scripts/program_folder.sh
 printf '38,0,0\r\n' > "$folder/Data/Files/USER.FIL"
 # A long record, so that the progress box has time to show.
 awk 'BEGIN { for (k = 0; k < 1500000; ++k) printf "%d\r\n", (k * 7) % 36 + 1 }' > "$folder/spins.txt"

@@ -4,11 +4,7 @@
 # program (scripts/build.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-folder=$(mktemp -d)
-trap 'rm -rf "$folder"' EXIT
-cp build/varnet "$folder/"
-cp -r assets/. "$folder/"
-mkdir -p "$folder/Data/Files"
+source scripts/program_folder.sh
 # Every status window shown, sound off.
 {
   printf '1,1,1,1,0,1,1,10\r\n'

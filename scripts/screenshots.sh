@@ -4,11 +4,7 @@
 # a built program (scripts/build.sh). Spins and commands are typed, as a player would.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-folder=$(mktemp -d)
-trap 'rm -rf "$folder"' EXIT
-cp build/varnet "$folder/"
-cp -r assets/. "$folder/"
-mkdir -p "$folder/Data/Files"
+source scripts/program_folder.sh
 # Every status window shown, Quick Expect on; six areas of six or seven numbers.
 {
   printf '1,1,1,1,0,1,1,10\r\n'

@@ -92,6 +92,18 @@ void Quick_Expect_Click(App& app, int) {
   toggleOption(app, Main_F(app).Quick_Expect, app.vars.QuickExpectOn);
 }
 
+void One_Window_Click(App& app, int) {
+  MainForm& m = Main_F(app);
+  m.One_Window.setChecked(true);
+  m.Separate_Windows.setChecked(false);
+}
+
+void Separate_Windows_Click(App& app, int) {
+  MainForm& m = Main_F(app);
+  m.One_Window.setChecked(false);
+  m.Separate_Windows.setChecked(true);
+}
+
 // The help comes up above the status windows, which stay as the player left them.
 void Help_Click(App& app, int) {
   app.services.help->openContents();

@@ -13,6 +13,9 @@ void Front_Check_Click(App& app, int);
 void Free_Check_Click(App& app, int);
 void Expect_On_Click(App& app, int);
 void Quick_Expect_Click(App& app, int);
+// Marks the layout the player chose; the desktop program arranges its windows by the mark.
+void One_Window_Click(App& app, int);
+void Separate_Windows_Click(App& app, int);
 void Help_Click(App& app, int);
 void Exit_Click(App& app, int);
 

@@ -52,6 +52,8 @@ void bind(FormHost<MainForm>& h) {
     m.Expect_On.onClick = Expect_On_Click;
     m.Quick_Expect.onClick = Quick_Expect_Click;
     m.Zero_Check.onClick = Zero_Check_Click;
+    m.One_Window.onClick = One_Window_Click;
+    m.Separate_Windows.onClick = Separate_Windows_Click;
     m.Help.onClick = Help_Click;
     m.Version.onClick = Version_Click;
     m.Exit.onClick = Exit_Click;

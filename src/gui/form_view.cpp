@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDockWidget>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "gui/front_end.h"
 #include "gui/key_names.h"
 #include "gui/pictures.h"
+#include "gui/screen_fit.h"
 #include "gui/stacking.h"
 #include "windows/dispatch.h"
 
@@ -147,8 +149,17 @@ void FormView::refresh() {
       apply(*b.control, b.widget);
   }
   refreshed();
-  if (window_->windowTitle().toStdString() != form_.caption())
+  if (window_->windowTitle().toStdString() != form_.caption()) {
     window_->setWindowTitle(QString::fromStdString(form_.caption()));
+    if (dock_) dock_->setWindowTitle(window_->windowTitle());
+  }
+  if (dock_) {
+    // A panel stands in the main window, above nothing; shown, it comes forward in its tabs.
+    if (dock_->isHidden() != form_.visible()) return;
+    dock_->setVisible(form_.visible());
+    if (form_.visible()) dock_->raise();
+    return;
+  }
   if (form_.topmost() != topmost_) {
     topmost_ = form_.topmost();
     // The window is made again: put back its frame where it stood (the inside put there
@@ -169,6 +180,31 @@ void FormView::refresh() {
   }
   window_->setVisible(form_.visible());
   if (form_.visible() && opensOnTop_) BringForward(*window_);
+}
+
+void FormView::dockInto(QDockWidget* dock) {
+  if (!dock_) ownFlags_ = window_->windowFlags();
+  window_->hide();
+  window_->setWindowFlags(Qt::Widget);
+  // The panel of a window made again (its record was loaded anew) still holds the last.
+  if (QWidget* last = dock->widget()) last->deleteLater();
+  dock->setWidget(new FullScrollArea(window_));
+  dock->setWindowTitle(window_->windowTitle());
+  window_->show();
+  dock_ = dock;
+  formSeen_ = ~0ull;
+}
+
+void FormView::undock() {
+  if (!dock_) return;
+  window_->hide();
+  static_cast<QScrollArea*>(dock_->widget())->takeWidget();
+  window_->setParent(nullptr);
+  // Stacking is put back by the next refresh, as the record has it now.
+  window_->setWindowFlags(ownFlags_);
+  topmost_ = ownFlags_.testFlag(Qt::WindowStaysOnTopHint);
+  dock_ = nullptr;
+  formSeen_ = ~0ull;
 }
 
 // A window the player closes gives the keyboard back to the main window and its entry.

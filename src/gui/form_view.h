@@ -10,6 +10,7 @@
 
 class FrontEnd;
 class QAction;
+class QDockWidget;
 class QGroupBox;
 class QLineEdit;
 class QMenu;
@@ -28,6 +29,11 @@ class FormView {
   Form& form() const { return form_; }
   // Applies what changed since the last refresh: controls, visibility, stacking.
   void refresh();
+  // Moves the window into a panel of the main window (the one-window layout), where the
+  // panel shows and hides it; and back out to a window of its own.
+  void dockInto(QDockWidget* dock);
+  void undock();
+  QDockWidget* dock() const { return dock_; }
 
  protected:
   // Runs after a refresh that found the window changed: for what a view draws beyond its
@@ -64,6 +70,9 @@ class FormView {
 
   Form& form_;
   FormWindow* window_;
+  QDockWidget* dock_ = nullptr;
+  // The window's own flags, while it stands in a panel.
+  Qt::WindowFlags ownFlags_;
   std::vector<Binding> bindings_;
   std::uint64_t formSeen_ = ~0ull;
   bool topmost_ = false;

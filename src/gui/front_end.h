@@ -11,6 +11,7 @@
 #include "gui/front_door.h"
 #include "gui/key_router.h"
 #include "gui/qt_services.h"
+#include "gui/status_docks.h"
 #include "gui/window_places.h"
 #include "windows/app.h"
 #include "windows/dispatch.h"
@@ -44,6 +45,17 @@ class FrontEnd : public QObject {
   // Notes where each window stands as the user moves it, and writes the places soon after.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void place(FormId id, FormView& view);
+  // Puts a window just made where the layout has it: in its panel, or in its place.
+  void host(FormId id, FormView& view);
+  void rememberPlace(FormId id, const FormView& view);
+  // At the first start the layout follows the screen: one window when the status windows
+  // cannot stand beside the main window without covering it. Afterwards, the player's.
+  void chooseLayout();
+  // The status windows move into panels of the main window, or out to windows of their own.
+  void switchLayout(bool oneWindow);
+  // The panels as they were last arranged, and the main window's size then.
+  void restorePanels();
+  void saveLayout();
   // A second start knocked: the main window comes to the front.
   void comeForward();
   void straightenLater(FormId id, QWidget* window, int tries);
@@ -59,6 +71,15 @@ class FrontEnd : public QObject {
   QTimer savePlaces_;
   KeyRouter keys_{*this};
   FrontDoor door_;
+  StatusDocks docks_{[this](FormId id) {
+                       send({EventKind::Close, id, nullptr, {}});
+                     },
+                     [this] { savePlaces_.start(); }};
+  bool layoutChosen_ = false;
+  bool oneWindow_ = false;
+  // The panels' arrangement when they were last in the main window, and its size then.
+  QByteArray panels_;
+  QSize oneWindowSize_;
   bool sessionEnding_ = false;
 };
 

@@ -157,6 +157,9 @@ void MainView::buildMenu(MainForm& m) {
   setting->addAction(action(m.Expect_On, true));
   setting->addAction(action(m.Quick_Expect, true));
   setting->addAction(action(m.Zero_Check, true));
+  setting->addSeparator();
+  setting->addAction(action(m.One_Window, true));
+  setting->addAction(action(m.Separate_Windows, true));
   // The status windows' check boxes, with their keys, for the player who looks for them here.
   QMenu* windows = bar->addMenu(MenuText("Window"));
   for (CheckBox* box : statusBoxes(m)) {

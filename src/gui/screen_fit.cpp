@@ -25,11 +25,14 @@ QSize FullScrollArea::sizeHint() const {
   return widget()->sizeHint() + QSize(verticalScrollBar()->sizeHint().width() + frame, frame);
 }
 
+QSize FrameAllowance(const QWidget* window) {
+  const int title = window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  return {2 * FrameBorder, title + 2 * FrameBorder};
+}
+
 QSize RoomOnScreen(const QWidget* window) {
   const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-  // Before a window is shown its frame is not known: leave room for a title bar and borders.
-  const int title = window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
-  return screen->availableGeometry().size() - QSize(2 * FrameBorder, title + 2 * FrameBorder);
+  return screen->availableGeometry().size() - FrameAllowance(window);
 }
 
 void FitToScreen(QMainWindow* window) {

@@ -15,6 +15,9 @@ class FullScrollArea : public QScrollArea {
   QSize sizeHint() const override;
 };
 
+// Before a window is shown its frame is not known: room for a title bar and borders.
+QSize FrameAllowance(const QWidget* window);
+
 // The room for a window on the screen it opens on: the available area (without panels)
 // less the window's frame.
 QSize RoomOnScreen(const QWidget* window);

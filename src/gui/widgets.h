@@ -63,4 +63,6 @@ class FormWindow : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
+  // No menu of the status panels: the program's check boxes alone show and hide them.
+  QMenu* createPopupMenu() override { return nullptr; }
 };

@@ -97,6 +97,18 @@ QPoint besideMain(QSize size, const QRect& main, const std::vector<QRect>& shown
 
 }  // namespace
 
+bool StandClearOfMain(QSize main, const std::vector<QSize>& others, const QRect& area) {
+  const QRect mainFrame(area.topLeft(), main.boundedTo(area.size()));
+  std::vector<QRect> shown;
+  for (const QSize& size : others) {
+    if (size.width() > area.width() || size.height() > area.height()) return false;
+    const QRect r(besideMain(size, mainFrame, shown, area), size);
+    if (r.intersects(mainFrame)) return false;
+    shown.push_back(r);
+  }
+  return true;
+}
+
 QRect FrameOf(const QWidget& window, const QWidget* main) {
   QMargins frame = decoration(window);
   if (frame.isNull() && main && main != &window) frame = decoration(*main);

@@ -50,3 +50,7 @@ class WindowPlaces {
 // A window's frame: its place and size with the window manager's frame around it (before
 // the window manager has framed it, as much as it frames the main window).
 QRect FrameOf(const QWidget& window, const QWidget* main);
+
+// Whether windows (frames of `others`) opened for the first time can stand beside a main
+// window (frame of `main`, at the top left of `area`) without covering any of it.
+bool StandClearOfMain(QSize main, const std::vector<QSize>& others, const QRect& area);

@@ -59,6 +59,9 @@ MainForm::MainForm() : Form(FormId::Main_F, MainTitle) {
   Expect_On.setCaption("Expect Check");
   Quick_Expect.setCaption("Quick Expect");
   Zero_Check.setCaption("\"00\"");
+  One_Window.setCaption("1つのウィンドウ");
+  Separate_Windows.setCaption("別々のウィンドウ");
+  Separate_Windows.setChecked(true);
   Help.setCaption("Help");
   Version.setCaption("Version");
   Exit.setCaption("Exit");
@@ -107,6 +110,8 @@ MainForm::MainForm() : Form(FormId::Main_F, MainTitle) {
   add("Expect_On", Expect_On);
   add("Quick_Expect", Quick_Expect);
   add("Zero_Check", Zero_Check);
+  add("One_Window", One_Window);
+  add("Separate_Windows", Separate_Windows);
   add("Help", Help);
   add("Version", Version);
   add("Exit", Exit);

@@ -47,6 +47,10 @@ class MainForm : public Form {
   MenuItem Expect_On;
   MenuItem Quick_Expect;
   MenuItem Zero_Check;
+  // The layout of the desktop program: the status windows as panels of this window, or as
+  // windows of their own. Marks only; the desktop program keeps the choice.
+  MenuItem One_Window;
+  MenuItem Separate_Windows;
   MenuItem Help;
   MenuItem Version;
   MenuItem Exit;
