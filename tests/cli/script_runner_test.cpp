@@ -3,13 +3,6 @@
 #include "../support/test_program.h"
 #include "windows/message.h"
 
-TEST(ScriptRunner, ContractExample) {
-  TestProgram p;
-  EXPECT_EQ(p.run("click Main_F.Count_P(6)\nget Main_F.Rate(6).text\nget Main_F.Log(0).back"),
-            "sound Data/Sound/Count.wav\nMain_F.Rate(6).text=3800%\nMain_F.Log(0).back=#C00000\n");
-  EXPECT_EQ(p.exitCode(), 0);
-}
-
 TEST(ScriptRunner, LinesNotUnderstoodPrintOneErrorAndTheRunGoesOn) {
   TestProgram p;
   EXPECT_EQ(
@@ -80,9 +73,4 @@ TEST(ScriptRunner, FormAndDumpDescribeWindows) {
             std::string::npos);
   EXPECT_NE(dump.find("Main_F.OR.caption=OR\nMain_F.OR.visible=1\nMain_F.OR.value=0\n"),
             std::string::npos);
-}
-
-TEST(ScriptRunner, ClosingTheMainWindowEndsTheRun) {
-  TestProgram p;
-  EXPECT_EQ(p.run("close Main_F\nvar PocketCount"), "end\n");
 }

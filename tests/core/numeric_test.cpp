@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <limits>
 #include <string>
+#include <vector>
 
 // The numeric prefix, an exponent only after a number, and 0 beyond what a
 // double holds.
@@ -22,10 +23,8 @@ TEST(Numeric, ValReadsTheNumericPrefix) {
 }
 
 TEST(Numeric, RoundTiesToEven) {
-  EXPECT_EQ(Round(6.25, 1), 6.2);
-  EXPECT_EQ(Round(0.5, 0), 0);
-  EXPECT_EQ(Round(1.5, 0), 2);
-  EXPECT_EQ(Round(2.5, 0), 2);
+  EXPECT_EQ((std::vector{Round(6.25, 1), Round(0.5, 0), Round(1.5, 0), Round(2.5, 0)}),
+            (std::vector{6.2, 0.0, 2.0, 2.0}));
   EXPECT_EQ(Str(Round(6.0 / 38 * 100, 6)), "15.789474");
   EXPECT_EQ(Str(Round(9.0 / 19 * 100, 1)), "47.4");
   EXPECT_EQ(Str(Round(1.0 / 16 * 100, 1)), "6.2");
@@ -34,12 +33,9 @@ TEST(Numeric, RoundTiesToEven) {
 }
 
 TEST(Numeric, IntAndCIntDiffer) {
-  EXPECT_EQ(Int(-0.5), -1);
-  EXPECT_EQ(Int(37.99), 37);
-  EXPECT_EQ(CInt(0.5), 0);
-  EXPECT_EQ(CInt(1.5), 2);
-  EXPECT_EQ(CInt(1.05), 1);
-  EXPECT_EQ(CInt(70000.4), 70000);
+  EXPECT_EQ((std::vector{Int(-0.5), Int(37.99)}), (std::vector{-1.0, 37.0}));
+  EXPECT_EQ((std::vector{CInt(0.5), CInt(1.5), CInt(1.05), CInt(70000.4)}),
+            (std::vector<long>{0, 2, 1, 70000}));
   // Beyond a long a figure is held at the end instead of turning into any value
   // at all.
   EXPECT_EQ(CInt(1e30), std::numeric_limits<long>::max());

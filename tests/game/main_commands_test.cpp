@@ -13,32 +13,27 @@ std::pair<std::string, std::string> user2(const std::string& firstLine) {
 
 TEST(StartUp, AppliesThe00SwitchMarksAndStacking) {
   TestProgram p({{"Data/Files/USER.FIL", "37,0,1\r\n"}, user2("0,0,0,0,1,1,1,10")});
-  MainForm& m = p.main();
   EXPECT_EQ(p.startOutput(), "");
-  EXPECT_FALSE(m.Zero_Check.checked());
-  EXPECT_FALSE(m.Count_P(37).visible());
-  EXPECT_FALSE(m.Hit_Level(10)(37).visible());
-  EXPECT_TRUE(m.Count_P(36).visible());
-  EXPECT_FALSE(m.BGM_Check.checked());
-  EXPECT_TRUE(m.Expect_On.checked());
-  EXPECT_TRUE(m.Quick_Expect.checked());
-  EXPECT_TRUE(m.Front_Check.checked());
-  EXPECT_FALSE(m.Free_Check.checked());
-  EXPECT_TRUE(m.topmost());
+  EXPECT_EQ(Shown(p, "Main_F",
+                  "Zero_Check.checked Count_P(37).visible Hit_Level_10(37).visible "
+                  "Count_P(36).visible BGM_Check.checked Expect_On.checked Quick_Expect.checked "
+                  "Front_Check.checked Free_Check.checked"),
+            "0|0|0|1|0|1|1|1|0");
+  EXPECT_TRUE(p.main().topmost());
   EXPECT_FALSE(Point_F(p.app()).visible());
   EXPECT_EQ(p.app().vars.LogPage, 1);
 }
 
 TEST(SettingsMenu, SoundSwitchesOnAudiblyAndOffSilently) {
   TestProgram p;
-  EXPECT_EQ(p.run("click Main_F.BGM_Check"), "");
+  EXPECT_EQ(p.run("click Main_F.BGM_Check\nget Main_F.BGM_Check.checked"),
+            "Main_F.BGM_Check.checked=0\n");
   EXPECT_EQ(p.readFile("Data/Files/USER.FIL"), "38,0,0\r\n");
-  EXPECT_FALSE(p.main().BGM_Check.checked());
   // While sound is off nothing plays: a spin, a window box, a menu item.
   EXPECT_EQ(p.run("click Main_F.Count_P(3)\nclick Main_F.OR\nclick Main_F.Quick_Expect"), "");
-  EXPECT_EQ(p.run("click Main_F.BGM_Check"), "sound Data/Sound/Menu.wav\n");
+  EXPECT_EQ(p.run("click Main_F.BGM_Check\nget Main_F.BGM_Check.checked"),
+            "sound Data/Sound/Menu.wav\nMain_F.BGM_Check.checked=1\n");
   EXPECT_EQ(p.readFile("Data/Files/USER.FIL"), "38,1,0\r\n");
-  EXPECT_TRUE(p.main().BGM_Check.checked());
 }
 
 TEST(SettingsMenu, MainFrontAndAllFreeSwitchStacking) {
@@ -46,12 +41,11 @@ TEST(SettingsMenu, MainFrontAndAllFreeSwitchStacking) {
   EXPECT_EQ(p.run("click Main_F.Front_Check\nform Main_F"),
             "sound Data/Sound/Menu.wav\nMain_F loaded=1 visible=1 topmost=1\n");
   EXPECT_EQ(p.readFile("Data/Files/USER.FIL"), "38,1,1\r\n");
-  EXPECT_TRUE(p.main().Front_Check.checked());
-  EXPECT_FALSE(p.main().Free_Check.checked());
+  EXPECT_EQ(Shown(p, "Main_F", "Front_Check.checked Free_Check.checked"), "1|0");
   EXPECT_EQ(p.run("click Main_F.Free_Check\nform Main_F"),
             "sound Data/Sound/Menu.wav\nMain_F loaded=1 visible=1 topmost=0\n");
   EXPECT_EQ(p.readFile("Data/Files/USER.FIL"), "38,1,0\r\n");
-  EXPECT_TRUE(p.main().Free_Check.checked());
+  EXPECT_EQ(Shown(p, "Main_F", "Front_Check.checked Free_Check.checked"), "0|1");
 }
 
 TEST(SettingsMenu, HelpLeavesTheStatusWindowsAsTheyAre) {
@@ -86,14 +80,13 @@ TEST(Leaving, TheCloseBoxAsksTooAndNoKeepsTheProgramRunning) {
   EXPECT_FALSE(p.app().forms.total.loaded());
 }
 
-TEST(Leaving, NothingToSaveEndsAtOnce) {
+TEST(Leaving, NothingToSaveEndsAtOnceAndTheRunWithIt) {
   TestProgram p;
-  EXPECT_EQ(p.run("close Main_F"), "end\n");
+  EXPECT_EQ(p.run("close Main_F\nvar PocketCount"), "end\n");
 }
 
 TEST(AboutWindow, OpensAloneAndGivesTheStatusWindowsBack) {
   TestProgram p({user2("0,0,1,0,0,1,0,10")});
-  p.run("");
   EXPECT_EQ(p.run("click Main_F.Version"), "sound Data/Sound/BGM1.wav\n");
   EXPECT_TRUE(Version_F(p.app()).visible());
   EXPECT_FALSE(Point_F(p.app()).visible());

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "../support/test_program.h"
 #include "core/number_index.h"
 #include "store/spin_file.h"
@@ -28,25 +26,6 @@ std::string everything(TestProgram& p) {
                   {"ExpectDone", "CurrentIndex", "LastIndex", "LastArea", "LastColour",
                    "ColourClass", "Unsaved", "LogPage"},
                   true);
-}
-
-// The first lines where two of those differ, or nothing.
-::testing::AssertionResult Same(const std::string& a, const std::string& b) {
-  std::istringstream in(a), other(b);
-  std::string x, y, diff;
-  int shown = 0;
-  while (shown < 5) {
-    const bool more = static_cast<bool>(std::getline(in, x));
-    if (!std::getline(other, y) && !more) break;
-    if (x != y) {
-      diff += x.substr(0, 200) + "  <>  " + y.substr(0, 200) + "\n";
-      ++shown;
-    }
-    x.clear();
-    y.clear();
-  }
-  if (diff.empty()) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << diff;
 }
 
 // A file of spins in the program's temporary folder.
@@ -119,7 +98,7 @@ TEST(SpinImport, RecordsEverySpinAsAClickWouldWithOneUndoSnapshotAndOneBox) {
   EXPECT_NE(imported.readFile("Data/Files/REAL_SAVE.FIL"), undoBefore);
   EXPECT_EQ(imported.readFile("Data/Files/REAL_SAVE.FIL"),
             clicked.readFile("Data/Files/REAL_SAVE.FIL"));
-  EXPECT_TRUE(Same(everything(imported), everything(clicked)));
+  EXPECT_EQ(LineChanges(everything(imported), everything(clicked)), "");
   EXPECT_EQ(imported.app().vars.Unsaved, 1);
 
   // The undo takes back the last spin, and only that one.
@@ -127,7 +106,7 @@ TEST(SpinImport, RecordsEverySpinAsAClickWouldWithOneUndoSnapshotAndOneBox) {
   imported.run(undo);
   clicked.run(undo);
   EXPECT_EQ(imported.main().Total.text(), "559");
-  EXPECT_TRUE(Same(everything(imported), everything(clicked)));
+  EXPECT_EQ(LineChanges(everything(imported), everything(clicked)), "");
 
   // A file of one spin that judges a prediction: its undo brings the prediction back.
   for (TestProgram* p : {&imported, &clicked}) {
@@ -140,11 +119,11 @@ TEST(SpinImport, RecordsEverySpinAsAClickWouldWithOneUndoSnapshotAndOneBox) {
   EXPECT_EQ(imported.app().vars.ExpectDone, 0);
   EXPECT_EQ(imported.readFile("Data/Files/REAL_SAVE.FIL"),
             clicked.readFile("Data/Files/REAL_SAVE.FIL"));
-  EXPECT_TRUE(Same(everything(imported), everything(clicked)));
+  EXPECT_EQ(LineChanges(everything(imported), everything(clicked)), "");
   imported.run("click Main_F.Count_M(8)");
   clicked.run("click Main_F.Count_M(8)");
   EXPECT_EQ(imported.app().vars.ExpectDone, 1);
-  EXPECT_TRUE(Same(everything(imported), everything(clicked)));
+  EXPECT_EQ(LineChanges(everything(imported), everything(clicked)), "");
 }
 
 TEST(SpinImport, ExportThenClearThenImportBringsBackEveryFigure) {
@@ -172,7 +151,7 @@ TEST(SpinImport, ExportThenClearThenImportBringsBackEveryFigure) {
   p.run("answer yes\nclick Main_F.Clear");
   ASSERT_EQ(p.main().Total.text(), "0");
   EXPECT_NE(importOf(p, path).find("スピンを 120 回記録しました。"), std::string::npos);
-  EXPECT_TRUE(Same(figures(), before));
+  EXPECT_EQ(LineChanges(figures(), before), "");
 }
 
 TEST(SpinImport, ExportNamesTheFileForTheDayAndLeavesAFolderInItsPlace) {
@@ -237,7 +216,7 @@ TEST(SpinImport, AFaultyFileIsRefusedWithItsReasonAndNothingIsRecorded) {
               OpenLine + "file " + unreadable + "\n" +
                   refusal("ファイルを読み込めませんでした。\\n\\r" + unreadable));
   }
-  EXPECT_TRUE(Same(everything(p), before));
+  EXPECT_EQ(LineChanges(everything(p), before), "");
   EXPECT_EQ(p.readFile("Data/Files/REAL_SAVE.FIL"), undo);
 
   // With the 00 pocket off, "00" is no spin; "0" still is.
@@ -280,7 +259,7 @@ TEST(SpinImport, ACancelKeepsTheSpinsRecordedSoFarAsIfClicked) {
   for (int k = 0; k < 300; ++k) clicked.spin(spins[k]);
   EXPECT_EQ(imported.readFile("Data/Files/REAL_SAVE.FIL"),
             clicked.readFile("Data/Files/REAL_SAVE.FIL"));
-  EXPECT_TRUE(Same(everything(imported), everything(clicked)));
+  EXPECT_EQ(LineChanges(everything(imported), everything(clicked)), "");
 }
 
 TEST(SpinImport, RefusedWhileAnAreaIsBeingEdited) {
@@ -309,7 +288,7 @@ TEST(SpinImport, AGameWithSpinsAsksToAddStartAnewOrDoNothing) {
   EXPECT_EQ(importOf(p, "answer cancel\nfile " + path),
             OpenLine + "file " + path + "\n" + AddQuestion + "answer cancel\n");
   EXPECT_EQ(importOf(p, path), OpenLine + "file " + path + "\n" + AddQuestion + "answer cancel\n");
-  EXPECT_TRUE(Same(everything(p), before));
+  EXPECT_EQ(LineChanges(everything(p), before), "");
   // A faulty file is refused before anything is asked.
   EXPECT_EQ(importOf(p, spinFile(p, "bad.txt", "99")).find("question"), std::string::npos);
 
@@ -318,7 +297,7 @@ TEST(SpinImport, AGameWithSpinsAsksToAddStartAnewOrDoNothing) {
   fresh.run("answer yes\nclick Main_F.Clear");
   importOf(fresh, path);
   EXPECT_EQ(p.main().Total.text(), "2");
-  EXPECT_TRUE(Same(everything(p), everything(fresh)));
+  EXPECT_EQ(LineChanges(everything(p), everything(fresh)), "");
   // Yes adds them.
   importOf(p, "answer yes\nfile " + path);
   EXPECT_EQ(p.main().Total.text(), "4");

@@ -22,29 +22,6 @@ struct StandingPrediction : TestProgram {
 
 }  // namespace
 
-TEST(TotalWindow, RateRoundsTheHitSumAndKeepsTheMissSum) {
-  StandingPrediction p;
-  p.setTallies("1.05", "0.95");
-  p.spin(36);
-  EXPECT_EQ(p.total().Expect_Hit.text(), "1.05");
-  EXPECT_EQ(p.total().Win_Rate.text(), "51.3%");
-  EXPECT_EQ(p.total().Status_L.caption(), "Com Win Good!");
-  EXPECT_EQ(p.total().Status_L.back(), Colour::rgb(0xFFFF00));
-  EXPECT_TRUE(p.total().Image1.visible());
-  EXPECT_TRUE(p.total().topmost());
-}
-
-TEST(TotalWindow, BelowOneHitTheRateStaysButTheStatusFollows) {
-  StandingPrediction p;
-  p.setTallies("0.32", "2.5");
-  p.total().Win_Rate.setText("40%");
-  p.spin(36);
-  EXPECT_EQ(p.total().Win_Rate.text(), "40%");
-  EXPECT_EQ(p.total().Status_L.caption(), "Com Loss Sorry");
-  EXPECT_EQ(p.total().Status_L.back(), ButtonFace);
-  EXPECT_FALSE(p.total().Image1.visible());
-}
-
 TEST(TotalWindow, NothingTalliedKeepsTheLastRateAndStatus) {
   StandingPrediction p;
   p.total().Status_L.setCaption("Com Win Good!");

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <vector>
 
 #include "area/area_verdicts.h"
@@ -83,10 +84,9 @@ TEST(ChanceTests, BinomialTails) {
 }
 
 TEST(ChanceTests, EvidenceLevels) {
-  EXPECT_EQ(EvidenceOf(0.0099), Evidence::Strong);
-  EXPECT_EQ(EvidenceOf(0.01), Evidence::Weak);
-  EXPECT_EQ(EvidenceOf(0.0499), Evidence::Weak);
-  EXPECT_EQ(EvidenceOf(0.05), Evidence::None);
+  EXPECT_EQ(
+      (std::vector{EvidenceOf(0.0099), EvidenceOf(0.01), EvidenceOf(0.0499), EvidenceOf(0.05)}),
+      (std::vector{Evidence::Strong, Evidence::Weak, Evidence::Weak, Evidence::None}));
 }
 
 // A verdict reads the p as the window shows it, never the digits behind it.
@@ -120,11 +120,9 @@ TEST(Wheel, OrdersHoldEveryPocketOnceWithTheRightNeighbours) {
     EXPECT_EQ(order[0], ZeroIndex);
   }
   // On the double-zero wheel 00 sits between 1 and 27, opposite 0; 2 closes the circle.
-  const auto wheel = WheelOrder(38);
-  EXPECT_EQ(wheel[18], 0);
-  EXPECT_EQ(wheel[19], DoubleZeroIndex);
-  EXPECT_EQ(wheel[20], 26);
-  EXPECT_EQ(wheel[37], 1);
+  const auto w = WheelOrder(38);
+  EXPECT_EQ((std::vector<int>{w[18], w[19], w[20], w[37]}),
+            (std::vector<int>{0, DoubleZeroIndex, 26, 1}));
   EXPECT_EQ(WheelOrder(37)[1], 31);  // 32 follows 0
 }
 
@@ -132,18 +130,11 @@ TEST(Wheel, SectorsWrapRoundTheWheel) {
   std::vector<long> counts(38, 0);
   counts[0] = 5;   // the first position
   counts[37] = 1;  // the last, next to it round the wheel
-  const std::vector<long> sectors = SectorCounts(counts);
-  EXPECT_EQ(sectors[0], 6);
-  EXPECT_EQ(sectors[1], 6);
-  EXPECT_EQ(sectors[2], 5);
-  EXPECT_EQ(sectors[3], 0);
-  EXPECT_EQ(sectors[35], 1);
-  EXPECT_EQ(sectors[36], 6);
-  EXPECT_EQ(sectors[37], 6);
+  const std::vector<long> s = SectorCounts(counts);
+  EXPECT_EQ((std::vector<long>{s[0], s[1], s[2], s[3], s[35], s[36], s[37]}),
+            (std::vector<long>{6, 6, 5, 0, 1, 6, 6}));
   // Every result lies in five sectors.
-  long sum = 0;
-  for (long s : sectors) sum += s;
-  EXPECT_EQ(sum, 5 * 6);
+  EXPECT_EQ(std::accumulate(s.begin(), s.end(), 0L), 5 * 6);
 }
 
 TEST(AreaVerdicts, UndoTakesBackOnlyTheLastSpinsVerdicts) {
@@ -164,16 +155,11 @@ TEST(AreaVerdicts, UndoTakesBackOnlyTheLastSpinsVerdicts) {
   EXPECT_EQ(r.verdicts().size(), 1u);
 }
 
-TEST(AreaVerdicts, ScoresSumAsTheWindowWritesThem) {
-  // 0.1 added ten times is not 1 in binary; the window's texts read "1".
+TEST(AreaVerdicts, ScoresSumAsShownAndALoadedGamesAreNotCovered) {
   AreaVerdicts r;
+  // 0.1 added ten times is not 1 in binary; the window's texts read "1".
   for (int i = 0; i < 10; ++i) r.add(true, 0.5, 0.1);
   EXPECT_TRUE(r.complete(1, 0));
-}
-
-TEST(AreaVerdicts, ALoadedGamesScoresAreNotCoveredByTheRecord) {
-  AreaVerdicts r;
-  r.add(true, 0.5, 1);
   r.restart(0, 0);
   EXPECT_TRUE(r.verdicts().empty());
   EXPECT_TRUE(r.complete(0, 0));

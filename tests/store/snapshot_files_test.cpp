@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <functional>
-#include <sstream>
 
 #include "../support/failing_disk.h"
 #include "../support/test_program.h"
@@ -46,20 +45,6 @@ std::string misplaced(TestProgram& p, const Lines& file) {
         wrong += shown.substr(0, shown.find('\n')) + " instead of " + v.shown + "\n";
     }
   return wrong;
-}
-
-// The lines, with their numbers, where a file differs from what it should hold.
-std::string changedLines(const std::string& file, const std::string& expected) {
-  std::istringstream is(file), should(expected);
-  std::string changed, a, b;
-  for (int n = 1; is || should; ++n) {
-    a.clear();
-    b.clear();
-    std::getline(is, a);
-    std::getline(should, b);
-    if (a != b) changed += std::to_string(n) + ": " + a + " instead of " + b + "\n";
-  }
-  return changed;
 }
 
 std::string at(const std::string& name, int i) {
@@ -174,12 +159,12 @@ TEST(SnapshotFiles, EveryValueOfASlotLoadsIntoItsPlaceAndSavesBackIntoItsColumn)
   // Saved back at the same moment, both files come out byte for byte as they went in; the
   // next spin's undo snapshot holds the status windows as the slot's file does.
   p.run("now 2025/03/01 21:15:07\nanswer yes\nclick Save_Load_F.Save(1)");
-  EXPECT_EQ(changedLines(p.readFile("Data/Files/Save1.FIL"), bytesOf(game)), "");
-  EXPECT_EQ(changedLines(p.readFile("Data/Files/USER3_1.FIL"), bytesOf(snapshot)), "");
+  EXPECT_EQ(LineChanges(bytesOf(game), p.readFile("Data/Files/Save1.FIL")), "");
+  EXPECT_EQ(LineChanges(bytesOf(snapshot), p.readFile("Data/Files/USER3_1.FIL")), "");
   p.run("click Save_Load_F.Command1");
   p.spin(9);
   const Lines windows(snapshot.begin() + 38, snapshot.end());
-  EXPECT_EQ(changedLines(p.readFile("Data/Files/REAL_SAVE.FIL"), bytesOf(windows)), "");
+  EXPECT_EQ(LineChanges(bytesOf(windows), p.readFile("Data/Files/REAL_SAVE.FIL")), "");
 }
 
 namespace {

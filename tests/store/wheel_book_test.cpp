@@ -14,8 +14,7 @@ namespace {
 
 constexpr std::int64_t Noon = 1796731200;  // 2026-12-08T12:00:00Z
 
-// A book in a fresh folder, and a second connection that looks at the file as any SQLite
-// tool would.
+// A book in a fresh folder; queries look at the file as any SQLite tool would.
 class Book : public ::testing::Test {
  protected:
   fs::path folder = MakeProgramFolder();
@@ -24,23 +23,7 @@ class Book : public ::testing::Test {
 
   BookOpening open(int pockets = 38) { return book.open(file, "wheelbook.sqlite3", pockets, Noon); }
 
-  // The first column of the first row of a query on the file.
-  std::string query(const std::string& sql) {
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* s = nullptr;
-    std::string value = "(error)";
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &s, nullptr) == SQLITE_OK) {
-      const int rc = sqlite3_step(s);
-      value = rc == SQLITE_ROW && sqlite3_column_text(s, 0)
-                  ? reinterpret_cast<const char*>(sqlite3_column_text(s, 0))
-              : rc == SQLITE_ROW ? "(null)"
-                                 : "(none)";
-    }
-    sqlite3_finalize(s);
-    sqlite3_close(db);
-    return value;
-  }
+  std::string query(const std::string& sql) { return SqlRows(file, sql); }
 
   std::int64_t spin(std::int64_t session, int index, std::int64_t at = Noon) {
     const auto r = book.appendSpin(session, index, at, SpinOrigin::Entry);

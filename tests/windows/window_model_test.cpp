@@ -47,21 +47,7 @@ TEST(WindowModel, UnloadDiscardsTheRecordAndTheNextUseStartsFromDesignValuesAndH
   EXPECT_EQ(second.Limit_C.caption(), "11");
 }
 
-TEST(WindowModel, RegistryAddressesEveryControlByNameAndIndex) {
-  TestProgram p;
-  const ControlEntry* levels = p.main().find("Hit_Level_10");
-  ASSERT_NE(levels, nullptr);
-  EXPECT_EQ(levels->first, 0);
-  EXPECT_EQ(levels->last, 37);
-  EXPECT_EQ(levels->at(37), &p.main().Hit_Level(10)(37));
-  EXPECT_EQ(levels->at(38), nullptr);
-  const ControlEntry* cells = Area_F(p.app()).find("Area6_Deme");
-  ASSERT_NE(cells, nullptr);
-  EXPECT_EQ(cells->at(38)->address(), "Area6_Deme(38)");
-}
-
 TEST(WindowModel, DispatchIgnoresClicksOnControlsThatAreNotShown) {
-  TestProgram({{"Data/Files/USER.FIL", "37,1,0\r\n"}});
   TestProgram p({{"Data/Files/USER.FIL", "37,1,0\r\n"}});
   EXPECT_EQ(Dispatch(p.app(), {EventKind::Click, FormId::Main_F, &p.main().Count_P(37), {}}),
             DispatchResult::NotShown);
