@@ -18,23 +18,6 @@ std::string marked(TestProgram& p) {
 
 }  // namespace
 
-TEST(Keyboard, TypedNumbersRecordAsTheirRowsButtonDoes) {
-  TestProgram p;
-  EXPECT_EQ(p.run("key 1 7"), "");
-  EXPECT_EQ(Shown(p, "Main_F", "Key_Entry.text Total.text"), "17|0");
-  EXPECT_EQ(p.run("key Enter"), Counted);
-  EXPECT_EQ(Shown(p, "Main_F", "Key_Entry.text Hit_Count(16).text Log(0).caption"), "|1|17");
-
-  // 0 and 00 are the two zero pockets; Backspace takes back the last digit, Esc clears
-  // them all.
-  EXPECT_EQ(p.run("key 0 Enter\nkey 0 0 Enter\nkey 3 5 Backspace Enter"),
-            Counted + Counted + Counted);
-  EXPECT_EQ(p.run("key 2 Esc Enter"), "");
-  EXPECT_EQ(
-      Shown(p, "Main_F", "Hit_Count(36).text Hit_Count(37).text Hit_Count(2).text Total.text"),
-      "1|1|1|4");
-}
-
 TEST(Keyboard, ANumberThatIsNoPocketNowIsRefusedShownAndRecordsNothing) {
   TestProgram p{Silent(37)};
   MainForm& m = p.main();
