@@ -14,10 +14,11 @@ std::filesystem::path MakeProgramFolder() {
   return pattern;
 }
 
-TestProgram::TestProgram(std::initializer_list<std::pair<std::string, std::string>> files)
+TestProgram::TestProgram(std::initializer_list<std::pair<std::string, std::string>> files,
+                         const std::string& beforeStart)
     : folder_(MakeProgramFolder()) {
   for (const auto& [path, content] : files) writeFile(path, content);
-  restart();
+  restart(beforeStart);
 }
 
 void TestProgram::restart(const std::string& beforeStart) {

@@ -12,8 +12,10 @@
 // A program in a fresh folder of its own, driven by script lines as varnet-cli drives it.
 class TestProgram {
  public:
-  // Files to lay down before start-up: relative path and content.
-  explicit TestProgram(std::initializer_list<std::pair<std::string, std::string>> files = {});
+  // Files to lay down before start-up: relative path and content; `beforeStart` lines
+  // (answers) run before the start.
+  explicit TestProgram(std::initializer_list<std::pair<std::string, std::string>> files = {},
+                       const std::string& beforeStart = "");
   ~TestProgram();
 
   // Runs the lines (separated by '\n') and returns what they printed.
