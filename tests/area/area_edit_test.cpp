@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "../support/area_sets.h"
 #include "../support/test_program.h"
-#include "area_sets.h"
 #include "core/number_index.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "../support/area_sets.h"
 #include "../support/test_program.h"
 #include "area/area_predict.h"
-#include "area_sets.h"
 
 namespace {
 

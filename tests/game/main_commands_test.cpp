@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../area/area_sets.h"
+#include "../support/area_sets.h"
 #include "../support/test_program.h"
 
 namespace {

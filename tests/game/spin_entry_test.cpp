@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "../area/area_sets.h"
 #include "../support/test_program.h"
 
 TEST(SpinEntry, LevelLightsFollowTheRoundedRoundCount) {
@@ -47,27 +46,6 @@ TEST(SpinEntry, NoticeAt501stSpin) {
   EXPECT_EQ(all.find("msgbox"), std::string::npos);
   EXPECT_EQ(p.spin(3), notice500 + "sound Data/Sound/Count.wav\n");
   EXPECT_EQ(p.main().Total.text(), "501");
-}
-
-TEST(SpinEntry, ExpectCheckAsksFromTheFirstFullRoundAndNoChangesNothing) {
-  TestProgram p({{"Data/Files/USER2.FIL", User2File(AreaOf{}, "0,0,0,0,1,1,0,10")}});
-  std::string printed;
-  for (int n = 0; n < 38; ++n) printed += p.spin(n);
-  EXPECT_EQ(printed.find("msgbox"), std::string::npos);
-  MainForm& m = p.main();
-  const auto before = m.version();
-  const auto user2 = p.readFile("Data/Files/USER2.FIL");
-  EXPECT_EQ(
-      p.run("answer no\nclick Main_F.Count_P(4)"),
-      "msgbox question yesno \"00 Varnet\" \"予想されていません。よろしいですか?\\n\\r"
-      "この問合せを表示しないときは\\n\\rSettingのExpect Checkのチェックをはずしてください。\"\n"
-      "answer no\n");
-  EXPECT_EQ(m.version(), before);
-  EXPECT_EQ(m.Total.text(), "38");
-  EXPECT_EQ(p.app().vars.LastIndex, 37);
-  EXPECT_EQ(p.readFile("Data/Files/USER2.FIL"), user2);
-  EXPECT_EQ(p.run("answer yes\nclick Main_F.Count_P(4)").substr(0, 6), "msgbox");
-  EXPECT_EQ(m.Total.text(), "39");
 }
 
 TEST(SpinEntry, SettingsAreReadAgainBeforeEverySpinButNotBeforeARefusal) {

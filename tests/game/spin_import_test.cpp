@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "../support/area_sets.h"
 #include "../support/test_program.h"
 #include "core/number_index.h"
 #include "store/spin_file.h"
@@ -12,12 +13,10 @@ std::pair<std::string, std::string> LoudUser(int pockets = 38) {
   return {"Data/Files/USER.FIL", std::to_string(pockets) + ",1,0\r\n"};
 }
 std::pair<std::string, std::string> AllWindows(int expectCheck) {
-  std::string s = "1,1,1,1," + std::to_string(expectCheck) + ",1,1,10\r\n";
-  for (int i = 0; i < 38; ++i) {
-    for (int k = 0; k < 6; ++k) s += std::string(k ? "," : "") + (i % 6 == k ? "1" : "0");
-    s += "\r\n";
-  }
-  return {"Data/Files/USER2.FIL", s};
+  AreaOf areas;
+  for (int i = 0; i < 38; ++i) areas[static_cast<std::size_t>(i)] = i % 6 + 1;
+  return {"Data/Files/USER2.FIL",
+          User2File(areas, "1,1,1,1," + std::to_string(expectCheck) + ",1,1,10")};
 }
 
 // Every property of every window and every game variable a spin touches.

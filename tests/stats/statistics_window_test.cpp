@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "../area/area_sets.h"
+#include "../support/area_sets.h"
 #include "../support/predict_support.h"
 #include "core/number_index.h"
 #include "stats/statistics_window.h"

@@ -6,7 +6,7 @@
 
 #include <tuple>
 
-#include "../area/area_sets.h"
+#include "../support/area_sets.h"
 #include "../support/test_program.h"
 
 namespace {
