@@ -148,7 +148,7 @@ TEST(AreaEdit, CommandsRefuseWhileEditingExceptWindowSwitchesHelpAndUndo) {
   const std::string user = p.readFile("Data/Files/USER.FIL");
   for (const char* command :
        {"Count_P(5)", "Expect", "Quick_Expect", "Expect_On", "Log_B", "Save_Load", "Version",
-        "Zero_Check", "Free_Check", "Front_Check", "BGM_Check", "Clear"}) {
+        "Zero_Check", "Free_Check", "Front_Check", "BGM_Check", "Clear", "Import_Spins"}) {
     EXPECT_EQ(p.run(std::string("click Main_F.") + command), Refusal) << command;
   }
   EXPECT_EQ(p.main().Total.text(), "0");

@@ -3,33 +3,6 @@
 #include "../support/test_program.h"
 #include "windows/message.h"
 
-TEST(ScriptRunner, LinesNotUnderstoodPrintOneErrorAndTheRunGoesOn) {
-  TestProgram p;
-  EXPECT_EQ(
-      p.run("jump\nclick Main_F.Nothing\nclick Nowhere.Count_P(1)\nclick Main_F.Count_P(38)\n"
-            "click Main_F.Count_P\nget Main_F.Total.caption\nvar SpinLog(0)\nvar PocketCount(1)\n"
-            "get Log_F.Page.caption\ndump Log_F\nanswer maybe\nrandom 1\ntick x\nform Nowhere\n"
-            "click Main_F.Play\nvar PocketCount"),
-      "error: unknown command: jump\n"
-      "error: unknown control: Main_F.Nothing\n"
-      "error: unknown address: Nowhere.Count_P(1)\n"
-      "error: unknown control: Main_F.Count_P(38)\n"
-      "error: unknown control: Main_F.Count_P\n"
-      "error: unknown property: Main_F.Total.caption\n"
-      "error: unknown variable: SpinLog(0)\n"
-      "error: unknown variable: PocketCount(1)\n"
-      "error: Log_F is not loaded\n"
-      "error: Log_F is not loaded\n"
-      "error: bad answer: maybe\n"
-      "error: bad random value: 1\n"
-      "error: bad tick count: x\n"
-      "error: unknown form: Nowhere\n"
-      // A timer cannot be clicked: its handler would run with no reveal going on.
-      "error: Main_F.Play is not shown\n"
-      "PocketCount=38\n");
-  EXPECT_EQ(p.exitCode(), 2);
-}
-
 TEST(ScriptRunner, TextsAreEscaped) {
   TestProgram p;
   p.main().Total.setText("a\\b\"c\r\nメモリ");

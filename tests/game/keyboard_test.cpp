@@ -7,13 +7,8 @@
 
 namespace {
 
-const std::string Counted = "sound Data/Sound/Count.wav\n";
-
 std::string typed(TestProgram& p) {
   return p.main().Key_Entry.text();
-}
-std::string marked(TestProgram& p) {
-  return p.main().Last_Spin.caption();
 }
 
 }  // namespace
@@ -58,21 +53,6 @@ TEST(Keyboard, RefusalsAndQuestionsAreThoseOfTheButton) {
   EXPECT_EQ(p.run("answer no\nkey 5 Enter"), p.run("answer no\nclick Main_F.Count_P(4)"));
   EXPECT_EQ(p.main().Total.text(), "38");
   EXPECT_EQ(typed(p), "");
-}
-
-TEST(Keyboard, CtrlZTakesBackTheLastSpinOnceAndTheMarkMovesBack) {
-  TestProgram p;
-  EXPECT_EQ(p.run("key Ctrl+Z"), "");  // nothing to take back
-  EXPECT_EQ(marked(p), "");
-  p.run("key 7 Enter\nkey 1 4 Enter");
-  EXPECT_EQ(marked(p), "14");
-  EXPECT_EQ(p.run("key Ctrl+Z"), Counted);
-  EXPECT_EQ(Shown(p, "Main_F", "Total.text Hit_Count(13).text Last_Spin.caption"), "1|0|7");
-  // Only the last spin, and only once, as its "＜" allows.
-  EXPECT_EQ(p.run("key Ctrl+Z"), "");
-  EXPECT_EQ(Shown(p, "Main_F", "Total.text Last_Spin.caption"), "1|7");
-  p.run("answer yes\nclick Main_F.Clear");
-  EXPECT_EQ(marked(p), "");
 }
 
 TEST(Keyboard, ShortcutsRunTheirCommands) {

@@ -48,17 +48,6 @@ TEST(SettingsMenu, MainFrontAndAllFreeSwitchStacking) {
   EXPECT_EQ(Shown(p, "Main_F", "Front_Check.checked Free_Check.checked"), "0|1");
 }
 
-TEST(Leaving, UnsavedSpinsAskBeforeExit) {
-  TestProgram p;
-  p.spin(3);
-  const std::string question =
-      "msgbox question yesno \"00 Varnet\" \"データは保存されていません。よろしいですか?\"\n";
-  EXPECT_EQ(p.run("answer no\nclick Main_F.Exit"), question + "answer no\n");
-  EXPECT_FALSE(p.app().ended);
-  EXPECT_EQ(p.run("answer yes\nclick Main_F.Exit"), question + "answer yes\nend\n");
-  EXPECT_FALSE(p.app().forms.point.loaded());
-}
-
 TEST(Leaving, NothingToSaveEndsAtOnceAndTheRunWithIt) {
   TestProgram p;
   EXPECT_EQ(p.run("close Main_F\nvar PocketCount"), "end\n");

@@ -205,22 +205,3 @@ TEST(Recovery, ADamagedFileIsReportedKeptAsideAndTheProgramStartsEmpty) {
     EXPECT_EQ(q.run("get Main_F.Total.text"), "Main_F.Total.text=3\n");
   }
 }
-
-TEST(FolderLock, ASecondProgramOnTheFolderIsRefusedAndTouchesNothing) {
-  TestProgram first;
-  first.spin(3);
-  const auto files = first.dataFiles();
-  const std::string game = first.readFile(Game);
-  {
-    std::ostringstream out;
-    ScriptRunner second(first.folder(), out);
-    std::istringstream script("answer yes\nclick Main_F.Count_P(5)\n");
-    EXPECT_EQ(second.run(script), 2);
-    EXPECT_EQ(out.str(), "error: 00 Varnet は既に起動しています。\n");
-  }
-  EXPECT_EQ(first.dataFiles(), files);
-  EXPECT_EQ(first.readFile(Game), game);
-  // Once the first has gone the folder is free.
-  first.restart("answer yes");
-  EXPECT_EQ(first.startOutput(), offer(1) + "answer yes\n");
-}

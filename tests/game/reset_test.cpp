@@ -24,10 +24,11 @@ TEST(Clear, EmptiesTheGameButKeepsPredictionUndoAndSettings) {
   EXPECT_EQ(
       p.run("answer yes\nclick Main_F.Clear"),
       "beep\nmsgbox question yesno \"00 Varnet\" \"現在のデータをクリアしますか?\"\nanswer yes\n");
-  EXPECT_EQ(Shown(p, "Main_F",
-                  "Total.text Round_T.text Red.text Black.text Hit_Count(0).text Rate(0).text "
-                  "Hit_Count(37).text Hit_Level_1(5).back Log(0).caption Log(0).back"),
-            "0|0|0|0|0|0|0|buttonface||buttonface");
+  EXPECT_EQ(
+      Shown(p, "Main_F",
+            "Total.text Round_T.text Red.text Black.text Hit_Count(0).text Rate(0).text "
+            "Hit_Count(37).text Hit_Level_1(5).back Log(0).caption Log(0).back Last_Spin.caption"),
+      "0|0|0|0|0|0|0|buttonface||buttonface|");
   EXPECT_EQ(Shown(p, "var",
                   "LogText(1) SpinLog(1) LogPage Unsaved CurrentIndex ColourClass ExpectDone "
                   "LastIndex PocketCount"),

@@ -118,19 +118,6 @@ TEST(SaveSlots, ClosingTheWindowBringsBackTheStatusWindowsThatAreTicked) {
   EXPECT_TRUE(Point_F(p.app()).visible());
 }
 
-TEST(SaveSlots, NeverSavedSlotIsListedEmptyAndDoesNotLoad) {
-  TestProgram p;
-  p.spin(8);
-  p.run("click Main_F.Save_Load");
-  const std::string game = allFigures(p);
-  EXPECT_EQ(load(p, 4),
-            "beep\nmsgbox question yesno \"00 Varnet\" \"現在のデータを消去し Data 4 "
-            "を読み込みます。よろしいですか?\"\nanswer yes\n"
-            "msgbox info ok \"00 Varnet\" \"Data 4 は保存されていません。\"\n");
-  EXPECT_EQ(allFigures(p), game);
-  EXPECT_EQ(p.app().vars.LastIndex, 8);
-}
-
 TEST(SaveSlots, LoadingWithout00KeepsItsFiguresButNotItsLights) {
   TestProgram p;
   p.spin(37, 3);

@@ -261,22 +261,6 @@ TEST(SpinImport, ACancelKeepsTheSpinsRecordedSoFarAsIfClicked) {
   EXPECT_EQ(LineChanges(everything(imported), everything(clicked)), "");
 }
 
-TEST(SpinImport, RefusedWhileAnAreaIsBeingEdited) {
-  TestProgram p{LoudUser(), AllWindows(0)};
-  p.spin(3);
-  const std::string path = spinFile(p, "s.txt", "17 5");
-  p.app().vars.AreaEditing = 1;
-  EXPECT_EQ(importOf(p, path),
-            "msgbox info ok \"00 Varnet\" \"エリアセットを完了してください。\"\n");
-  EXPECT_EQ(p.main().Total.text(), "1");
-  // The queued path waits for the next dialog.
-  p.app().vars.AreaEditing = 0;
-  EXPECT_EQ(p.run("answer yes\nclick Main_F.Import_Spins"),
-            OpenLine + "file " + path + "\n" + AddQuestion +
-                "answer yes\nmsgbox info ok \"00 Varnet\" \"スピンを 2 回記録しました。\"\n");
-  EXPECT_EQ(p.main().Total.text(), "3");
-}
-
 TEST(SpinImport, AGameWithSpinsAsksToAddStartAnewOrDoNothing) {
   TestProgram p{LoudUser(), AllWindows(0)}, fresh{LoudUser(), AllWindows(0)};
   for (int i : {4, 9, 4}) p.spin(i);

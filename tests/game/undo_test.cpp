@@ -48,10 +48,9 @@ TEST(Undo, UnroundedRoundCountAndItsOwnLevelSteps) {
   EXPECT_EQ(LitLevels(m, 5), 1);  // lag 1.3 is above 1.0 only of the spin steps
   undo(p, 0);
   // 47 / 38 written whole; lag 1.2368 is above 1.0 and 1.2 of the undo steps.
-  EXPECT_EQ(m.Round_T.text(), "1.23684210526316");
+  EXPECT_EQ(Shown(p, "Main_F", "Round_T.text Hit_Level_2(5).back Rate(0).text"),
+            "1.23684210526316|#C0FFFF|3800%");
   EXPECT_EQ(LitLevels(m, 5), 2);
-  EXPECT_EQ(m.Hit_Level(2)(5).back(), Colour::rgb(0xC0FFFF));
-  EXPECT_EQ(m.Rate(0).text(), "3800%");
 }
 
 TEST(Undo, StripMovesUpAndItsOldestCellDoesNotComeBack) {
@@ -61,16 +60,14 @@ TEST(Undo, StripMovesUpAndItsOldestCellDoesNotComeBack) {
   EXPECT_EQ(m.Log(24).caption(), "2");
   p.spin(36);
   undo(p, 36);
-  EXPECT_EQ(m.Log(0).caption(), "26");
-  EXPECT_EQ(m.Log(23).caption(), "3");
-  EXPECT_EQ(m.Log(24).caption(), "");
-  EXPECT_EQ(m.Log(24).back(), ButtonFace);
-  EXPECT_EQ(m.Red.text(), "13");  // a zero taken back changes neither colour
-  EXPECT_EQ(m.Black.text(), "13");
+  // A zero taken back changes neither colour.
+  EXPECT_EQ(Shown(p, "Main_F",
+                  "Log(0).caption Log(23).caption Log(24).caption Log(24).back "
+                  "Red.text Black.text"),
+            "26|3||buttonface|13|13");
   p.spin(1);  // 2, black
   undo(p, 1);
-  EXPECT_EQ(m.Red.text(), "13");
-  EXPECT_EQ(m.Black.text(), "13");
+  EXPECT_EQ(Shown(p, "Main_F", "Red.text Black.text"), "13|13");
 }
 
 TEST(Undo, TheLogForgetsTheSpinOnlyWithinItsFirst5000) {
@@ -80,13 +77,12 @@ TEST(Undo, TheLogForgetsTheSpinOnlyWithinItsFirst5000) {
   p.spin(3);
   EXPECT_EQ(v.SpinLog(5000), 4);
   undo(p, 3);
-  EXPECT_EQ(v.SpinLog(5000), 0);
-  EXPECT_EQ(p.main().Total.text(), "4999");
+  const std::string shown = "var SpinLog(5000)\nget Main_F.Total.text";
+  EXPECT_EQ(p.run(shown), "SpinLog(5000)=0\nMain_F.Total.text=4999\n");
   p.spin(1);
   p.spin(2);  // the 5001st spin is not logged, and its undo leaves entry 5000 alone
   undo(p, 2);
-  EXPECT_EQ(p.main().Total.text(), "5000");
-  EXPECT_EQ(v.SpinLog(5000), 2);
+  EXPECT_EQ(p.run(shown), "SpinLog(5000)=2\nMain_F.Total.text=5000\n");
 }
 
 TEST(Undo, PutsBackTheStatusWindowsAndTheStandingPrediction) {

@@ -70,10 +70,10 @@ TEST(StatsWindow, NoPIsShownBeforeItCanMeanAnything) {
   // Two spins, one of them earlier: one later spin on the named pocket would be evidence,
   // but not on the nine pockets of the sectors that tie.
   p.spin(16);
-  EXPECT_EQ(s.Holdout_Named(PocketHoldout).caption(), "0");
-  EXPECT_EQ(s.Holdout_P(PocketHoldout).text(), "1");
-  EXPECT_EQ(s.Holdout_Named(SectorHoldout).caption(), "23 35 14 2 0 28 9 26 30");
-  EXPECT_EQ(s.Holdout_P(SectorHoldout).text(), "—");
+  EXPECT_EQ(Shown(p, "Stats_F",
+                  "Holdout_Named(1).caption Holdout_P(1).text "
+                  "Holdout_Named(2).caption Holdout_P(2).text"),
+            "0|1|23 35 14 2 0 28 9 26 30|—");
 }
 
 TEST(StatsWindow, FiftySpinsOnOneNumberAgreeAcrossTheWindow) {
@@ -85,20 +85,19 @@ TEST(StatsWindow, FiftySpinsOnOneNumberAgreeAcrossTheWindow) {
   // The chi-square cannot be used yet, and says so without judging the wheel.
   EXPECT_EQ(s.Chi_P.text(), "—");
   // Every sector that holds 17 holds all 50: all five are named.
-  EXPECT_EQ(s.Sector_Pockets.caption(), "同数の5セクター、中心 20 32 17 5 22");
-  EXPECT_EQ(s.Sector_Count.text(), "50");
+  EXPECT_EQ(Shown(p, "Stats_F", "Sector_Pockets.caption Sector_Count.text"),
+            "同数の5セクター、中心 20 32 17 5 22|50");
   EXPECT_EQ(s.Sector_Verdict.caption(),
             "このセクターに偏りの強い証拠があります (補正後 p < 0.01)。");
   // Named on the first 25 spins, 17 takes all 25 later ones too.
-  EXPECT_EQ(s.Holdout_Named(PocketHoldout).caption(), "17");
-  EXPECT_EQ(s.Holdout_Later(PocketHoldout).text(), "25");
-  EXPECT_EQ(s.Holdout_P(PocketHoldout).text(), "<0.0001");
-  EXPECT_EQ(s.Winning(17).text(), "100%");
+  EXPECT_EQ(
+      Shown(p, "Stats_F",
+            "Holdout_Named(1).caption Holdout_Later(1).text Holdout_P(1).text Winning(17).text"),
+      "17|25|<0.0001|100%");
   EXPECT_EQ(s.Tests_Note.caption().find("p を示す検定はこの窓に3つ"), 0u);
 
-  p.run("click Stats_F.Sort_Rate");
-  EXPECT_EQ(s.Pocket(1).caption(), "17");
-  EXPECT_EQ(s.Pocket(2).caption(), "1");  // then the rest in number order
+  p.run("click Stats_F.Sort_Rate");  // 17, then the rest in number order
+  EXPECT_EQ(Shown(p, "Stats_F", "Pocket(1).caption Pocket(2).caption"), "17|1");
 }
 
 TEST(StatsWindow, AHotPocketOfTheEarlierSpinsIsTestedOnTheLaterOnes) {
@@ -111,11 +110,11 @@ TEST(StatsWindow, AHotPocketOfTheEarlierSpinsIsTestedOnTheLaterOnes) {
   StatisticsForm& s = openStats(p);
   EXPECT_EQ(s.Holdout_Note.caption(),
             "前半 100 回で最も多かったものを、後半 100 回で確かめます (同数はまとめて)。");
-  EXPECT_EQ(s.Holdout_Named(PocketHoldout).caption(), "17");
-  EXPECT_EQ(s.Holdout_Later(PocketHoldout).text(), "12");
-  EXPECT_EQ(s.Holdout_Expected(PocketHoldout).text(), "2.63");
   // P(X >= 12) for X binomial(100, 1/38), summed apart: 1.354e-5.
-  EXPECT_EQ(s.Holdout_P(PocketHoldout).text(), "<0.0001");
+  EXPECT_EQ(Shown(p, "Stats_F",
+                  "Holdout_Named(1).caption Holdout_Later(1).text "
+                  "Holdout_Expected(1).text Holdout_P(1).text"),
+            "17|12|2.63|<0.0001");
   EXPECT_EQ(s.Holdout_Verdict(PocketHoldout).caption(),
             "後半でも多く、偏りの強い証拠があります (p < 0.01)。");
 }
@@ -123,13 +122,12 @@ TEST(StatsWindow, AHotPocketOfTheEarlierSpinsIsTestedOnTheLaterOnes) {
 TEST(StatsWindow, Without00TheWheelHas37PocketsButStray00SpinsCountWithAWarning) {
   {
     TestProgram p{Silent(37)};
-    StatisticsForm& s = openStats(p);
-    p.spin(31);  // 32, next to zero on this wheel
-    EXPECT_EQ(s.Chi_DF.text(), "36");
-    EXPECT_FALSE(s.Pocket(38).visible());
-    EXPECT_EQ(s.Wheel_Pocket(2).caption(), "32");
-    EXPECT_EQ(s.Bet_Chance(7).text(), "48.6%");  // 18 of 37
-    EXPECT_EQ(s.Model_Note.caption(), "");
+    openStats(p);
+    p.spin(31);  // 32, next to zero on this wheel; 18 of 37 win an outside bet
+    EXPECT_EQ(Shown(p, "Stats_F",
+                    "Chi_DF.text Pocket(38).visible Wheel_Pocket(2).caption "
+                    "Bet_Chance(7).text Model_Note.caption"),
+              "36|0|32|48.6%|");
   }
   // A game with spins on 00, loaded while 00 is off: none is dropped.
   TestProgram p{Silent()};
