@@ -21,17 +21,6 @@ TEST(ScriptRunner, MessageBoxesTakeQueuedAnswersAndComplainWithoutOne) {
   EXPECT_EQ(p.exitCode(), 2);
 }
 
-TEST(ScriptRunner, QueuedRandomValuesComeFirst) {
-  TestProgram p;
-  p.run("random 0.25 0.5");
-  Random& r = *p.app().services.random;
-  EXPECT_EQ(r.uniform(), 0.25f);
-  EXPECT_EQ(r.uniform(), 0.5f);
-  const float own = r.uniform();
-  EXPECT_GE(own, 0.0f);
-  EXPECT_LT(own, 1.0f);
-}
-
 TEST(ScriptRunner, FormAndDumpDescribeWindows) {
   TestProgram p;
   EXPECT_EQ(p.run("form Main_F\nform Log_F\nform Point_F"),

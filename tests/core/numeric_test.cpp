@@ -95,11 +95,6 @@ TEST(Numeric, SingleKeepsSevenDigits) {
   EXPECT_EQ(StrSingle(1.0f / 3), "0.3333333");
 }
 
-TEST(Numeric, JoinLinesUsesLineFeedThenCarriageReturn) {
-  EXPECT_EQ(JoinLines({"a", "b", "c"}), "a\n\rb\n\rc");
-  EXPECT_EQ(JoinLines({"", "b"}), "\n\rb");
-}
-
 // Desktop sessions set the C locale from the environment; a decimal comma there
 // must not change how a figure reads or writes.
 TEST(CommaLocale, NumbersReadAndWriteAsInTheCLocale) {

@@ -24,7 +24,7 @@ TEST(StartUp, AppliesThe00SwitchMarksAndStacking) {
   EXPECT_EQ(p.app().vars.LogPage, 1);
 }
 
-TEST(SettingsMenu, SoundSwitchesOnAudiblyAndOffSilently) {
+TEST(SettingsMenu, SoundSwitchesOnAudiblyAndOffSilentlyAndStackingAsChosen) {
   TestProgram p;
   EXPECT_EQ(p.run("click Main_F.BGM_Check\nget Main_F.BGM_Check.checked"),
             "Main_F.BGM_Check.checked=0\n");
@@ -34,10 +34,8 @@ TEST(SettingsMenu, SoundSwitchesOnAudiblyAndOffSilently) {
   EXPECT_EQ(p.run("click Main_F.BGM_Check\nget Main_F.BGM_Check.checked"),
             "sound Data/Sound/Menu.wav\nMain_F.BGM_Check.checked=1\n");
   EXPECT_EQ(p.readFile("Data/Files/USER.FIL"), "38,1,0\r\n");
-}
 
-TEST(SettingsMenu, MainFrontAndAllFreeSwitchStacking) {
-  TestProgram p;
+  // Main Front and All Free switch the stacking.
   EXPECT_EQ(p.run("click Main_F.Front_Check\nform Main_F"),
             "sound Data/Sound/Menu.wav\nMain_F loaded=1 visible=1 topmost=1\n");
   EXPECT_EQ(p.readFile("Data/Files/USER.FIL"), "38,1,1\r\n");

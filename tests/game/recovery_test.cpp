@@ -135,9 +135,11 @@ TEST(Recovery, EveryGameChangeIsKeptAndNothingElseWrites) {
 }
 
 TEST(Recovery, ACleanEndRemovesThePairASystemCloseKeepsUnsavedSpins) {
-  {  // Exit with unsaved spins, answered Yes.
+  {  // Refusing to leave keeps the game and its pair; Exit answered Yes removes it.
     TestProgram p;
     p.spin(4, 2);
+    p.run("answer no\nclose Main_F");
+    EXPECT_TRUE(pairKept(p));
     p.run("answer yes\nclick Main_F.Exit");
     EXPECT_TRUE(p.app().ended);
     EXPECT_TRUE(pairGone(p));
@@ -148,12 +150,6 @@ TEST(Recovery, ACleanEndRemovesThePairASystemCloseKeepsUnsavedSpins) {
     p.run("click Main_F.Save_Load\nanswer yes\nclick Save_Load_F.Save(3)");
     EXPECT_EQ(p.run("close Main_F"), "end\n");
     EXPECT_TRUE(pairGone(p));
-  }
-  {  // Refusing to leave keeps the game and its pair.
-    TestProgram p;
-    p.spin(4, 2);
-    p.run("answer no\nclose Main_F");
-    EXPECT_TRUE(pairKept(p));
   }
   {  // A shutdown closes the program without asking and keeps what is unsaved.
     TestProgram p;

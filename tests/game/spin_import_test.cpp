@@ -125,34 +125,6 @@ TEST(SpinImport, RecordsEverySpinAsAClickWouldWithOneUndoSnapshotAndOneBox) {
   EXPECT_EQ(LineChanges(everything(imported), everything(clicked)), "");
 }
 
-TEST(SpinImport, ExportThenClearThenImportBringsBackEveryFigure) {
-  TestProgram p{LoudUser(), AllWindows(0)};
-  for (int i : someSpins(120)) p.spin(i);
-  // Clear unticks the status windows' boxes; every figure must come back.
-  auto figures = [&p] {
-    std::string out, line;
-    std::istringstream in(everything(p));
-    while (std::getline(in, line))
-      if (!line.starts_with("Main_F.") ||
-          (!line.ends_with("value=1") && !line.ends_with("value=0")))
-        out += line + "\n";
-    return out;
-  };
-  const std::string before = figures();
-  const std::string path = (p.folder() / "out.csv").string();
-
-  EXPECT_EQ(p.run("file " + path + "\nclick Main_F.Export_Spins"),
-            "filedialog save \"スピンのエクスポート\"\nfile " + path + "\n");
-  const std::string csv = p.readFile("out.csv");
-  EXPECT_TRUE(csv.starts_with("spin,number,colour\r\n1,1,red\r\n2,12,red\r\n")) << csv;
-  EXPECT_NE(csv.find("\r\n120,"), std::string::npos);
-
-  p.run("answer yes\nclick Main_F.Clear");
-  ASSERT_EQ(p.main().Total.text(), "0");
-  EXPECT_NE(importOf(p, path).find("スピンを 120 回記録しました。"), std::string::npos);
-  EXPECT_EQ(LineChanges(figures(), before), "");
-}
-
 TEST(SpinImport, ExportNamesTheFileForTheDayAndLeavesAFolderInItsPlace) {
   TestProgram p{LoudUser(), AllWindows(0)};
   // Nothing to export yet.
@@ -200,7 +172,6 @@ TEST(SpinImport, AFaultyFileIsRefusedWithItsReasonAndNothingIsRecorded) {
   } files[] = {
       {"bad.txt", "17 5\n3, 1\n36 38 00\n", "3 行目の「38」は番号として読めません。"},
       {"empty.txt", "", "記録するスピンがありません。"},
-      {"blank.csv", "spin,number,colour\r\n\r\n", "記録するスピンがありません。"},
       {"picture.png", std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16),
        "テキストファイルではありません。"},
   };

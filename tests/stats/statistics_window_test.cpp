@@ -151,17 +151,14 @@ TEST(StatsWindow, StrategiesAreJudgedAgainstABlindGuessAndAgainstBreakingEven) {
   Point_F(p.app()).Hit_T.setText("8");
   Point_F(p.app()).Out_T.setText("2");
   StatisticsForm& s = openStats(p);
-  EXPECT_EQ(s.Judged(PointRow).text(), "10");
-  EXPECT_EQ(s.Hit_Rate(PointRow).text(), "80%");
-  EXPECT_EQ(s.Chance(PointRow).text(), "50%");
-  // A bet on 18 numbers at 36 for 1, lost on 0 and 00 too, breaks even at 19 of 36.
-  EXPECT_EQ(s.Break_Even(PointRow).text(), "52.8%");
-  // 8 hits returning 36/18 each on 10 units, less a fair share for 0 and 00: 8 * 36/19 / 10.
-  EXPECT_EQ(s.Value(PointRow).text(), "+51.6%");
+  // A bet on 18 numbers at 36 for 1, lost on 0 and 00 too, breaks even at 19 of 36; 8 hits
+  // returning 36/18 each on 10 units, less a fair share for 0 and 00, are 8 * 36/19 / 10.
   // 8 of 10 is no evidence for a player who may look after every verdict.
-  EXPECT_EQ(s.Strategy_Verdict(PointRow).caption(), "偶然を上回る証拠はありません (証拠 < 20)。");
-  EXPECT_EQ(s.Judged(BlackOrRedRow).text(), "0");
-  EXPECT_EQ(s.Evidence_Chance(BlackOrRedRow).text(), "");
+  EXPECT_EQ(
+      Shown(p, "Stats_F",
+            "Judged(1).text Hit_Rate(1).text Chance(1).text Break_Even(1).text "
+            "Value(1).text Strategy_Verdict(1).caption Judged(2).text Evidence_Chance(2).text"),
+      "10|80%|50%|52.8%|+51.6%|偶然を上回る証拠はありません (証拠 < 20)。|0|");
 
   // 700 of 1200 (58.3 %) beats both a blind guess and the house.
   Point_F(p.app()).Hit_T.setText("700");
@@ -177,22 +174,18 @@ TEST(StatsWindow, AreaVerdictsKeepTheirChanceThroughUndoClearAndLoad) {
   StatisticsForm& s = openStats(p);
   predictAreaOne(p);
   p.spin(0);  // 1: in area 1, red
-  EXPECT_EQ(s.Judged(AreaRow).text(), "1");
-  EXPECT_EQ(s.Hits(AreaRow).text(), "1");
-  EXPECT_EQ(s.Chance(AreaRow).text(), "47.4%");    // 18 of 38
-  EXPECT_EQ(s.Break_Even(AreaRow).text(), "50%");  // 18 of 36
-  // The Area hit and the colour hit, at 18/38 and 1/2.
-  EXPECT_EQ(s.Judged(TotalRow).text(), "2");
-  EXPECT_EQ(s.Chance(TotalRow).text(), "48.7%");
-  EXPECT_EQ(s.Record_Note.caption(), "");
+  // 18 of 38 to hit, 18 of 36 to break even; the total holds the Area hit and the colour
+  // hit, at 18/38 and 1/2.
+  EXPECT_EQ(Shown(p, "Stats_F",
+                  "Judged(3).text Hits(3).text Chance(3).text Break_Even(3).text Judged(4).text "
+                  "Chance(4).text Record_Note.caption"),
+            "1|1|47.4%|50%|2|48.7%|");
 
   // Undone, the verdict is taken back; the corrected spin is judged once.
   p.run("click Main_F.Count_M(0)");
   EXPECT_EQ(s.Judged(AreaRow).text(), "0");
   p.spin(18);  // 19: in area 2
-  EXPECT_EQ(s.Judged(AreaRow).text(), "1");
-  EXPECT_EQ(s.Hits(AreaRow).text(), "0");
-  EXPECT_EQ(s.Value(AreaRow).text(), "-100%");
+  EXPECT_EQ(Shown(p, "Stats_F", "Judged(3).text Hits(3).text Value(3).text"), "1|0|-100%");
 
   // A saved and reloaded game brings Area scores whose chances were never stored; Point
   // and Black or Red keep all theirs.

@@ -39,12 +39,6 @@ inline std::string PredictedNumbers(App& app) {
   return s;
 }
 
-inline int PredictedCount(App& app) {
-  int count = 0;
-  for (int n = 1; n <= 36; ++n) count += Point_F(app).Expect_H(n).text() == "1";
-  return count;
-}
-
 // The numbers 1..36 whose Point lamp is lit.
 inline std::string LitNumbers(App& app) {
   std::string s;
