@@ -53,8 +53,7 @@ TEST(AreaEdit, StartIsRefusedAfterASpinWhileEditingAndOnNo) {
   EXPECT_EQ(p.run("answer no\nclick Area_F.Area_Set"),
             "beep\nmsgbox question yesno \"00 Varnet\" "
             "\"現在のAreaのセットはすべてクリアされます。\\n\\rよろしいですか?\"\nanswer no\n");
-  EXPECT_EQ(v.AreaEditing, 0);
-  EXPECT_EQ(v.AreaMember(6)(0), 1);
+  EXPECT_EQ(Shown(p, "var", "AreaEditing AreaMember6(0)"), "0|1");
   EXPECT_TRUE(Black_or_Red_F(p.app()).visible());
 
   // Clicks outside an edit do nothing at all.
@@ -69,8 +68,7 @@ TEST(AreaEdit, StartIsRefusedAfterASpinWhileEditingAndOnNo) {
   EXPECT_EQ(q.run("click Area_F.Area_Set"),
             "beep\nmsgbox info ok \"00 Varnet\" "
             "\"Areaのセットはメニューの File→Clear を実行してください。\"\n");
-  EXPECT_EQ(q.app().vars.AreaEditing, 0);
-  EXPECT_EQ(q.app().vars.AreaMember(6)(3), 1);
+  EXPECT_EQ(Shown(q, "var", "AreaEditing AreaMember6(3)"), "0|1");
 }
 
 TEST(AreaEdit, CellClicksMoveNumbersBetweenPoolAndAreas) {

@@ -89,10 +89,10 @@ TEST(Numeric, ValGivesTheNearestDouble) {
 
 TEST(Numeric, SingleKeepsSevenDigits) {
   const float h = 1, o = 0.95f;
-  EXPECT_EQ(StrSingle(static_cast<float>(Round(h / (h + o) * 100.0f, 1))), "51.3");
-  EXPECT_EQ(StrSingle(static_cast<float>(Round(2 / 2.32f * 100.0f, 1))), "86.2");
-  EXPECT_EQ(StrSingle(100), "100");
-  EXPECT_EQ(StrSingle(1.0f / 3), "0.3333333");
+  EXPECT_EQ((std::vector{StrSingle(static_cast<float>(Round(h / (h + o) * 100.0f, 1))),
+                         StrSingle(static_cast<float>(Round(2 / 2.32f * 100.0f, 1))),
+                         StrSingle(100), StrSingle(1.0f / 3)}),
+            (std::vector<std::string>{"51.3", "86.2", "100", "0.3333333"}));
 }
 
 // Desktop sessions set the C locale from the environment; a decimal comma there
@@ -105,9 +105,7 @@ TEST(CommaLocale, NumbersReadAndWriteAsInTheCLocale) {
   if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
     GTEST_SKIP() << "no de_DE.UTF-8 here (CTest makes one for its comma-decimal run)";
   ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
-  EXPECT_EQ(Val("2.5"), 2.5);
-  EXPECT_EQ(Val("51.3%"), 51.3);
-  EXPECT_EQ(Val("2,5"), 2);
+  EXPECT_EQ((std::vector{Val("2.5"), Val("51.3%"), Val("2,5")}), (std::vector{2.5, 51.3, 2.0}));
   EXPECT_DOUBLE_EQ(Val("1.5E-05"), 0.000015);
   EXPECT_EQ(Str(40.0 / 19), "2.10526315789474");
   EXPECT_EQ(Str(-6.000000000006E-06), "-0.000006000000000006");

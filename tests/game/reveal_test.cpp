@@ -73,11 +73,8 @@ TEST(Reveal, ANewPredictionRestartsTheRun) {
   p.spin(3);  // judged while the lamps still run
   EXPECT_TRUE(p.main().Play.enabled());
   p.run("click Main_F.Expect");
-  EXPECT_EQ(p.app().vars.BlinkPoint, 1);
-  EXPECT_EQ(p.app().vars.BlinkPhase, 1);
-  p.run("tick 71");
-  EXPECT_TRUE(p.main().Play.enabled());
-  p.run("tick");
-  EXPECT_FALSE(p.main().Play.enabled());
+  EXPECT_EQ(Shown(p, "var", "BlinkPoint BlinkPhase"), "1|1");
+  EXPECT_EQ(p.run("tick 71\nget Main_F.Play.enabled\ntick\nget Main_F.Play.enabled"),
+            "Main_F.Play.enabled=1\nMain_F.Play.enabled=0\n");
   EXPECT_EQ(LitNumbers(p.app()), Numbers(1, 18));
 }

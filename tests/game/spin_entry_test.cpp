@@ -53,8 +53,7 @@ TEST(SpinEntry, SettingsAreReadAgainBeforeEverySpinButNotBeforeARefusal) {
   p.app().vars.AreaEditing = 1;
   p.writeFile("Data/Files/USER.FIL", "38,0,0\r\n");  // silences the spin once it is read
   EXPECT_EQ(p.spin(6), "msgbox info ok \"00 Varnet\" \"エリアセットを完了してください。\"\n");
-  EXPECT_EQ(p.main().Total.text(), "0");
-  EXPECT_EQ(p.app().vars.SoundOn, 1);
+  EXPECT_EQ(p.run("get Main_F.Total.text\nvar SoundOn"), "Main_F.Total.text=0\nSoundOn=1\n");
   p.app().vars.AreaEditing = 0;
   EXPECT_EQ(p.spin(6), "");
   EXPECT_EQ(p.app().vars.SoundOn, 0);

@@ -141,16 +141,14 @@ TEST(Undo, LampsKeepTheirPicturesWhenNoColourWasPredicted) {
   p.spin(3);
   b.Black_Light.setLit(true);
   undo(p, 3);
-  EXPECT_TRUE(b.Black_Light.lit());
-  EXPECT_FALSE(b.Red_Light.lit());
+  EXPECT_TRUE(b.Black_Light.lit() && !b.Red_Light.lit());
 }
 
 TEST(Undo, TheTotalWindowTakesTheVerdictBackSoReEntryCountsItOnce) {
   TestProgram p{{"Data/Files/USER.FIL", "38,0,0\r\n"}};
-  TotalForm& t = Total_F(p.app());
-  auto shown = [&t] {
-    return t.Expect_Hit.text() + "/" + t.Expect_Out.text() + " " + t.Win_Rate.text() + " " +
-           t.Status_L.caption() + (t.Image1.visible() ? " *" : "");
+  const auto shown = [&p] {
+    return Shown(p, "Total_F",
+                 "Expect_Hit.text Expect_Out.text Win_Rate.text Status_L.caption Image1.visible");
   };
   for (int i = 0; i < 38; ++i) p.spin(i);
   const std::string before = shown();

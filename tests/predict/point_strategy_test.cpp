@@ -20,20 +20,18 @@ TEST(PointStrategy, TwoRoundsBeforeTheFirstDraw) {
     SpinFirstNumbers(p, 18, 4);
     p.spin(0, c.lastRefused - 72);
     p.run("click Main_F.Expect");
-    EXPECT_EQ(status(p), "2Round から") << c.pockets;
-    EXPECT_EQ(p.app().vars.PointExpectVoid, 1);
+    EXPECT_EQ(status(p) + Shown(p, "var", "PointExpectVoid"), "2Round から1") << c.pockets;
     EXPECT_EQ(PredictedNumbers(p.app()), "");
 
     // The verdict of a prediction that made no draw: nothing counted, nothing held.
     p.spin(0);
-    EXPECT_EQ(status(p), "予想結果なし");
-    EXPECT_EQ(p.app().vars.PointExpectVoid, 0);
-    EXPECT_EQ(Point_F(p.app()).Out_T.text(), "0");
+    EXPECT_EQ(
+        Shown(p, "Point_F", "Status_L.caption Out_T.text") + Shown(p, "var", "PointExpectVoid"),
+        "予想結果なし|00");
     EXPECT_EQ(p.main().Round_T.text(), "2");
     p.run("click Main_F.Expect");
-    EXPECT_EQ(status(p), "予想済み") << c.pockets;
+    EXPECT_EQ(Shown(p, "Point_F", "Status_L.caption Ex_Limit.caption"), "予想済み|10") << c.pockets;
     EXPECT_EQ(PredictedNumbers(p.app()), Numbers(1, 18));
-    EXPECT_EQ(Point_F(p.app()).Ex_Limit.caption(), "10");
   }
 }
 

@@ -136,14 +136,11 @@ TEST(StatsWindow, Without00TheWheelHas37PocketsButStray00SpinsCountWithAWarning)
   p.run(
       "click Main_F.Save_Load\nanswer yes\nclick Save_Load_F.Save(1)\nanswer yes\nclick "
       "Main_F.Clear\nclick Main_F.Zero_Check\nanswer yes\nclick Save_Load_F.Load(1)");
-  StatisticsForm& s = openStats(p);
-  EXPECT_EQ(s.Spins.text(), "5");
-  EXPECT_EQ(s.Chi_DF.text(), "37");
-  EXPECT_TRUE(s.Pocket(38).visible());
-  EXPECT_EQ(s.Count(38).text(), "2");
-  EXPECT_EQ(
-      s.Model_Note.caption(),
-      "00 を外したゲームに 00 が 2 回: それも数え、38 ポケットのホイールとして判定しています。");
+  openStats(p);
+  EXPECT_EQ(Shown(p, "Stats_F",
+                  "Spins.text Chi_DF.text Pocket(38).visible Count(38).text Model_Note.caption"),
+            "5|37|1|2|00 を外したゲームに 00 が 2 回: それも数え、38 "
+            "ポケットのホイールとして判定しています。");
 }
 
 TEST(StatsWindow, StrategiesAreJudgedAgainstABlindGuessAndAgainstBreakingEven) {

@@ -153,8 +153,7 @@ TEST(SnapshotFiles, EveryValueOfASlotLoadsIntoItsPlaceAndSavesBackIntoItsColumn)
   EXPECT_TRUE(Point_F(p.app()).Expect_Light(4).lit());
   EXPECT_FALSE(Point_F(p.app()).Expect_Light(5).lit());
   EXPECT_TRUE(Area_F(p.app()).Expect_Light(3).lit());
-  EXPECT_EQ(p.main().Expect.back(), Colour::rgb(0x80FFFF));
-  EXPECT_EQ(p.main().Log(4).back(), Colour::rgb(0x0000C0));
+  EXPECT_EQ(Shown(p, "Main_F", "Expect.back Log(4).back"), "#80FFFF|#0000C0");
 
   // Saved back at the same moment, both files come out byte for byte as they went in; the
   // next spin's undo snapshot holds the status windows as the slot's file does.

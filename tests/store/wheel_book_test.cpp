@@ -2,6 +2,7 @@
 #include <sqlite3.h>
 
 #include <fstream>
+#include <tuple>
 
 #include "../support/test_program.h"
 #include "core/utc_time.h"
@@ -50,9 +51,8 @@ TEST_F(Book, NewBookHasItsSchemaOneWheelAndTheLogMode) {
   EXPECT_EQ(query("PRAGMA journal_mode"), "wal");
   const auto wheels = book.wheels().value;
   ASSERT_EQ(wheels.size(), 1u);
-  EXPECT_EQ(wheels[0].name, "テーブル 1");
-  EXPECT_EQ(wheels[0].pockets, 37);
-  EXPECT_EQ(wheels[0].createdAt, "2026-12-08T12:00:00Z");
+  EXPECT_EQ(std::tie(wheels[0].name, wheels[0].pockets, wheels[0].createdAt),
+            std::tuple("テーブル 1", 37, "2026-12-08T12:00:00Z"));
   EXPECT_EQ(book.currentWheel(), wheels[0].id);
   // The schema itself refuses what no spin can be.
   const auto session = book.startSession(book.currentWheel(), Noon).value;
@@ -84,9 +84,8 @@ TEST_F(Book, SpinsSessionsAndWheelsAddUpAndSurviveAReopen) {
   EXPECT_EQ(spinsOfCurrent(), (std::vector<signed char>{36, 37, 16}));
   auto sessions = book.sessions(first).value;
   ASSERT_EQ(sessions.size(), 2u);
-  EXPECT_EQ(sessions[0].spins, 2);
-  EXPECT_EQ(sessions[0].lastAt, "2026-12-08T12:01:00Z");
-  EXPECT_EQ(sessions[1].lastAt, "2026-12-08T14:30:00Z");
+  EXPECT_EQ(std::tie(sessions[0].spins, sessions[0].lastAt, sessions[1].lastAt),
+            std::tuple(2, "2026-12-08T12:01:00Z", "2026-12-08T14:30:00Z"));
 
   // A second wheel, chosen; names are unique and never empty.
   const auto second = book.addWheel("Casino B", 37, Noon).value;
@@ -107,10 +106,8 @@ TEST_F(Book, SpinsSessionsAndWheelsAddUpAndSurviveAReopen) {
   EXPECT_EQ(book.currentWheel(), second);
   const auto wheels = book.wheels().value;
   ASSERT_EQ(wheels.size(), 2u);
-  EXPECT_EQ(wheels[0].spins, 3);
-  EXPECT_EQ(wheels[0].firstAt, "2026-12-08T12:00:00Z");
-  EXPECT_EQ(wheels[0].lastAt, "2026-12-08T14:30:00Z");
-  EXPECT_EQ(wheels[1].spins, 1);
+  EXPECT_EQ(std::tie(wheels[0].spins, wheels[0].firstAt, wheels[0].lastAt, wheels[1].spins),
+            std::tuple(3, "2026-12-08T12:00:00Z", "2026-12-08T14:30:00Z", 1));
   EXPECT_EQ(book.sessions(second).value.size(), 1u);
   EXPECT_EQ(query("SELECT count(*) FROM sessions"), "3");
 
