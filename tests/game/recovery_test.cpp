@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "../support/test_program.h"
 #include "windows/dispatch.h"
 

@@ -6,7 +6,6 @@
 #include "../support/test_program.h"
 #include "core/number_index.h"
 #include "log/log_page.h"
-#include "log/log_store.h"
 #include "log/log_window.h"
 
 namespace {
