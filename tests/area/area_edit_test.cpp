@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "../support/area_sets.h"
 #include "../support/test_program.h"
-#include "area_sets.h"
 #include "core/number_index.h"
 
 namespace {
@@ -33,8 +33,9 @@ TEST(AreaEdit, StartEmptiesTheAreasAndShowsThePool) {
             "sound Data/Sound/BGM1.wav\n");
   auto& v = p.app().vars;
   EXPECT_EQ(v.AreaEditing, 1);
-  EXPECT_FALSE(a.Area_Frame.visible());
-  EXPECT_FALSE(a.Set_B.visible());
+  EXPECT_EQ(
+      Shown(p, "Area_F", "Area_Frame.visible Set_B.visible Deme_C_L(6).caption Hit_Rate(6).text"),
+      "0|0|0|0");
   EXPECT_FALSE(Black_or_Red_F(p.app()).visible());
   EXPECT_TRUE(a.visible());
   for (int i = 1; i <= 38; ++i) {
@@ -42,8 +43,6 @@ TEST(AreaEdit, StartEmptiesTheAreasAndShowsThePool) {
     EXPECT_EQ(v.AreaMember(6)(i - 1), 0) << i;
     EXPECT_EQ(a.AreaDeme(6)(i).back(), LightColour(ColourClassOf(i - 1))) << i;
   }
-  EXPECT_EQ(a.Deme_C_L(6).caption(), "0");
-  EXPECT_EQ(a.Hit_Rate(6).text(), "0");
   // The old set stays on disk until the new one is saved.
   EXPECT_EQ(p.readFile("Data/Files/USER2.FIL"), saved);
 }
@@ -54,8 +53,7 @@ TEST(AreaEdit, StartIsRefusedAfterASpinWhileEditingAndOnNo) {
   EXPECT_EQ(p.run("answer no\nclick Area_F.Area_Set"),
             "beep\nmsgbox question yesno \"00 Varnet\" "
             "\"現在のAreaのセットはすべてクリアされます。\\n\\rよろしいですか?\"\nanswer no\n");
-  EXPECT_EQ(v.AreaEditing, 0);
-  EXPECT_EQ(v.AreaMember(6)(0), 1);
+  EXPECT_EQ(Shown(p, "var", "AreaEditing AreaMember6(0)"), "0|1");
   EXPECT_TRUE(Black_or_Red_F(p.app()).visible());
 
   // Clicks outside an edit do nothing at all.
@@ -70,36 +68,30 @@ TEST(AreaEdit, StartIsRefusedAfterASpinWhileEditingAndOnNo) {
   EXPECT_EQ(q.run("click Area_F.Area_Set"),
             "beep\nmsgbox info ok \"00 Varnet\" "
             "\"Areaのセットはメニューの File→Clear を実行してください。\"\n");
-  EXPECT_EQ(q.app().vars.AreaEditing, 0);
-  EXPECT_EQ(q.app().vars.AreaMember(6)(3), 1);
+  EXPECT_EQ(Shown(q, "var", "AreaEditing AreaMember6(3)"), "0|1");
 }
 
 TEST(AreaEdit, CellClicksMoveNumbersBetweenPoolAndAreas) {
   TestProgram p = programWithAreaWindow();
   auto& v = p.app().vars;
-  AreaForm& a = Area_F(p.app());
   p.run("answer yes\nclick Area_F.Area_Set");
 
+  // Area 2 and area 5 of "0", the count of each, and "0" in the pool.
+  const std::string zero =
+      "Area2_Deme(37).back Deme_C_L(2).caption Area5_Deme(37).back Deme_C_L(5).caption "
+      "Deme(37).visible";
   EXPECT_EQ(p.run(cell(2, 37)), "sound Data/Sound/BGM1.wav\n");  // "0"
-  EXPECT_EQ(a.AreaDeme(2)(37).back(), Colour::rgb(0x008000));
-  EXPECT_EQ(a.Deme_C_L(2).caption(), "1");
-  EXPECT_FALSE(a.Deme(37).visible());
-  EXPECT_EQ(v.AreaMember(2)(36), 1);
-  EXPECT_EQ(v.AreaAssigned(36), 1);
-  EXPECT_EQ(v.CurrentIndex, 36);
-  EXPECT_EQ(v.ColourClass, ZeroClass);
+  EXPECT_EQ(Shown(p, "Area_F", zero), "#008000|1|#C0FFC0|0|0");
+  EXPECT_EQ(Shown(p, "var", "AreaMember2(36) AreaAssigned(36) CurrentIndex ColourClass"),
+            "1|1|36|" + std::to_string(ZeroClass));
 
   // Another area cannot take it; its own area gives it back to the pool.
   EXPECT_EQ(p.run(cell(5, 37)), "msgbox stop ok \"00 Varnet\" \"選択済みです。\"\n");
+  EXPECT_EQ(Shown(p, "Area_F", zero), "#008000|1|#C0FFC0|0|0");
   EXPECT_EQ(v.AreaMember(5)(36), 0);
-  EXPECT_EQ(a.Deme_C_L(5).caption(), "0");
-  EXPECT_EQ(a.AreaDeme(5)(37).back(), Colour::rgb(0xC0FFC0));
   p.run(cell(2, 37));
-  EXPECT_EQ(a.AreaDeme(2)(37).back(), Colour::rgb(0xC0FFC0));
-  EXPECT_EQ(a.Deme_C_L(2).caption(), "0");
-  EXPECT_TRUE(a.Deme(37).visible());
-  EXPECT_EQ(v.AreaMember(2)(36), 0);
-  EXPECT_EQ(v.AreaAssigned(36), 0);
+  EXPECT_EQ(Shown(p, "Area_F", zero), "#C0FFC0|0|#C0FFC0|0|1");
+  EXPECT_EQ(Shown(p, "var", "AreaMember2(36) AreaAssigned(36)"), "0|0");
   EXPECT_EQ(p.run(cell(5, 37)), "sound Data/Sound/BGM1.wav\n");
   EXPECT_EQ(v.AreaMember(5)(36), 1);
 }
@@ -121,12 +113,11 @@ TEST(AreaEdit, CompleteSetShowsSaveAndSavingWritesTheNewSet) {
 
   EXPECT_EQ(p.run("click Area_F.Set_B"), "sound Data/Sound/Expect_END.wav\n");
   EXPECT_EQ(v.AreaEditing, 0);
-  EXPECT_FALSE(a.Set_B.visible());
-  EXPECT_TRUE(a.Area_Frame.visible());
+  EXPECT_EQ(
+      Shown(p, "Area_F", "Set_B.visible Area_Frame.visible Hit_Rate(1).text Hit_Rate(6).text"),
+      "0|1|15.789474|18.421053");
   for (int i = 0; i <= 37; ++i) EXPECT_EQ(v.AreaAssigned(i), 0);
   EXPECT_EQ(p.readFile("Data/Files/USER2.FIL"), User2File(wanted, "0,1,0,0,0,1,0,10"));
-  EXPECT_EQ(a.Hit_Rate(1).text(), "15.789474");
-  EXPECT_EQ(a.Hit_Rate(6).text(), "18.421053");
   // The status windows come back as the check boxes say.
   EXPECT_TRUE(a.visible());
   EXPECT_FALSE(Black_or_Red_F(p.app()).visible());
@@ -145,9 +136,8 @@ TEST(AreaEdit, DoubleZeroMustBePlacedAlsoWithoutTheDoubleZeroPocket) {
   p.run("click Area_F.Set_B");
   // All 38 in one area, the other five empty; without 00 the area counts 37.
   EXPECT_EQ(p.app().vars.AreaMember(3)(37), 1);
-  EXPECT_EQ(a.Deme_C_L(3).caption(), "37");
-  EXPECT_EQ(a.Hit_Rate(3).text(), "100");
-  EXPECT_EQ(a.AreaDeme(3)(38).back(), Colour::rgb(0xC0C0FF));
+  EXPECT_EQ(Shown(p, "Area_F", "Deme_C_L(3).caption Hit_Rate(3).text Area3_Deme(38).back"),
+            "37|100|#C0C0FF");
 }
 
 TEST(AreaEdit, CommandsRefuseWhileEditingExceptWindowSwitchesHelpAndUndo) {
@@ -156,14 +146,11 @@ TEST(AreaEdit, CommandsRefuseWhileEditingExceptWindowSwitchesHelpAndUndo) {
   const std::string user = p.readFile("Data/Files/USER.FIL");
   for (const char* command :
        {"Count_P(5)", "Expect", "Quick_Expect", "Expect_On", "Log_B", "Save_Load", "Version",
-        "Zero_Check", "Free_Check", "Front_Check", "BGM_Check", "Clear"}) {
+        "Zero_Check", "Free_Check", "Front_Check", "BGM_Check", "Clear", "Import_Spins"}) {
     EXPECT_EQ(p.run(std::string("click Main_F.") + command), Refusal) << command;
   }
-  auto& v = p.app().vars;
   EXPECT_EQ(p.main().Total.text(), "0");
-  EXPECT_EQ(v.QuickExpectOn, 0);
-  EXPECT_EQ(v.PocketCount, 38);
-  EXPECT_EQ(v.SoundOn, 1);
+  EXPECT_EQ(Shown(p, "var", "QuickExpectOn PocketCount SoundOn"), "0|38|1");
   EXPECT_FALSE(Log_F(p.app()).visible());
   EXPECT_EQ(p.readFile("Data/Files/USER.FIL"), user);
 
@@ -171,7 +158,7 @@ TEST(AreaEdit, CommandsRefuseWhileEditingExceptWindowSwitchesHelpAndUndo) {
   EXPECT_EQ(p.run("click Main_F.Point_C"), "sound Data/Sound/BGM1.wav\n");
   EXPECT_TRUE(Point_F(p.app()).visible());
   EXPECT_EQ(p.run("click Main_F.Help"), "help contents\n");
-  EXPECT_EQ(v.AreaEditing, 1);
+  EXPECT_EQ(p.app().vars.AreaEditing, 1);
   EXPECT_EQ(p.run("click Main_F.Exit"), "end\n");
   TestProgram closing = programWithAreaWindow();
   closing.run("answer yes\nclick Area_F.Area_Set");

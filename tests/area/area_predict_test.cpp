@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "../support/area_sets.h"
 #include "../support/test_program.h"
 #include "area/area_predict.h"
-#include "area_sets.h"
 
 namespace {
 
@@ -25,6 +25,22 @@ int markedArea(AreaForm& a) {
   return marked;
 }
 
+// The properties named, of row k of the area window: "Win_Rate.text" stands for
+// Win_Rate(k).text.
+std::string row(TestProgram& p, int k, const std::string& names) {
+  std::istringstream in(names);
+  std::string of;
+  for (std::string name; in >> name;)
+    of += name.insert(name.find('.'), "(" + std::to_string(k) + ")") + " ";
+  return Shown(p, "Area_F", of);
+}
+
+std::string bounds(TestProgram& p) {
+  return Shown(p, "Area_F",
+               "Expect_Hit_P(1).text Expect_Hit_P(2).text Expect_Hit_P(3).text "
+               "Expect_Hit_P(4).text Expect_Hit_P(5).text Expect_Hit_P(6).text");
+}
+
 // True when the next draw takes the given queued value, so the step drew no more and no
 // less than the values queued before it.
 bool nextDrawIs(TestProgram& p, float u) {
@@ -41,14 +57,13 @@ TEST(AreaExpect, WeightsBoundsAndTheDraw) {
   a.Hit_Area_L(3).setVisible(true);
   p.run("random 0.5");
   AreaExpectStep(p.app());
-  const char* bounds[] = {"160", "320", "460", "620", "800", "980"};
-  for (int k = 1; k <= 6; ++k) EXPECT_EQ(a.Expect_Hit_P(k).text(), bounds[k - 1]);
+  EXPECT_EQ(bounds(p), "160|320|460|620|800|980");
   EXPECT_EQ(markedArea(a), 4);  // pick 491
   EXPECT_EQ(p.app().vars.ExpectArea, 4);
-  EXPECT_EQ(a.Status_L(7).caption(), "予想済み");
-  EXPECT_EQ(a.Status_L(7).fore(), Colour::rgb(0x00C0C0));
-  EXPECT_EQ(a.Status_L(2).caption(), "");
-  EXPECT_FALSE(a.Hit_Area_L(3).visible());
+  EXPECT_EQ(Shown(p, "Area_F",
+                  "Status_L(7).caption Status_L(7).fore Status_L(2).caption "
+                  "Hit_Area_L(3).visible"),
+            "予想済み|#00C0C0||0");
   EXPECT_FALSE(a.Expect_Light(4).lit());  // the reveal lights it later
 
   // Each area takes the picks up to its bound: 160 is area 1's, 161 area 2's.
@@ -69,8 +84,7 @@ TEST(AreaExpect, LevelsThatRoundToNothingWeighNothing) {
   setLevels(a, {"-3.2", "0.6", "0.5", "0.4", "0", "2.5"});
   p.run("random 0");
   AreaExpectStep(p.app());
-  const char* bounds[] = {"0", "10", "10", "10", "10", "30"};
-  for (int k = 1; k <= 6; ++k) EXPECT_EQ(a.Expect_Hit_P(k).text(), bounds[k - 1]);
+  EXPECT_EQ(bounds(p), "0|10|10|10|10|30");
   EXPECT_EQ(markedArea(a), 2);
 
   // All weights 0: nothing is drawn and no area marked.
@@ -134,39 +148,29 @@ TEST(AreaVerdict, ScoresByAreaSizeAndWinRates) {
     AreaJudgeStep(p.app(), true);
   };
 
-  judge(1, 2);  // a hit of 6 numbers of 38
-  for (int row : {1, 7}) {
-    EXPECT_EQ(a.Expect_Hit(row).text(), "1.68") << row;
-    EXPECT_EQ(a.Win_Rate(row).text(), "100%") << row;
-    EXPECT_EQ(a.Status_L(row).caption(), "予想的中 !") << row;
-    EXPECT_EQ(a.Status_L(row).back(), Colour::rgb(0xFFFF00)) << row;
-    EXPECT_TRUE(a.Image1(row).visible()) << row;
-  }
+  const std::string verdict = "Status_L.caption Status_L.back Image1.visible";
+  judge(1, 2);  // a hit of 6 numbers of 38; area 1's row and the all-areas row agree
+  for (int k : {1, 7})
+    EXPECT_EQ(row(p, k, "Expect_Hit.text Win_Rate.text " + verdict),
+              "1.68|100%|予想的中 !|#FFFF00|1");
   EXPECT_EQ(t.Expect_Hit.text(), "1.68");
 
   judge(1, 20);  // then a miss
-  for (int row : {1, 7}) {
-    EXPECT_EQ(a.Expect_Out(row).text(), "0.32") << row;
-    EXPECT_EQ(a.Win_Rate(row).text(), "86.2%") << row;
-    EXPECT_EQ(a.Status_L(row).caption(), "予想アウト") << row;
-    EXPECT_EQ(a.Status_L(row).back(), ButtonFace) << row;
-    EXPECT_FALSE(a.Image1(row).visible()) << row;
-  }
+  for (int k : {1, 7})
+    EXPECT_EQ(row(p, k, "Expect_Out.text Win_Rate.text " + verdict),
+              "0.32|86.2%|予想アウト|buttonface|0");
   EXPECT_EQ(t.Expect_Out.text(), "0.32");
 
   judge(6, 37);  // a 7-number area holding 00: hit 1.63, added to the all-areas row
-  EXPECT_EQ(a.Expect_Hit(6).text(), "1.63");
-  EXPECT_EQ(a.Expect_Hit(7).text(), "3.31");
-  EXPECT_EQ(a.Win_Rate(7).text(), "90.4%");  // Round(3 / 3.32 x 100, 1)
+  EXPECT_EQ(
+      Shown(p, "Area_F", "Expect_Hit(6).text Expect_Hit(7).text Win_Rate(7).text Win_Rate(1).text"),
+      "1.63|3.31|90.4%|86.2%");  // Round(3 / 3.32 x 100, 1)
   EXPECT_EQ(t.Expect_Hit.text(), "3.31");
-  EXPECT_EQ(a.Win_Rate(1).text(), "86.2%");
 
   // No area marked: nothing scores and the status stays as the prediction left it.
   a.Status_L(7).setCaption("予想済み");
   judge(0, 4);
-  EXPECT_EQ(a.Status_L(7).caption(), "予想済み");
-  EXPECT_EQ(a.Expect_Hit(7).text(), "3.31");
-  EXPECT_EQ(a.Expect_Out(7).text(), "0.32");
+  EXPECT_EQ(row(p, 7, "Status_L.caption Expect_Hit.text Expect_Out.text"), "予想済み|3.31|0.32");
 }
 
 TEST(AreaVerdict, SpinWithoutPredictionClearsMarksAndKeepsScores) {
@@ -183,16 +187,13 @@ TEST(AreaVerdict, SpinWithoutPredictionClearsMarksAndKeepsScores) {
 
   AreaJudgeStep(p.app(), false);
   for (int k = 1; k <= 6; ++k) {
-    EXPECT_EQ(a.Status_L(k).caption(), "") << k;
-    EXPECT_FALSE(a.Image1(k).visible()) << k;
+    EXPECT_EQ(row(p, k, "Status_L.caption Image1.visible Expect_H.text"), "|0|0");
     EXPECT_FALSE(a.Expect_Light(k).lit()) << k;
-    EXPECT_EQ(a.Expect_H(k).text(), "0") << k;
   }
-  EXPECT_EQ(a.Status_L(7).caption(), "予想結果なし");
-  EXPECT_EQ(a.Status_L(7).back(), ButtonFace);
-  EXPECT_FALSE(a.Image1(7).visible());
-  EXPECT_EQ(a.Expect_Hit(4).text(), "1.68");
-  EXPECT_EQ(a.Win_Rate(4).text(), "100%");
+  EXPECT_EQ(Shown(p, "Area_F",
+                  "Status_L(7).caption Status_L(7).back Image1(7).visible Expect_Hit(4).text "
+                  "Win_Rate(4).text"),
+            "予想結果なし|buttonface|0|1.68|100%");
 }
 
 TEST(AreaVerdict, LargeAreasEarnLittlePerHit) {

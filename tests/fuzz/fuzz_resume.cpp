@@ -8,15 +8,13 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input = InputBytes(data, size);
-  FuzzProgram p;
-  p.write("Data/Files/RESUME.FIL", input);
-  p.start("answer yes");
-  const bool offered = p.printed("復元しますか?");
-  const bool refused = p.printed("前回のゲームは復元できませんでした。");
+  TestProgram p({{"Data/Files/RESUME.FIL", std::string(input)}}, "answer yes");
+  const bool offered = p.startOutput().find("復元しますか?") != std::string::npos;
+  const bool refused =
+      p.startOutput().find("前回のゲームは復元できませんでした。") != std::string::npos;
   Require(offered != refused, "the recovery file is either offered or refused");
   if (!offered) return 0;
   Require(RecoveryBytes(p.app()) == input, "a restored game saves back as it was read");
-  p.run(PlayOn());
-  Require(!Slot2Failed(p), "a slot the program saved loads back");
+  Require(!Slot2Failed(p.run(PlayOn())), "a slot the program saved loads back");
   return 0;
 }

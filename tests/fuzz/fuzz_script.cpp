@@ -3,7 +3,7 @@
 #include "fuzz_program.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  FuzzProgram p;
-  p.run(InputBytes(data, size));
+  TestProgram p;
+  p.run(std::string(InputBytes(data, size)));
   return 0;
 }

@@ -17,9 +17,8 @@ bool sameAreas(const AreaTables& a, const AreaTables& b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto [user, user2] = SplitAtNul(InputBytes(data, size));
-  FuzzProgram p;
-  p.write("Data/Files/USER.FIL", user);
-  p.write("Data/Files/USER2.FIL", user2);
+  TestProgram p(
+      {{"Data/Files/USER.FIL", std::string(user)}, {"Data/Files/USER2.FIL", std::string(user2)}});
   p.run(
       "click Main_F.Count_P(36)\n"
       "click Main_F.Count_P(37)\n"

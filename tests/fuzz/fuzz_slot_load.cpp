@@ -6,13 +6,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto [save, user3] = SplitAtNul(InputBytes(data, size));
-  FuzzProgram p;
-  p.write("Data/Files/Save1.FIL", save);
-  p.write("Data/Files/USER3_1.FIL", user3);
-  p.run(
+  TestProgram p({{"Data/Files/Save1.FIL", std::string(save)},
+                 {"Data/Files/USER3_1.FIL", std::string(user3)}});
+  const std::string printed = p.run(
       "click Main_F.Save_Load\nanswer yes\nclick Save_Load_F.Load(1)\nclick "
       "Save_Load_F.Command1\n" +
       PlayOn());
-  Require(!Slot2Failed(p), "a slot the program saved loads back");
+  Require(!Slot2Failed(printed), "a slot the program saved loads back");
   return 0;
 }

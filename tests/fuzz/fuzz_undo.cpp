@@ -5,13 +5,13 @@
 #include "fuzz_slots.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  FuzzProgram p;
+  TestProgram p;
   WriteFortySpinSlot(p, 1);
   p.run(
       "click Main_F.Save_Load\nanswer yes\nclick Save_Load_F.Load(1)\nclick Save_Load_F.Command1\n"
       "click Main_F.Count_P(6)\n");
-  p.write("Data/Files/REAL_SAVE.FIL", InputBytes(data, size));
-  p.run("click Main_F.Count_M(6)\n" + PlayOn());
-  Require(!Slot2Failed(p), "a slot the program saved loads back");
+  p.writeFile("Data/Files/REAL_SAVE.FIL", std::string(InputBytes(data, size)));
+  const std::string printed = p.run("click Main_F.Count_M(6)\n" + PlayOn());
+  Require(!Slot2Failed(printed), "a slot the program saved loads back");
   return 0;
 }

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 #include <sys/stat.h>
 
 #include <fstream>
@@ -10,21 +9,8 @@
 
 namespace {
 
-// One column of every row of a query on the program's book, joined by spaces.
 std::string query(TestProgram& p, const std::string& sql) {
-  sqlite3* db = nullptr;
-  sqlite3_open_v2((p.folder() / "Data/Files/wheelbook.sqlite3").c_str(), &db, SQLITE_OPEN_READONLY,
-                  nullptr);
-  sqlite3_stmt* s = nullptr;
-  std::string out;
-  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &s, nullptr) != SQLITE_OK) out = "(error)";
-  while (s && sqlite3_step(s) == SQLITE_ROW) {
-    const unsigned char* t = sqlite3_column_text(s, 0);
-    out += std::string(out.empty() ? "" : " ") + (t ? reinterpret_cast<const char*>(t) : "-");
-  }
-  sqlite3_finalize(s);
-  sqlite3_close(db);
-  return out;
+  return SqlRows(p.folder() / "Data/Files/wheelbook.sqlite3", sql);
 }
 
 // Each spin as "session:number:source", in order.

@@ -7,6 +7,11 @@ namespace {
 const std::string NotYet = "msgbox stop ok \"00 Varnet\" \"予想開始は1ラウンド以上からです。\"\n";
 const std::string Already = "msgbox stop ok \"00 Varnet\" \"予想済みです。\"\n";
 
+// Whether a prediction stands, and the Expect button's colour.
+std::string standing(TestProgram& p) {
+  return Shown(p, "var", "ExpectDone") + "|" + Shown(p, "Main_F", "Expect.back");
+}
+
 }  // namespace
 
 TEST(ExpectRequest, RefusedUntilOneFullRoundOfTheActivePockets) {
@@ -14,12 +19,10 @@ TEST(ExpectRequest, RefusedUntilOneFullRoundOfTheActivePockets) {
     TestProgram p{Silent(pockets), SettingsFile({})};
     p.spin(0, pockets - 1);
     EXPECT_EQ(p.run("click Main_F.Expect"), NotYet) << pockets;
-    EXPECT_EQ(p.app().vars.ExpectDone, 0);
-    EXPECT_EQ(p.main().Expect.back(), ButtonFace);
+    EXPECT_EQ(standing(p), "0|buttonface");
     p.spin(0);
     EXPECT_EQ(p.run("click Main_F.Expect"), "") << pockets;
-    EXPECT_EQ(p.app().vars.ExpectDone, 1);
-    EXPECT_EQ(p.main().Expect.back(), Colour::rgb(0x80FFFF));
+    EXPECT_EQ(standing(p), "1|#80FFFF");
   }
 }
 
@@ -44,29 +47,27 @@ TEST(ExpectRequest, QuickExpectReadBeforeTheDrawShowsThePredictionAtOnce) {
   EXPECT_EQ(p.app().vars.QuickExpectOn, 1);
   EXPECT_EQ(PredictedNumbers(p.app()), Numbers(1, 18));
   EXPECT_EQ(LitNumbers(p.app()), Numbers(1, 18));
-  EXPECT_FALSE(p.main().Play.enabled());
-  EXPECT_EQ(Point_F(p.app()).Status_L.caption(), "予想済み");
-  EXPECT_EQ(Black_or_Red_F(p.app()).B_OR_R_L.caption(), "予想済み");
+  EXPECT_EQ(p.run("get Main_F.Play.enabled\nget Point_F.Status_L.caption\n"
+                  "get Black_or_Red_F.B_OR_R_L.caption"),
+            "Main_F.Play.enabled=0\nPoint_F.Status_L.caption=予想済み\n"
+            "Black_or_Red_F.B_OR_R_L.caption=予想済み\n");
 }
 
 TEST(ExpectRequest, TheButtonShowsWhetherAPredictionStandsAfterALoadOrAnUndo) {
   TestProgram p{Silent(), SettingsFile({})};
-  const Colour standing = Colour::rgb(0x80FFFF);
   SpinFirstNumbers(p, 38, 1);
   p.run("click Main_F.Save_Load\nanswer yes\nclick Save_Load_F.Save(1)");  // nothing stands
 
   p.run("click Main_F.Expect");
-  ASSERT_EQ(p.main().Expect.back(), standing);
+  ASSERT_EQ(standing(p), "1|#80FFFF");
   p.run("answer yes\nclick Save_Load_F.Load(1)");
-  EXPECT_EQ(p.app().vars.ExpectDone, 0);
-  EXPECT_EQ(p.main().Expect.back(), ButtonFace);
+  EXPECT_EQ(standing(p), "0|buttonface");
   p.run("click Save_Load_F.Command1");
 
   // A prediction made after a spin goes again when the spin is taken back.
   p.spin(5);
   p.run("click Main_F.Expect");
-  ASSERT_EQ(p.main().Expect.back(), standing);
+  ASSERT_EQ(standing(p), "1|#80FFFF");
   p.run("click Main_F.Count_M(5)");
-  EXPECT_EQ(p.app().vars.ExpectDone, 0);
-  EXPECT_EQ(p.main().Expect.back(), ButtonFace);
+  EXPECT_EQ(standing(p), "0|buttonface");
 }

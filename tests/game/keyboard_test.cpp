@@ -7,42 +7,11 @@
 
 namespace {
 
-const std::string Counted = "sound Data/Sound/Count.wav\n";
-
 std::string typed(TestProgram& p) {
   return p.main().Key_Entry.text();
 }
-std::string marked(TestProgram& p) {
-  return p.main().Last_Spin.caption();
-}
 
 }  // namespace
-
-TEST(Keyboard, TypedNumbersRecordAsTheirRowsButtonDoes) {
-  TestProgram p;
-  MainForm& m = p.main();
-  EXPECT_EQ(p.run("key 1 7"), "");
-  EXPECT_EQ(typed(p), "17");
-  EXPECT_EQ(m.Total.text(), "0");
-  EXPECT_EQ(p.run("key Enter"), Counted);
-  EXPECT_EQ(typed(p), "");
-  EXPECT_EQ(m.Hit_Count(16).text(), "1");
-  EXPECT_EQ(m.Log(0).caption(), "17");
-  EXPECT_EQ(p.app().vars.LastIndex, 16);
-
-  // 0 and 00 are the two zero pockets.
-  EXPECT_EQ(p.run("key 0 Enter"), Counted);
-  EXPECT_EQ(m.Hit_Count(36).text(), "1");
-  EXPECT_EQ(p.run("key 0 0 Enter"), Counted);
-  EXPECT_EQ(m.Hit_Count(37).text(), "1");
-  EXPECT_EQ(m.Total.text(), "3");
-
-  // Backspace takes back the last digit, Esc clears them all.
-  EXPECT_EQ(p.run("key 3 5 Backspace Enter"), Counted);
-  EXPECT_EQ(m.Hit_Count(2).text(), "1");
-  EXPECT_EQ(p.run("key 2 Esc Enter"), "");
-  EXPECT_EQ(m.Total.text(), "4");
-}
 
 TEST(Keyboard, ANumberThatIsNoPocketNowIsRefusedShownAndRecordsNothing) {
   TestProgram p{Silent(37)};
@@ -86,27 +55,6 @@ TEST(Keyboard, RefusalsAndQuestionsAreThoseOfTheButton) {
   EXPECT_EQ(typed(p), "");
 }
 
-TEST(Keyboard, CtrlZTakesBackTheLastSpinOnceAndTheMarkMovesBack) {
-  TestProgram p;
-  MainForm& m = p.main();
-  EXPECT_EQ(p.run("key Ctrl+Z"), "");  // nothing to take back
-  EXPECT_EQ(marked(p), "");
-  p.run("key 7 Enter\nkey 1 4 Enter");
-  EXPECT_EQ(marked(p), "14");
-  EXPECT_EQ(p.run("key Ctrl+Z"), Counted);
-  EXPECT_EQ(m.Total.text(), "1");
-  EXPECT_EQ(m.Hit_Count(13).text(), "0");
-  EXPECT_EQ(marked(p), "7");
-  // Only the last spin, and only once, as its "＜" allows.
-  EXPECT_EQ(p.run("key Ctrl+Z"), "");
-  EXPECT_EQ(m.Total.text(), "1");
-  EXPECT_EQ(marked(p), "7");
-  EXPECT_EQ(p.run("get Main_F.Last_Spin.caption"), "Main_F.Last_Spin.caption=7\n");
-
-  p.run("answer yes\nclick Main_F.Clear");
-  EXPECT_EQ(marked(p), "");
-}
-
 TEST(Keyboard, ShortcutsRunTheirCommands) {
   TestProgram p{Silent(), SettingsFile({})};
   // Expect is refused before a full round, by Space and F5 as by its button.
@@ -118,9 +66,9 @@ TEST(Keyboard, ShortcutsRunTheirCommands) {
   EXPECT_EQ(p.run("key Space"), "");
   EXPECT_EQ(p.app().vars.ExpectDone, 1);
 
-  EXPECT_EQ(p.run("key Ctrl+L\nform Log_F"), "Log_F loaded=1 visible=1 topmost=0\n");
-  EXPECT_EQ(p.run("key Ctrl+S\nform Save_Load_F"), "Save_Load_F loaded=1 visible=1 topmost=0\n");
-  EXPECT_EQ(p.run("key F1"), "help contents\n");
+  EXPECT_EQ(p.run("key Ctrl+L\nform Log_F\nkey Ctrl+S\nform Save_Load_F\nkey F1"),
+            "Log_F loaded=1 visible=1 topmost=0\nSave_Load_F loaded=1 visible=1 topmost=0\n"
+            "help contents\n");
   // Keys the main window has no use for print nothing and change nothing.
   EXPECT_EQ(p.run("key Tab Shift+Tab Esc Enter Backspace F12 Alt+Z Ctrl+7 Q"), "");
   EXPECT_EQ(p.main().Total.text(), "38");

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "../support/test_program.h"
 #include "windows/dispatch.h"
 
@@ -14,30 +12,10 @@ const std::string OldSnapshot = "Data/Files/RESUME3.FIL";
 // lamps, the hold count and the Expect button, and the game's variables. Left out are the
 // level lights, painted from the figures with the spin's steps (also after a take-back).
 std::string gameState(TestProgram& p) {
-  std::string out;
-  for (const char* form : {"Main_F", "Black_or_Red_F", "Point_F", "Area_F", "Total_F"}) {
-    std::istringstream dump(p.run("dump " + std::string(form)));
-    for (std::string line; std::getline(dump, line);)
-      if (line.find("Hit_Level_") == std::string::npos) out += line + "\n";
-  }
-  for (const char* var : {"ExpectDone", "LastColour", "LastArea", "LastIndex", "LogPage",
-                          "PocketCount", "Unsaved", "ExpectColour", "PointExpectVoid"})
-    out += p.run(std::string("var ") + var);
-  auto& v = p.app().vars;
-  for (int k = 1; k <= 5000; ++k) out += std::to_string(v.SpinLog(k)) + ",";
-  for (int k = 1; k <= 6; ++k)
-    for (int i = 0; i <= 37; ++i) out += std::to_string(v.AreaMember(k)(i));
-  return out;
-}
-
-// The lines of `now` that differ from those of `was`, each with the one it replaced; empty
-// when the two are alike.
-std::string changes(const std::string& was, const std::string& now) {
-  std::istringstream a(was), b(now);
-  std::string out, x, y;
-  while (static_cast<bool>(std::getline(a, x)) | static_cast<bool>(std::getline(b, y)))
-    if (x != y) out += "- " + x.substr(0, 200) + "\n+ " + y.substr(0, 200) + "\n";
-  return out;
+  return GameDump(
+      p, [](const std::string& line) { return line.find("Hit_Level_") == std::string::npos; },
+      {"ExpectDone", "LastColour", "LastArea", "LastIndex", "LogPage", "PocketCount", "Unsaved",
+       "ExpectColour", "PointExpectVoid"});
 }
 
 // A round and a half with a prediction standing and one spin taken back: every window
@@ -66,23 +44,10 @@ bool pairGone(const TestProgram& p) {
 
 }  // namespace
 
-TEST(Recovery, AKilledGameIsOfferedAndYesBringsItAllBack) {
-  TestProgram p;
-  playARound(p);
-  const std::string before = gameState(p);
-  p.restart("answer yes");
-  EXPECT_EQ(p.startOutput(), offer(46) + "answer yes\n");
-  EXPECT_EQ(changes(before, gameState(p)), "");
-  // The game goes on from there and is kept again.
-  p.spin(5);
-  const std::string after = gameState(p);
-  p.restart("answer yes");
-  EXPECT_EQ(changes(after, gameState(p)), "");
-}
-
 TEST(Recovery, ARestoredGameGoesOnExactlyAsTheUninterruptedOne) {
-  // The same game twice, one of them killed and restored at every moment below: what
-  // follows prints the same, undo and predictions included.
+  // The same game twice, one of them killed and restored at every moment below: Yes to
+  // the offer brings it all back, and what follows prints the same, undo and predictions
+  // included.
   const std::string draws = "random 0.31 0.77 0.05 0.62 0.48 0.93 0.12 0.55 0.27 0.81\n";
   const std::string goOn =
       draws +
@@ -101,7 +66,9 @@ TEST(Recovery, ARestoredGameGoesOnExactlyAsTheUninterruptedOne) {
       p->spin(22);
     }
     killed.restart("answer yes");
-    EXPECT_EQ(changes(straight.run(goOn), killed.run(goOn)), "");
+    EXPECT_TRUE(killed.startOutput().ends_with(offer(47) + "answer yes\n")) << killed.startOutput();
+    EXPECT_EQ(LineChanges(gameState(straight), gameState(killed)), "");
+    EXPECT_EQ(LineChanges(straight.run(goOn), killed.run(goOn)), "");
   }
 }
 
@@ -166,9 +133,11 @@ TEST(Recovery, EveryGameChangeIsKeptAndNothingElseWrites) {
 }
 
 TEST(Recovery, ACleanEndRemovesThePairASystemCloseKeepsUnsavedSpins) {
-  {  // Exit with unsaved spins, answered Yes.
+  {  // Refusing to leave keeps the game and its pair; Exit answered Yes removes it.
     TestProgram p;
     p.spin(4, 2);
+    p.run("answer no\nclose Main_F");
+    EXPECT_TRUE(pairKept(p));
     p.run("answer yes\nclick Main_F.Exit");
     EXPECT_TRUE(p.app().ended);
     EXPECT_TRUE(pairGone(p));
@@ -179,12 +148,6 @@ TEST(Recovery, ACleanEndRemovesThePairASystemCloseKeepsUnsavedSpins) {
     p.run("click Main_F.Save_Load\nanswer yes\nclick Save_Load_F.Save(3)");
     EXPECT_EQ(p.run("close Main_F"), "end\n");
     EXPECT_TRUE(pairGone(p));
-  }
-  {  // Refusing to leave keeps the game and its pair.
-    TestProgram p;
-    p.spin(4, 2);
-    p.run("answer no\nclose Main_F");
-    EXPECT_TRUE(pairKept(p));
   }
   {  // A shutdown closes the program without asking and keeps what is unsaved.
     TestProgram p;
@@ -235,23 +198,4 @@ TEST(Recovery, ADamagedFileIsReportedKeptAsideAndTheProgramStartsEmpty) {
     EXPECT_EQ(q.startOutput(), offer(3) + "answer yes\n");
     EXPECT_EQ(q.run("get Main_F.Total.text"), "Main_F.Total.text=3\n");
   }
-}
-
-TEST(FolderLock, ASecondProgramOnTheFolderIsRefusedAndTouchesNothing) {
-  TestProgram first;
-  first.spin(3);
-  const auto files = first.dataFiles();
-  const std::string game = first.readFile(Game);
-  {
-    std::ostringstream out;
-    ScriptRunner second(first.folder(), out);
-    std::istringstream script("answer yes\nclick Main_F.Count_P(5)\n");
-    EXPECT_EQ(second.run(script), 2);
-    EXPECT_EQ(out.str(), "error: 00 Varnet は既に起動しています。\n");
-  }
-  EXPECT_EQ(first.dataFiles(), files);
-  EXPECT_EQ(first.readFile(Game), game);
-  // Once the first has gone the folder is free.
-  first.restart("answer yes");
-  EXPECT_EQ(first.startOutput(), offer(1) + "answer yes\n");
 }

@@ -1,49 +1,31 @@
 #include <gtest/gtest.h>
 
-#include "../area/area_sets.h"
+#include "../support/area_sets.h"
 #include "../support/test_program.h"
-
-TEST(Clear, NoChangesNothing) {
-  TestProgram p;
-  p.spin(6, 3);
-  const auto version = p.main().version();
-  EXPECT_EQ(
-      p.run("answer no\nclick Main_F.Clear"),
-      "beep\nmsgbox question yesno \"00 Varnet\" \"現在のデータをクリアしますか?\"\nanswer no\n");
-  EXPECT_EQ(p.main().version(), version);
-  EXPECT_EQ(p.app().vars.SpinLog(3), 7);
-}
 
 TEST(Clear, EmptiesTheGameButKeepsPredictionUndoAndSettings) {
   TestProgram p({{"Data/Files/USER.FIL", "37,1,0\r\n"}});
   p.spin(0, 40);
   p.spin(36);
-  auto& v = p.app().vars;
-  v.ExpectDone = 1;
+  p.app().vars.ExpectDone = 1;
   p.main().Hit_Count(37).setText("5");  // left over from a game with 00
   Point_F(p.app()).Hit_T.setText("4");
+  const std::string asked =
+      "beep\nmsgbox question yesno \"00 Varnet\" \"現在のデータをクリアしますか?\"\n";
+  // No changes nothing at all.
+  const auto version = p.main().version();
+  EXPECT_EQ(p.run("answer no\nclick Main_F.Clear"), asked + "answer no\n");
+  EXPECT_EQ(p.main().version(), version);
+  EXPECT_EQ(p.run("answer yes\nclick Main_F.Clear"), asked + "answer yes\n");
   EXPECT_EQ(
-      p.run("answer yes\nclick Main_F.Clear"),
-      "beep\nmsgbox question yesno \"00 Varnet\" \"現在のデータをクリアしますか?\"\nanswer yes\n");
-  MainForm& m = p.main();
-  EXPECT_EQ(m.Total.text(), "0");
-  EXPECT_EQ(m.Round_T.text(), "0");
-  EXPECT_EQ(m.Red.text() + m.Black.text(), "00");
-  EXPECT_EQ(m.Hit_Count(0).text(), "0");
-  EXPECT_EQ(m.Rate(0).text(), "0");
-  EXPECT_EQ(m.Hit_Count(37).text(), "0");
-  EXPECT_EQ(m.Hit_Level(1)(5).back(), ButtonFace);
-  EXPECT_EQ(m.Log(0).caption(), "");
-  EXPECT_EQ(m.Log(0).back(), ButtonFace);
-  EXPECT_EQ(v.LogText(1), "");
-  EXPECT_EQ(v.SpinLog(1), 0);
-  EXPECT_EQ(v.LogPage, 1);
-  EXPECT_EQ(v.Unsaved, 2);
-  EXPECT_EQ(v.CurrentIndex, 39);
-  EXPECT_EQ(v.ColourClass, 2);
-  EXPECT_EQ(v.ExpectDone, 1);
-  EXPECT_EQ(v.LastIndex, 36);
-  EXPECT_EQ(v.PocketCount, 37);
+      Shown(p, "Main_F",
+            "Total.text Round_T.text Red.text Black.text Hit_Count(0).text Rate(0).text "
+            "Hit_Count(37).text Hit_Level_1(5).back Log(0).caption Log(0).back Last_Spin.caption"),
+      "0|0|0|0|0|0|0|buttonface||buttonface|");
+  EXPECT_EQ(Shown(p, "var",
+                  "LogText(1) SpinLog(1) LogPage Unsaved CurrentIndex ColourClass ExpectDone "
+                  "LastIndex PocketCount"),
+            "|0|1|2|39|2|1|36|37");
   EXPECT_FALSE(p.app().forms.point.loaded());
   EXPECT_EQ(Point_F(p.app()).Hit_T.text(), "0");
   EXPECT_EQ(Log_F(p.app()).Page.caption(), "1");
@@ -71,13 +53,11 @@ TEST(ZeroSwitch, OffAndOnAgainOnlyOnAnEmptyGame) {
   EXPECT_EQ(p.run("click Main_F.Zero_Check"), "sound Data/Sound/Menu.wav\n");
   EXPECT_EQ(p.readFile("Data/Files/USER.FIL"), "37,1,0\r\n");
   EXPECT_EQ(p.app().vars.PocketCount, 37);
-  EXPECT_FALSE(p.main().Zero_Check.checked());
-  EXPECT_FALSE(p.main().Deme(37).visible());
-  EXPECT_FALSE(p.main().Rate(37).visible());
+  const std::string row00 = "Zero_Check.checked Deme(37).visible Rate(37).visible";
+  EXPECT_EQ(Shown(p, "Main_F", row00), "0|0|0");
   // With 37 pockets a spin counts over 37 and leaves row 37 alone.
   p.spin(0);
-  EXPECT_EQ(p.main().Rate(0).text(), "3700%");
-  EXPECT_EQ(p.main().Rate(37).text(), "0");
+  EXPECT_EQ(Shown(p, "Main_F", "Rate(0).text Rate(37).text"), "3700%|0");
   // Only an empty game takes the switch.
   EXPECT_EQ(p.run("click Main_F.Zero_Check"),
             "msgbox info ok \"00 Varnet\" \"00 有無のセットはメニューの File→Clear "
@@ -86,6 +66,5 @@ TEST(ZeroSwitch, OffAndOnAgainOnlyOnAnEmptyGame) {
   EXPECT_EQ(p.app().vars.PocketCount, 37);
   p.run("answer yes\nclick Main_F.Clear\nclick Main_F.Zero_Check");
   EXPECT_EQ(p.readFile("Data/Files/USER.FIL"), "38,1,0\r\n");
-  EXPECT_TRUE(p.main().Deme(37).visible());
-  EXPECT_TRUE(p.main().Zero_Check.checked());
+  EXPECT_EQ(Shown(p, "Main_F", row00), "1|1|1");
 }

@@ -28,43 +28,30 @@ TEST(Reveal, TheLampsRunForSeventyTwoTicksThenSettleOnThePrediction) {
   SpinFirstNumbers(p, 18, 5);
   EXPECT_EQ(p.run("click Main_F.Expect"), "sound Data/Sound/Expect.wav\n");
   App& app = p.app();
-  EXPECT_EQ(PredictedNumbers(app), Numbers(1, 18));
   EXPECT_EQ(LitNumbers(app), "");  // the lamps start dark
-  EXPECT_EQ(p.main().Play.interval(), 5);
-
-  p.run("tick");  // light: point lamp 1, both colours, area lamp 1
-  Lamps l = lampsOf(app);
-  EXPECT_EQ(l.point, "1 ");
-  EXPECT_TRUE(l.red && l.black);
-  EXPECT_EQ(l.area, 1);
-  p.run("tick");  // dark, and on to the next positions
-  l = lampsOf(app);
-  EXPECT_EQ(l.point, "");
-  EXPECT_FALSE(l.red || l.black);
-  EXPECT_EQ(l.area, 0);
-  EXPECT_EQ(app.vars.BlinkPoint, 2);
-
-  p.run("tick 10");
-  p.run("tick");  // point lamp 7 lights with area lamp 1 again
-  l = lampsOf(app);
-  EXPECT_EQ(l.point, "7 ");
-  EXPECT_EQ(l.area, 1);
+  // Lit on odd ticks, dark on even ones: point lamp 1 with area lamp 1 and both colours,
+  // then on to the next positions; point lamp 7 lights with area lamp 1 again.
+  const auto lamps = [&app] {
+    const Lamps l = lampsOf(app);
+    return l.point + std::to_string(l.red) + std::to_string(l.black) + std::to_string(l.area);
+  };
+  p.run("tick");
+  EXPECT_EQ(lamps(), "1 111");
+  p.run("tick");
+  EXPECT_EQ(lamps(), "000");
+  p.run("tick 11");
+  EXPECT_EQ(lamps().substr(0, 2), "7 ");
+  EXPECT_EQ(lampsOf(app).area, 1);
 
   EXPECT_EQ(p.run("tick 58"), "");  // 71 ticks
-  EXPECT_TRUE(p.main().Play.enabled());
   EXPECT_EQ(p.run("tick"), EndSound);
-  EXPECT_FALSE(p.main().Play.enabled());
   EXPECT_EQ(p.run("tick 5"), "");
-
-  l = lampsOf(app);
+  const Lamps l = lampsOf(app);
   EXPECT_EQ(l.point, Numbers(1, 18));
-  EXPECT_EQ(PredictedNumbers(app), Numbers(1, 18));
-  BlackOrRedForm& b = Black_or_Red_F(app);
   const bool red = app.vars.ExpectColour == RedClass;
-  EXPECT_EQ(l.red, red);
-  EXPECT_EQ(l.black, !red);
-  EXPECT_EQ(b.Hit_Hantei_Red.text(), red ? "1" : "0");
-  EXPECT_EQ(b.Hit_Hantei_Black.text(), red ? "0" : "1");
+  EXPECT_EQ(std::pair(l.red, l.black), std::pair(red, !red));
+  EXPECT_EQ(Shown(p, "Black_or_Red_F", "Hit_Hantei_Red.text Hit_Hantei_Black.text"),
+            red ? "1|0" : "0|1");
 }
 
 TEST(Reveal, WithNothingPredictedOnlyOneColourLampStays) {
@@ -86,11 +73,8 @@ TEST(Reveal, ANewPredictionRestartsTheRun) {
   p.spin(3);  // judged while the lamps still run
   EXPECT_TRUE(p.main().Play.enabled());
   p.run("click Main_F.Expect");
-  EXPECT_EQ(p.app().vars.BlinkPoint, 1);
-  EXPECT_EQ(p.app().vars.BlinkPhase, 1);
-  p.run("tick 71");
-  EXPECT_TRUE(p.main().Play.enabled());
-  p.run("tick");
-  EXPECT_FALSE(p.main().Play.enabled());
+  EXPECT_EQ(Shown(p, "var", "BlinkPoint BlinkPhase"), "1|1");
+  EXPECT_EQ(p.run("tick 71\nget Main_F.Play.enabled\ntick\nget Main_F.Play.enabled"),
+            "Main_F.Play.enabled=1\nMain_F.Play.enabled=0\n");
   EXPECT_EQ(LitNumbers(p.app()), Numbers(1, 18));
 }

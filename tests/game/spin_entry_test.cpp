@@ -1,34 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../area/area_sets.h"
 #include "../support/test_program.h"
-
-namespace {}  // namespace
-
-TEST(SpinEntry, FirstSpinOfSeven) {
-  TestProgram p;
-  EXPECT_EQ(p.spin(6), "sound Data/Sound/Count.wav\n");
-  MainForm& m = p.main();
-  EXPECT_EQ(m.Hit_Count(6).text(), "1");
-  EXPECT_EQ(m.Total.text(), "1");
-  EXPECT_EQ(m.Round_T.text(), "0");
-  EXPECT_EQ(m.Rate(6).text(), "3800%");
-  for (int j = 0; j <= 37; ++j) {
-    if (j != 6) {
-      EXPECT_EQ(m.Rate(j).text(), "0%") << j;
-    }
-    EXPECT_EQ(LitLevels(m, j), 0) << j;
-  }
-  EXPECT_EQ(m.Log(0).caption(), "7");
-  EXPECT_EQ(m.Log(0).back(), Colour::rgb(0xC00000));
-  EXPECT_EQ(m.Red.text(), "1");
-  EXPECT_EQ(m.Black.text(), "0");
-  EXPECT_EQ(p.app().vars.SpinLog(1), 7);
-  EXPECT_EQ(p.app().vars.LastIndex, 6);
-  EXPECT_EQ(p.app().vars.Unsaved, 1);
-  EXPECT_EQ(Point_F(p.app()).Zenkai_H(7).text(), "1");
-  EXPECT_EQ(Black_or_Red_F(p.app()).Red_Deme_Rate.text(), "100%");
-}
 
 TEST(SpinEntry, LevelLightsFollowTheRoundedRoundCount) {
   TestProgram p;
@@ -57,36 +29,11 @@ TEST(SpinEntry, LevelLightsFollowTheRoundedRoundCount) {
   EXPECT_EQ(q.main().Rate(0).text(), "3800%");
 }
 
-TEST(SpinEntry, ZeroAndDoubleZeroCountForNeitherColour) {
-  TestProgram p;
-  p.spin(4);   // 5, red
-  p.spin(36);  // 0
-  p.spin(37);  // 00
-  MainForm& m = p.main();
-  EXPECT_EQ(m.Red.text(), "1");
-  EXPECT_EQ(m.Black.text(), "0");
-  EXPECT_EQ(m.Log(0).caption(), "00");
-  EXPECT_EQ(m.Log(0).back(), Colour::rgb(0x0000C0));
-  EXPECT_EQ(m.Log(1).caption(), "0");
-  EXPECT_EQ(m.Log(1).back(), Colour::rgb(0x008000));
-  EXPECT_EQ(m.Log(2).back(), Colour::rgb(0xC00000));
-  EXPECT_EQ(m.Log(3).back(), ButtonFace);
-  EXPECT_EQ(Point_F(p.app()).Zenkai_H(5).text(), "3");
-  EXPECT_EQ(Point_F(p.app()).Zenkai_H(6).text(), "0");
-  EXPECT_EQ(p.app().vars.SpinLog(2), 37);
-  EXPECT_EQ(p.app().vars.SpinLog(3), 38);
-  EXPECT_EQ(Black_or_Red_F(p.app()).Red_Deme_Rate.text(), "33.3%");
-  EXPECT_EQ(Black_or_Red_F(p.app()).Black_Deme_Rate.text(), "0");
-}
-
 TEST(SpinEntry, StripKeepsTheNewest25) {
   TestProgram p;
   for (int n = 0; n < 30; ++n) p.spin(n);
-  MainForm& m = p.main();
-  EXPECT_EQ(m.Log(0).caption(), "30");
-  EXPECT_EQ(m.Log(24).caption(), "6");
+  EXPECT_EQ(Shown(p, "Main_F", "Log(0).caption Log(24).caption Log(24).back"), "30|6|#000000");
   EXPECT_EQ(p.app().vars.LogText(24), "6");
-  EXPECT_EQ(m.Log(24).back(), Colour::rgb(0x000000));
 }
 
 TEST(SpinEntry, NoticeAt501stSpin) {
@@ -101,34 +48,12 @@ TEST(SpinEntry, NoticeAt501stSpin) {
   EXPECT_EQ(p.main().Total.text(), "501");
 }
 
-TEST(SpinEntry, ExpectCheckAsksFromTheFirstFullRoundAndNoChangesNothing) {
-  TestProgram p({{"Data/Files/USER2.FIL", User2File(AreaOf{}, "0,0,0,0,1,1,0,10")}});
-  std::string printed;
-  for (int n = 0; n < 38; ++n) printed += p.spin(n);
-  EXPECT_EQ(printed.find("msgbox"), std::string::npos);
-  MainForm& m = p.main();
-  const auto before = m.version();
-  const auto user2 = p.readFile("Data/Files/USER2.FIL");
-  EXPECT_EQ(
-      p.run("answer no\nclick Main_F.Count_P(4)"),
-      "msgbox question yesno \"00 Varnet\" \"予想されていません。よろしいですか?\\n\\r"
-      "この問合せを表示しないときは\\n\\rSettingのExpect Checkのチェックをはずしてください。\"\n"
-      "answer no\n");
-  EXPECT_EQ(m.version(), before);
-  EXPECT_EQ(m.Total.text(), "38");
-  EXPECT_EQ(p.app().vars.LastIndex, 37);
-  EXPECT_EQ(p.readFile("Data/Files/USER2.FIL"), user2);
-  EXPECT_EQ(p.run("answer yes\nclick Main_F.Count_P(4)").substr(0, 6), "msgbox");
-  EXPECT_EQ(m.Total.text(), "39");
-}
-
 TEST(SpinEntry, SettingsAreReadAgainBeforeEverySpinButNotBeforeARefusal) {
   TestProgram p;
   p.app().vars.AreaEditing = 1;
   p.writeFile("Data/Files/USER.FIL", "38,0,0\r\n");  // silences the spin once it is read
   EXPECT_EQ(p.spin(6), "msgbox info ok \"00 Varnet\" \"エリアセットを完了してください。\"\n");
-  EXPECT_EQ(p.main().Total.text(), "0");
-  EXPECT_EQ(p.app().vars.SoundOn, 1);
+  EXPECT_EQ(p.run("get Main_F.Total.text\nvar SoundOn"), "Main_F.Total.text=0\nSoundOn=1\n");
   p.app().vars.AreaEditing = 0;
   EXPECT_EQ(p.spin(6), "");
   EXPECT_EQ(p.app().vars.SoundOn, 0);

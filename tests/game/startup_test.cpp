@@ -8,6 +8,7 @@
 
 #include <fstream>
 #include <functional>
+#include <map>
 #include <sstream>
 
 #include "../support/test_program.h"
@@ -34,6 +35,16 @@ int runInChild(const std::function<int()>& step) {
   int status = 0;
   ::waitpid(child, &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : 99;
+}
+
+// The names and contents of the files in a folder.
+std::string filesIn(const fs::path& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& e : fs::directory_iterator(folder))
+    files[e.path().filename().string()] = ReadWholeFile(e.path()).value_or("(unreadable)");
+  std::string all;
+  for (const auto& [name, content] : files) all += name + ": " + content + "\n";
+  return all;
 }
 
 // Starts a program on `folder` as varnet-cli does, and keeps it running.
@@ -128,9 +139,12 @@ TEST(StartUp, NoLockFileLetsASecondProgramIn) {
       EXPECT_EQ(first.status, 0) << first.out.str();
       // The last case: whatever the first made is removed while it runs.
       if (k == std::size(lockFiles)) fs::remove_all(lock);
+      const std::string files = filesIn(lock.parent_path());
+      // The second refuses before it reads or writes anything of the folder.
       Started second(folder);
       EXPECT_EQ(second.status, 2);
       EXPECT_EQ(second.out.str(), "error: " + std::string(AlreadyRunningMessage) + "\n");
+      EXPECT_EQ(filesIn(lock.parent_path()), files);
     }
     Started again(folder);
     EXPECT_EQ(again.status, 0) << again.out.str();

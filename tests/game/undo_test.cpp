@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../support/test_program.h"
+#include "../support/predict_support.h"
 #include "core/number_index.h"
 
 namespace {
@@ -13,44 +13,31 @@ std::string undo(TestProgram& p, int index) {
 
 TEST(Undo, OnlyTheLastSpinAndOnlyOnce) {
   TestProgram p;
-  MainForm& m = p.main();
   EXPECT_EQ(undo(p, 6), "");  // nothing recorded yet
   p.spin(6);
   p.spin(13);  // 14, red
   EXPECT_EQ(undo(p, 6), "");
-  EXPECT_EQ(m.Total.text(), "2");
+  EXPECT_EQ(p.main().Total.text(), "2");
   EXPECT_EQ(undo(p, 13), "sound Data/Sound/Count.wav\n");
-  EXPECT_EQ(m.Total.text(), "1");
-  EXPECT_EQ(m.Hit_Count(13).text(), "0");
-  EXPECT_EQ(m.Red.text(), "1");
-  EXPECT_EQ(m.Rate(6).text(), "3800%");
-  EXPECT_EQ(m.Rate(13).text(), "0%");
-  EXPECT_EQ(m.Log(0).caption(), "7");
-  EXPECT_EQ(m.Log(1).caption(), "");
-  EXPECT_EQ(m.Log(1).back(), ButtonFace);
-  EXPECT_EQ(p.app().vars.SpinLog(2), 0);
-  EXPECT_EQ(p.app().vars.SpinLog(1), 7);
+  const std::string row = "Total.text Hit_Count(13).text Red.text Rate(6).text Rate(13).text";
+  const std::string strip = " Log(0).caption Log(1).caption Log(1).back";
+  EXPECT_EQ(Shown(p, "Main_F", row + strip), "1|0|1|3800%|0%|7||buttonface");
+  EXPECT_EQ(Shown(p, "var", "SpinLog(1) SpinLog(2)"), "7|0");
   EXPECT_EQ(undo(p, 13), "");
   EXPECT_EQ(undo(p, 6), "");
-  EXPECT_EQ(m.Total.text(), "1");
-}
+  EXPECT_EQ(p.main().Total.text(), "1");
 
-TEST(Undo, TakingBackTheOnlySpinKeepsRatesAndRoundCount) {
-  TestProgram p;
-  MainForm& m = p.main();
-  p.spin(36);                    // 0
-  p.app().vars.AreaEditing = 1;  // undo has no area-edit refusal
-  undo(p, 36);
-  EXPECT_EQ(m.Total.text(), "0");
-  EXPECT_EQ(m.Hit_Count(36).text(), "0");
-  EXPECT_EQ(m.Rate(36).text(), "3800%");
-  EXPECT_EQ(m.Round_T.text(), "0");
-  EXPECT_EQ(m.Red.text(), "0");
-  EXPECT_EQ(m.Black.text(), "0");
-  EXPECT_EQ(m.Log(0).caption(), "");
-  EXPECT_EQ(m.Log(0).back(), ButtonFace);
-  EXPECT_EQ(p.app().vars.LogColour(0), 0);
-  EXPECT_EQ(p.app().vars.SpinLog(1), 0);
+  // The only spin taken back leaves the rates and the round count as they stand (even
+  // while an area is edited: undo has no refusal for it).
+  TestProgram q;
+  q.spin(36);  // 0
+  q.app().vars.AreaEditing = 1;
+  undo(q, 36);
+  EXPECT_EQ(Shown(q, "Main_F",
+                  "Total.text Hit_Count(36).text Rate(36).text Round_T.text Red.text Black.text"
+                  " Log(0).caption Log(0).back"),
+            "0|0|3800%|0|0|0||buttonface");
+  EXPECT_EQ(Shown(q, "var", "LogColour(0) SpinLog(1)"), "0|0");
 }
 
 TEST(Undo, UnroundedRoundCountAndItsOwnLevelSteps) {
@@ -61,10 +48,9 @@ TEST(Undo, UnroundedRoundCountAndItsOwnLevelSteps) {
   EXPECT_EQ(LitLevels(m, 5), 1);  // lag 1.3 is above 1.0 only of the spin steps
   undo(p, 0);
   // 47 / 38 written whole; lag 1.2368 is above 1.0 and 1.2 of the undo steps.
-  EXPECT_EQ(m.Round_T.text(), "1.23684210526316");
+  EXPECT_EQ(Shown(p, "Main_F", "Round_T.text Hit_Level_2(5).back Rate(0).text"),
+            "1.23684210526316|#C0FFFF|3800%");
   EXPECT_EQ(LitLevels(m, 5), 2);
-  EXPECT_EQ(m.Hit_Level(2)(5).back(), Colour::rgb(0xC0FFFF));
-  EXPECT_EQ(m.Rate(0).text(), "3800%");
 }
 
 TEST(Undo, StripMovesUpAndItsOldestCellDoesNotComeBack) {
@@ -74,16 +60,14 @@ TEST(Undo, StripMovesUpAndItsOldestCellDoesNotComeBack) {
   EXPECT_EQ(m.Log(24).caption(), "2");
   p.spin(36);
   undo(p, 36);
-  EXPECT_EQ(m.Log(0).caption(), "26");
-  EXPECT_EQ(m.Log(23).caption(), "3");
-  EXPECT_EQ(m.Log(24).caption(), "");
-  EXPECT_EQ(m.Log(24).back(), ButtonFace);
-  EXPECT_EQ(m.Red.text(), "13");  // a zero taken back changes neither colour
-  EXPECT_EQ(m.Black.text(), "13");
+  // A zero taken back changes neither colour.
+  EXPECT_EQ(Shown(p, "Main_F",
+                  "Log(0).caption Log(23).caption Log(24).caption Log(24).back "
+                  "Red.text Black.text"),
+            "26|3||buttonface|13|13");
   p.spin(1);  // 2, black
   undo(p, 1);
-  EXPECT_EQ(m.Red.text(), "13");
-  EXPECT_EQ(m.Black.text(), "13");
+  EXPECT_EQ(Shown(p, "Main_F", "Red.text Black.text"), "13|13");
 }
 
 TEST(Undo, TheLogForgetsTheSpinOnlyWithinItsFirst5000) {
@@ -93,13 +77,12 @@ TEST(Undo, TheLogForgetsTheSpinOnlyWithinItsFirst5000) {
   p.spin(3);
   EXPECT_EQ(v.SpinLog(5000), 4);
   undo(p, 3);
-  EXPECT_EQ(v.SpinLog(5000), 0);
-  EXPECT_EQ(p.main().Total.text(), "4999");
+  const std::string shown = "var SpinLog(5000)\nget Main_F.Total.text";
+  EXPECT_EQ(p.run(shown), "SpinLog(5000)=0\nMain_F.Total.text=4999\n");
   p.spin(1);
   p.spin(2);  // the 5001st spin is not logged, and its undo leaves entry 5000 alone
   undo(p, 2);
-  EXPECT_EQ(p.main().Total.text(), "5000");
-  EXPECT_EQ(v.SpinLog(5000), 2);
+  EXPECT_EQ(p.run(shown), "SpinLog(5000)=2\nMain_F.Total.text=5000\n");
 }
 
 TEST(Undo, PutsBackTheStatusWindowsAndTheStandingPrediction) {
@@ -137,24 +120,17 @@ TEST(Undo, PutsBackTheStatusWindowsAndTheStandingPrediction) {
   v.AreaMember(1)(0) = 1;
 
   undo(p, 6);
-  EXPECT_EQ(v.ExpectDone, 1);
+  EXPECT_EQ(Shown(p, "var", "ExpectDone AreaMember1(0)"), "1|1");  // undo never touches areas
   EXPECT_EQ(p.main().Expect.back(), Colour::rgb(0x80FFFF));
-  EXPECT_EQ(b.Hit_Hantei_Red.text(), "1");
-  EXPECT_EQ(b.Red_Win_Rate.text(), "2, or so");
-  EXPECT_TRUE(b.Red_Light.lit());  // both flags set: red wins
-  EXPECT_FALSE(b.Black_Light.lit());
-  EXPECT_EQ(b.B_OR_R_L.caption(), "");
-  EXPECT_FALSE(b.Image1.visible());
-  EXPECT_EQ(pt.Expect_H(9).text(), "0");
-  EXPECT_TRUE(pt.Expect_Light(5).lit());
-  EXPECT_FALSE(pt.Expect_Light(9).lit());
-  EXPECT_EQ(pt.Out_T.text(), "");
-  EXPECT_EQ(pt.Status_L.caption(), "");
-  EXPECT_FALSE(a.Hit_Area_L(3).visible());
+  EXPECT_EQ(Shown(p, "Black_or_Red_F",
+                  "Hit_Hantei_Red.text Red_Win_Rate.text B_OR_R_L.caption Image1.visible"),
+            "1|2, or so||0");
+  EXPECT_TRUE(b.Red_Light.lit() && !b.Black_Light.lit());  // both flags set: red wins
+  EXPECT_EQ(Shown(p, "Point_F", "Expect_H(9).text Out_T.text Status_L.caption"), "0||");
+  EXPECT_EQ(LitNumbers(p.app()), "5 ");
+  EXPECT_EQ(Shown(p, "Area_F", "Hit_Area_L(3).visible Status_L(7).caption Win_Rate(7).text"),
+            "0||51.3%");
   EXPECT_TRUE(a.Expect_Light(2).lit());
-  EXPECT_EQ(a.Status_L(7).caption(), "");
-  EXPECT_EQ(a.Win_Rate(7).text(), "51.3%");
-  EXPECT_EQ(v.AreaMember(1)(0), 1);  // undo never touches the areas
 }
 
 TEST(Undo, LampsKeepTheirPicturesWhenNoColourWasPredicted) {
@@ -165,16 +141,14 @@ TEST(Undo, LampsKeepTheirPicturesWhenNoColourWasPredicted) {
   p.spin(3);
   b.Black_Light.setLit(true);
   undo(p, 3);
-  EXPECT_TRUE(b.Black_Light.lit());
-  EXPECT_FALSE(b.Red_Light.lit());
+  EXPECT_TRUE(b.Black_Light.lit() && !b.Red_Light.lit());
 }
 
 TEST(Undo, TheTotalWindowTakesTheVerdictBackSoReEntryCountsItOnce) {
   TestProgram p{{"Data/Files/USER.FIL", "38,0,0\r\n"}};
-  TotalForm& t = Total_F(p.app());
-  auto shown = [&t] {
-    return t.Expect_Hit.text() + "/" + t.Expect_Out.text() + " " + t.Win_Rate.text() + " " +
-           t.Status_L.caption() + (t.Image1.visible() ? " *" : "");
+  const auto shown = [&p] {
+    return Shown(p, "Total_F",
+                 "Expect_Hit.text Expect_Out.text Win_Rate.text Status_L.caption Image1.visible");
   };
   for (int i = 0; i < 38; ++i) p.spin(i);
   const std::string before = shown();

@@ -64,12 +64,10 @@ TEST(BlackOrRed, ARepeatOfTheLastColourIsRedrawnAtMostElevenTimes) {
   EXPECT_EQ(draw(p, repeat("0.1", 23)), RedClass);
 
   BlackOrRedForm& b = Black_or_Red_F(p.app());
-  EXPECT_EQ(b.Hit_Hantei_Red.text(), "1");
-  EXPECT_EQ(b.Hit_Hantei_Black.text(), "0");
-  EXPECT_TRUE(b.Red_Light.lit());
-  EXPECT_FALSE(b.Black_Light.lit());
-  EXPECT_EQ(b.B_OR_R_L.caption(), "予想済み");
-  EXPECT_EQ(b.B_OR_R_L.fore(), Colour::rgb(0x00C0C0));
+  EXPECT_EQ(Shown(p, "Black_or_Red_F",
+                  "Hit_Hantei_Red.text Hit_Hantei_Black.text B_OR_R_L.caption B_OR_R_L.fore"),
+            "1|0|予想済み|#00C0C0");
+  EXPECT_TRUE(b.Red_Light.lit() && !b.Black_Light.lit());
 }
 
 TEST(BlackOrRed, VerdictsTalliesAndRates) {
@@ -81,47 +79,37 @@ TEST(BlackOrRed, VerdictsTalliesAndRates) {
     p.run("random 0.999 0.999\nclick Main_F.Expect");
     p.spin(index);
   };
+  const std::string verdict = "B_OR_R_L.caption B_OR_R_L.fore B_OR_R_L.back Image1.visible";
   judge(1);  // black
-  EXPECT_EQ(b.B_OR_R_L.caption(), "予想的中 !");
-  EXPECT_EQ(b.B_OR_R_L.fore(), Colour::rgb(0xFF0000));
-  EXPECT_TRUE(b.Image1.visible());
-  EXPECT_EQ(b.Black_Win_Rate.text(), "100%");
+  EXPECT_EQ(Shown(p, "Black_or_Red_F", verdict + " Black_Win_Rate.text"),
+            "予想的中 !|#FF0000|#FFFF00|1|100%");
   judge(0);  // red
-  EXPECT_EQ(b.B_OR_R_L.caption(), "予想アウト");
-  EXPECT_EQ(b.B_OR_R_L.back(), ButtonFace);
-  EXPECT_FALSE(b.Image1.visible());
+  EXPECT_EQ(Shown(p, "Black_or_Red_F", verdict), "予想アウト|buttontext|buttonface|0");
   judge(36);
-  EXPECT_EQ(b.B_OR_R_L.caption(), "0 ﾋｯﾄ 予想結果なし");
-  EXPECT_EQ(b.B_OR_R_L.fore(), Colour::rgb(0x008000));
+  EXPECT_EQ(Shown(p, "Black_or_Red_F", verdict), "0 ﾋｯﾄ 予想結果なし|#008000|buttonface|0");
   judge(37);
-  EXPECT_EQ(b.B_OR_R_L.caption(), "00 ﾋｯﾄ 予想結果なし");
-  EXPECT_EQ(b.B_OR_R_L.fore(), Colour::rgb(0x0000C0));
+  EXPECT_EQ(Shown(p, "Black_or_Red_F", verdict), "00 ﾋｯﾄ 予想結果なし|#0000C0|buttonface|0");
   judge(0);
-  EXPECT_EQ(b.Expect_Black_Hit.text(), "1");
-  EXPECT_EQ(b.Expect_Black_Out.text(), "2");
-  EXPECT_EQ(b.Hit_T.text(), "1");
-  EXPECT_EQ(b.Out_T.text(), "2");
-  EXPECT_EQ(b.Black_Win_Rate.text(), "33.3%");
-  EXPECT_EQ(b.Win_Rate.text(), "33.3%");
-  EXPECT_EQ(b.Red_Win_Rate.text(), "0");  // no red hit yet
-  EXPECT_EQ(Total_F(p.app()).Expect_Hit.text(), "1");
-  EXPECT_EQ(Total_F(p.app()).Expect_Out.text(), "2");
+  // No red hit yet: its rate stays 0.
+  const std::string tallies =
+      "Expect_Black_Hit.text Expect_Black_Out.text Hit_T.text Out_T.text Black_Win_Rate.text "
+      "Win_Rate.text Red_Win_Rate.text";
+  EXPECT_EQ(Shown(p, "Black_or_Red_F", tallies), "1|2|1|2|33.3%|33.3%|0");
+  EXPECT_EQ(Shown(p, "Total_F", "Expect_Hit.text Expect_Out.text"), "1|2");
 
   // Each flag is judged by itself.
   b.Hit_Hantei_Red.setText("1");
   b.Hit_Hantei_Black.setText("1");
   p.app().vars.ExpectDone = 1;
   p.spin(2);  // red
-  EXPECT_EQ(b.Expect_Red_Hit.text(), "1");
-  EXPECT_EQ(b.Expect_Black_Out.text(), "3");
-  EXPECT_EQ(b.Red_Win_Rate.text(), "100%");
-  EXPECT_EQ(b.Win_Rate.text(), "40%");
+  EXPECT_EQ(Shown(p, "Black_or_Red_F",
+                  "Expect_Red_Hit.text Expect_Black_Out.text Red_Win_Rate.text Win_Rate.text"),
+            "1|3|100%|40%");
 
   // A spin without a prediction: both flags and lights off, no tally.
   p.spin(1);
-  EXPECT_EQ(b.B_OR_R_L.caption(), "予想結果なし");
-  EXPECT_EQ(b.Hit_Hantei_Red.text(), "0");
-  EXPECT_EQ(b.Hit_Hantei_Black.text(), "0");
+  EXPECT_EQ(Shown(p, "Black_or_Red_F",
+                  "B_OR_R_L.caption Hit_Hantei_Red.text Hit_Hantei_Black.text Hit_T.text"),
+            "予想結果なし|0|0|2");
   EXPECT_FALSE(b.Red_Light.lit() || b.Black_Light.lit());
-  EXPECT_EQ(b.Hit_T.text(), "2");
 }

@@ -20,20 +20,18 @@ TEST(PointStrategy, TwoRoundsBeforeTheFirstDraw) {
     SpinFirstNumbers(p, 18, 4);
     p.spin(0, c.lastRefused - 72);
     p.run("click Main_F.Expect");
-    EXPECT_EQ(status(p), "2Round から") << c.pockets;
-    EXPECT_EQ(p.app().vars.PointExpectVoid, 1);
+    EXPECT_EQ(status(p) + Shown(p, "var", "PointExpectVoid"), "2Round から1") << c.pockets;
     EXPECT_EQ(PredictedNumbers(p.app()), "");
 
     // The verdict of a prediction that made no draw: nothing counted, nothing held.
     p.spin(0);
-    EXPECT_EQ(status(p), "予想結果なし");
-    EXPECT_EQ(p.app().vars.PointExpectVoid, 0);
-    EXPECT_EQ(Point_F(p.app()).Out_T.text(), "0");
+    EXPECT_EQ(
+        Shown(p, "Point_F", "Status_L.caption Out_T.text") + Shown(p, "var", "PointExpectVoid"),
+        "予想結果なし|00");
     EXPECT_EQ(p.main().Round_T.text(), "2");
     p.run("click Main_F.Expect");
-    EXPECT_EQ(status(p), "予想済み") << c.pockets;
+    EXPECT_EQ(Shown(p, "Point_F", "Status_L.caption Ex_Limit.caption"), "予想済み|10") << c.pockets;
     EXPECT_EQ(PredictedNumbers(p.app()), Numbers(1, 18));
-    EXPECT_EQ(Point_F(p.app()).Ex_Limit.caption(), "10");
   }
 }
 
@@ -42,77 +40,39 @@ TEST(PointStrategy, PointsAndRunningSums) {
   SpinFirstNumbers(p, 18, 4);
   p.spin(0, 3);  // number 1: 7 of 75 spins, numbers 2..18: 4 each
   p.run("click Main_F.Expect");
-  PointForm& f = Point_F(p.app());
-  EXPECT_EQ(f.Point_One(1).text(), "93");
-  EXPECT_EQ(f.Point_One(2).text(), "53");
-  EXPECT_EQ(f.Point_One(19).text(), "0");
-  EXPECT_EQ(f.Point_Total(2).text(), "146");
-  EXPECT_EQ(f.Point_Total(18).text(), "994");
-  EXPECT_EQ(f.Point_Total(36).text(), "994");
-}
-
-// With exactly eighteen numbers come out the draw must take all of them, so the sets do
-// not depend on the random values: the frequent mode draws those, the due mode the others.
-TEST(PointStrategy, TheLimitHoldsTheDrawnSetAndTheModeTakesTheNextDraw) {
-  TestProgram p{Silent(), SettingsFile({.limit = 3})};
-  p.run("click Main_F.Point_C");
-  SpinFirstNumbers(p, 18, 5);
-  p.run("click Main_F.Expect");
-  EXPECT_EQ(Point_F(p.app()).Ex_Limit.caption(), "3");
-  // The mode is read at the next draw; the held set stays as it was.
-  p.run("click Point_F.Mode2");
-  for (const char* left : {"リミット 2", "リミット 1"}) {
-    p.spin(36);
-    p.run("click Main_F.Expect");
-    EXPECT_EQ(status(p), left);
-    EXPECT_EQ(PredictedNumbers(p.app()), Numbers(1, 18));
-  }
-  p.spin(36);
-  EXPECT_EQ(Point_F(p.app()).Ex_Limit.caption(), "0");
-  p.run("click Main_F.Expect");
-  EXPECT_EQ(status(p), "予想済み");
-  EXPECT_EQ(PredictedNumbers(p.app()), Numbers(19, 36));
-  EXPECT_EQ(Point_F(p.app()).Ex_Limit.caption(), "3");
+  EXPECT_EQ(Shown(p, "Point_F",
+                  "Point_One(1).text Point_One(2).text Point_One(19).text Point_Total(2).text "
+                  "Point_Total(18).text Point_Total(36).text"),
+            "93|53|0|146|994|994");
 }
 
 TEST(PointStrategy, VerdictsAndWinRate) {
   TestProgram p{Silent(), SettingsFile({.limit = 38})};
   SpinFirstNumbers(p, 18, 5);
-  PointForm& f = Point_F(p.app());
   const auto judge = [&](int index) {
     p.run("click Main_F.Expect");
     p.spin(index);
   };
+  const std::string verdict = "Status_L.caption Status_L.fore Status_L.back Image1.visible";
   judge(4);  // 5 predicted
-  EXPECT_EQ(f.Status_L.caption(), "予想的中 !");
-  EXPECT_EQ(f.Status_L.back(), Colour::rgb(0xFFFF00));
-  EXPECT_TRUE(f.Image1.visible());
-  EXPECT_EQ(f.Win_Rate.text(), "100%");
+  EXPECT_EQ(Shown(p, "Point_F", verdict + " Win_Rate.text"), "予想的中 !|#FF0000|#FFFF00|1|100%");
   judge(29);  // 30 not predicted
-  EXPECT_EQ(f.Status_L.caption(), "予想アウト");
-  EXPECT_FALSE(f.Image1.visible());
+  EXPECT_EQ(Shown(p, "Point_F", verdict), "予想アウト|buttontext|buttonface|0");
   judge(0);
-  EXPECT_EQ(f.Hit_T.text(), "2");
-  EXPECT_EQ(f.Out_T.text(), "1");
-  EXPECT_EQ(f.Win_Rate.text(), "66.7%");
-
+  EXPECT_EQ(Shown(p, "Point_F", "Hit_T.text Out_T.text Win_Rate.text"), "2|1|66.7%");
   judge(36);
-  EXPECT_EQ(f.Status_L.caption(), "0 ﾋｯﾄ");
-  EXPECT_EQ(f.Status_L.fore(), Colour::rgb(0x008000));
+  EXPECT_EQ(Shown(p, "Point_F", verdict), "0 ﾋｯﾄ|#008000|buttonface|0");
   judge(37);
-  EXPECT_EQ(f.Status_L.caption(), "00 ﾋｯﾄ");
-  EXPECT_EQ(f.Status_L.fore(), Colour::rgb(0x0000C0));
-  EXPECT_EQ(f.Hit_T.text(), "2");
-  EXPECT_EQ(f.Out_T.text(), "1");
+  EXPECT_EQ(Shown(p, "Point_F", verdict + " Hit_T.text Out_T.text"),
+            "00 ﾋｯﾄ|#0000C0|buttonface|0|2|1");
   // The held set was judged every time.
   EXPECT_EQ(PredictedNumbers(p.app()), Numbers(1, 18));
 
   // A spin without a prediction: no verdict, the lamps go out, the set stays.
   p.spin(5);
-  EXPECT_EQ(f.Status_L.caption(), "予想結果なし");
+  EXPECT_EQ(Shown(p, "Point_F", "Status_L.caption Hit_T.text"), "予想結果なし|2");
   EXPECT_EQ(LitNumbers(p.app()), "");
   EXPECT_EQ(PredictedNumbers(p.app()), Numbers(1, 18));
-  EXPECT_EQ(f.Hit_T.text(), "2");
 }
 
 TEST(PointStrategy, FewerThanEighteenNumbersCannotBePredicted) {
@@ -160,21 +120,20 @@ TEST(PointStrategy, APredictionStandingThroughAClearCountsNothing) {
 
 TEST(PointStrategy, LimitButtonsKeepTheLimitWithinOneToThirtyEight) {
   TestProgram p{{"Data/Files/USER.FIL", "38,1,0\r\n"}, SettingsFile({.limit = 37})};
-  PointForm& f = Point_F(p.app());
   p.run("click Main_F.Point_C");
+  const std::string limit = "Limit_C.caption Ex_Limit.caption";
   EXPECT_EQ(p.run("click Point_F.UP_1"), "sound Data/Sound/Menu.wav\n");
-  EXPECT_EQ(f.Limit_C.caption(), "38");
-  EXPECT_EQ(f.Ex_Limit.caption(), "38");
+  EXPECT_EQ(Shown(p, "Point_F", limit), "38|38");
   EXPECT_EQ(p.run("click Point_F.UP_1"), "");
-  EXPECT_EQ(f.Limit_C.caption(), "38");
+  EXPECT_EQ(Shown(p, "Point_F", limit), "38|38");
   EXPECT_EQ(p.readFile("Data/Files/USER2.FIL").substr(0, 17), "0,0,1,0,0,1,1,38\r");
 
   p.run("click Point_F.Down_1");
-  EXPECT_EQ(f.Ex_Limit.caption(), "37");
+  EXPECT_EQ(Shown(p, "Point_F", limit), "37|37");
   EXPECT_EQ(p.app().vars.PointLimit, 37);
   for (int i = 0; i < 40; ++i) p.run("click Point_F.Down_1");
-  EXPECT_EQ(f.Limit_C.caption(), "1");
   EXPECT_EQ(p.run("click Point_F.Down_1"), "");
+  EXPECT_EQ(Shown(p, "Point_F", limit), "1|1");
   EXPECT_EQ(p.readFile("Data/Files/USER2.FIL").substr(0, 16), "0,0,1,0,0,1,1,1\r");
 }
 
@@ -182,15 +141,11 @@ TEST(PointStrategy, ModeItemsAndWindowLoadFollowTheSettings) {
   TestProgram p{{"Data/Files/USER.FIL", "38,1,0\r\n"}, SettingsFile({.mode = 2, .limit = 5})};
   PointForm& f = Point_F(p.app());
   EXPECT_TRUE(f.topmost());
-  EXPECT_FALSE(f.Mode1.checked());
-  EXPECT_TRUE(f.Mode2.checked());
-  EXPECT_EQ(f.Limit_C.caption(), "5");
-  EXPECT_EQ(f.Ex_Limit.caption(), "5");
-
+  EXPECT_EQ(Shown(p, "Point_F", "Mode1.checked Mode2.checked Limit_C.caption Ex_Limit.caption"),
+            "0|1|5|5");
   p.run("click Main_F.Point_C");
   EXPECT_EQ(p.run("click Point_F.Mode1"), "");
-  EXPECT_TRUE(f.Mode1.checked());
-  EXPECT_FALSE(f.Mode2.checked());
+  EXPECT_EQ(Shown(p, "Point_F", "Mode1.checked Mode2.checked"), "1|0");
   EXPECT_EQ(p.app().vars.PointMode, 1);
   EXPECT_EQ(p.readFile("Data/Files/USER2.FIL").substr(0, 16), "0,0,1,0,0,1,1,5\r");
   p.run("click Point_F.Mode2");

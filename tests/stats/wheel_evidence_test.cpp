@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <boost/math/distributions/chi_squared.hpp>
 #include <cmath>
-#include <iostream>
 #include <random>
 
 #include "stats/evidence_power.h"
@@ -142,56 +140,34 @@ TEST(WheelEvidence, TheStateAddsOneSpinAndRecountsAnythingElse) {
 }
 
 // 1000 fair wheels of 2000 spins, and 1000 strategies that guess a coin 1000 times, all
-// looked at after every spin or verdict. The evidence may reach its alarm in at most 5 % of
-// them (Ville's inequality); the single-look tests the window used to judge by, read
-// after every spin, cry wolf far more often.
+// looked at after every spin or verdict: the evidence may reach its alarm in at most 5 % of
+// them (Ville's inequality).
 TEST(WheelEvidence, FairWheelsWatchedAfterEverySpinRarelyRaiseTheAlarm) {
   const double alarm = std::log(EvidenceAlarm);
   std::mt19937_64 random(2026);
   constexpr int Games = 1000;
-
-  const double chiCritical = boost::math::quantile(
-      boost::math::complement(boost::math::chi_squared_distribution<double>(37), WeakBelow));
-  int evidence = 0, chiSquare = 0;
+  int wheels = 0, strategies = 0;
   for (int w = 0; w < Games; ++w) {
     WheelEvidence e;
-    std::array<double, 38> counts{};
-    double squares = 0;
-    bool raised = false, rejected = false;
+    bool raised = false;
     for (int t = 1; t <= 2000; ++t) {
-      const auto i = static_cast<std::size_t>(random() % 38);
-      e.add(static_cast<int>(i));
-      squares += 2 * counts[i] + 1;
-      ++counts[i];
+      e.add(static_cast<int>(random() % 38));
       raised = raised || e.logValue() >= alarm;
-      // Pearson's statistic, from the 190 spins at which each pocket expects 5.
-      rejected = rejected || (t >= 190 && squares * 38 / t - t >= chiCritical);
     }
-    evidence += raised;
-    chiSquare += rejected;
+    wheels += raised;
   }
-  EXPECT_LE(evidence, Games / 20);
-  EXPECT_GE(chiSquare, Games / 5);
-
-  // A blind guess at one half: the bankroll against the strategy's own rate, and the
-  // binomial p of the hits so far.
-  int bankroll = 0, binomial = 0;
+  // A blind guess at one half, its bankroll against the strategy's own rate.
   for (int g = 0; g < Games; ++g) {
     VerdictGroup v{0.5, 0, 0};
-    bool raised = false, rejected = false;
+    bool raised = false;
     for (int t = 1; t <= 1000; ++t) {
       ++(random() % 2 ? v.hits : v.misses);
       raised = raised || LogBettingEvidence({v}, 1) >= alarm;
-      rejected = rejected || BinomialUpperTail(v.hits, t, 0.5) < WeakBelow;
     }
-    bankroll += raised;
-    binomial += rejected;
+    strategies += raised;
   }
-  EXPECT_LE(bankroll, Games / 20);
-  EXPECT_GE(binomial, Games / 5);
-  std::cout << "Alarm reached by fair wheels: " << evidence << " of " << Games
-            << "; chi-square p < 0.05 at some look: " << chiSquare
-            << ". Blind-guess strategies: " << bankroll << " and " << binomial << ".\n";
+  EXPECT_LE(wheels, Games / 20);
+  EXPECT_LE(strategies, Games / 20);
 }
 
 // The power the window states is a bound on the safe side: wheels with one pocket at the

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "store/cp932.h"
 
 namespace {
@@ -49,9 +51,7 @@ TEST(LineFormat, ReadsBackWhatItWritesWithJapaneseTextsInCp932) {
   EXPECT_NE(bytes.find("\"\x90\xD4"), std::string::npos);
   const auto back = readRecord(bytes);
   ASSERT_TRUE(back);
-  EXPECT_EQ(back->name, r.name);
-  EXPECT_EQ(back->number, 37);
-  EXPECT_EQ(back->note, r.note);
+  EXPECT_EQ(std::tie(back->name, back->number, back->note), std::tie(r.name, r.number, r.note));
 }
 
 TEST(LineFormat, TextsThatCannotBeStoredAreMended) {
@@ -82,9 +82,7 @@ TEST(LineFormat, ReaderTakesBlanksBareLineFeedsAndTrailingBlankLines) {
        {" \"x\" , 5\n \"y\"", "x,+5\r\n\"y\"\r\n\r\n", "\"x\"junk,5\r\ny\r\n"}) {
     const auto r = readRecord(bytes);
     ASSERT_TRUE(r) << bytes;
-    EXPECT_EQ(r->name, "x");
-    EXPECT_EQ(r->number, 5);
-    EXPECT_EQ(r->note, "y");
+    EXPECT_EQ(r->name + std::to_string(r->number) + r->note, "x5y") << bytes;
   }
 }
 

@@ -6,7 +6,7 @@
 
 #include <tuple>
 
-#include "../area/area_sets.h"
+#include "../support/area_sets.h"
 #include "../support/test_program.h"
 
 namespace {
@@ -21,36 +21,26 @@ std::string user2(const std::string& firstLine, int memberOfArea = 0) {
 
 TEST(Settings, MissingFilesGiveFactoryValuesAndNothingIsWritten) {
   TestProgram p;
-  const auto& v = p.app().vars;
-  EXPECT_EQ(v.PocketCount, 38);
-  EXPECT_EQ(v.SoundOn, 1);
-  EXPECT_EQ(v.MainFront, 0);
-  EXPECT_EQ(v.PointMode, 1);
-  EXPECT_EQ(v.PointLimit, 10);
-  EXPECT_EQ(v.OrWindowOn + v.AreaWindowOn + v.PointWindowOn + v.TotalWindowOn, 0);
+  EXPECT_EQ(Shown(p, "var",
+                  "PocketCount SoundOn MainFront PointMode PointLimit OrWindowOn AreaWindowOn "
+                  "PointWindowOn TotalWindowOn"),
+            "38|1|0|1|10|0|0|0|0");
   EXPECT_EQ(LoadUserSettings(p.app()).outcome, FileResult::Missing);
   EXPECT_EQ(LoadWindowSettings(p.app()).outcome, FileResult::Missing);
-  EXPECT_FALSE(p.exists("Data/Files/USER.FIL"));
-  EXPECT_FALSE(p.exists("Data/Files/USER2.FIL"));
+  EXPECT_FALSE(p.exists("Data/Files/USER.FIL") || p.exists("Data/Files/USER2.FIL"));
 }
 
 TEST(Settings, ShortOrUnreadableFieldsTakeTheirFactoryValue) {
   TestProgram p({{"Data/Files/USER.FIL", "37,x\r\n"}, {"Data/Files/USER2.FIL", "0,0,0,0,1,2\r\n"}});
-  const auto& v = p.app().vars;
-  EXPECT_EQ(v.PocketCount, 37);
-  EXPECT_EQ(v.SoundOn, 1);
-  EXPECT_EQ(v.ExpectCheckOn, 1);
-  EXPECT_EQ(v.PointMode, 2);
-  EXPECT_EQ(v.PointLimit, 10);
+  EXPECT_EQ(Shown(p, "var", "PocketCount SoundOn ExpectCheckOn PointMode PointLimit"),
+            "37|1|1|2|10");
   const FileResult user = LoadUserSettings(p.app());
   EXPECT_EQ(user.outcome, FileResult::Malformed);
   EXPECT_EQ(user.path, "Data/Files/USER.FIL");
   EXPECT_EQ(LoadWindowSettings(p.app()).outcome, FileResult::Malformed);
   // Line breaks anywhere: commas and line ends both separate fields.
   TestProgram q({{"Data/Files/USER.FIL", "37\r\n0\r\n1\r\n"}});
-  EXPECT_EQ(q.app().vars.PocketCount, 37);
-  EXPECT_EQ(q.app().vars.SoundOn, 0);
-  EXPECT_EQ(q.app().vars.MainFront, 1);
+  EXPECT_EQ(Shown(q, "var", "PocketCount SoundOn MainFront"), "37|0|1");
 }
 
 TEST(Settings, WritingRewritesTheWholeFileWithMembership) {
@@ -67,26 +57,23 @@ TEST(Settings, WritingRewritesTheWholeFileWithMembership) {
 }
 
 TEST(Settings, ValuesOutsideWhatTheProgramCanUseTakeTheirFactoryValue) {
+  // Pocket count, sound, point limit and mode as the program takes them; every other switch
+  // is off.
   struct Case {
-    const char* user;
-    const char* firstLine;
-    int pocketCount, soundOn, pointLimit, pointMode;
+    const char *user, *firstLine, *taken;
   };
-  for (const Case& c : {Case{"39,0,0", "0,0,0,0,0,2,0,12", 38, 0, 12, 2},
-                        Case{"36,0,0", "0,0,0,0,0,2,0,0", 38, 0, 10, 2},
-                        Case{"37,4294967296,0", "0,0,0,0,0,2,0,39", 37, 1, 10, 2},
-                        Case{"-38,0,0", "0,0,0,0,0,2,0,-12", 38, 0, 10, 2},
+  for (const Case& c : {Case{"39,0,0", "0,0,0,0,0,2,0,12", "38|0|12|2"},
+                        Case{"36,0,0", "0,0,0,0,0,2,0,0", "38|0|10|2"},
+                        Case{"37,4294967296,0", "0,0,0,0,0,2,0,39", "37|1|10|2"},
+                        Case{"-38,0,0", "0,0,0,0,0,2,0,-12", "38|0|10|2"},
                         // Switches other than 0 and 1, modes other than 1 and 2.
-                        Case{"38,2,-1", "2,0,0,-1,0,3,7,12", 38, 1, 12, 1},
-                        Case{"38,-32768,32767", "0,0,0,0,2,0,0,12", 38, 1, 12, 1}}) {
+                        Case{"38,2,-1", "2,0,0,-1,0,3,7,12", "38|1|12|1"},
+                        Case{"38,-32768,32767", "0,0,0,0,2,0,0,12", "38|1|12|1"}}) {
     SCOPED_TRACE(c.user);
     TestProgram p({{"Data/Files/USER.FIL", c.user}, {"Data/Files/USER2.FIL", user2(c.firstLine)}});
-    const auto& v = p.app().vars;
-    EXPECT_EQ(v.PocketCount, c.pocketCount);
-    EXPECT_EQ(v.SoundOn, c.soundOn);
-    EXPECT_EQ(v.PointLimit, c.pointLimit);
-    EXPECT_EQ(v.PointMode, c.pointMode);
-    EXPECT_EQ(v.MainFront + v.OrWindowOn + v.TotalWindowOn + v.ExpectCheckOn + v.QuickExpectOn, 0);
+    EXPECT_EQ(Shown(p, "var", "PocketCount SoundOn PointLimit PointMode"), c.taken);
+    EXPECT_EQ(Shown(p, "var", "MainFront OrWindowOn TotalWindowOn ExpectCheckOn QuickExpectOn"),
+              "0|0|0|0|0");
     // Spins read the files again; every one of them is recorded.
     p.spin(36);
     p.spin(5);
@@ -99,10 +86,7 @@ TEST(Settings, AreaMembershipsAreZeroOrOne) {
   file.replace(file.find("\r\n0,1,0"), 7, "\r\n0,7,0");
   file.replace(file.rfind("0,1,0"), 5, "0,-1,0");
   TestProgram p({{"Data/Files/USER2.FIL", file}});
-  const auto& v = p.app().vars;
-  EXPECT_EQ(v.AreaMember(2)(0), 0);
-  EXPECT_EQ(v.AreaMember(2)(1), 1);
-  EXPECT_EQ(v.AreaMember(2)(37), 0);
+  EXPECT_EQ(Shown(p, "var", "AreaMember2(0) AreaMember2(1) AreaMember2(37)"), "0|1|0");
 }
 
 TEST(Settings, AStrayByteCostsOnlyItsOwnField) {
@@ -118,9 +102,7 @@ TEST(Settings, AStrayByteCostsOnlyItsOwnField) {
     file.replace(file.find(from, at), std::string(from).size(), to);
     TestProgram p({{"Data/Files/USER2.FIL", file}});
     const auto& v = p.app().vars;
-    EXPECT_EQ(v.AreaWindowOn, 1);
-    EXPECT_EQ(v.PointMode, 2);
-    EXPECT_EQ(v.PointLimit, line == 0 ? 10 : 12);
+    EXPECT_EQ(Shown(p, "var", "AreaWindowOn PointMode PointLimit"), line ? "1|2|12" : "1|2|10");
     for (int i = 0; i <= 37; ++i) EXPECT_EQ(v.AreaMember(3)(i), i == line - 1 ? 0 : 1) << i;
     // The next change of a setting keeps every area but the damaged field.
     p.run("click Main_F.OR");
@@ -140,8 +122,7 @@ TEST(Settings, FilesThatCannotBeReadGiveFactoryValues) {
   p.restart();
   EXPECT_EQ(LoadUserSettings(p.app()).reason, std::errc::is_a_directory);
   EXPECT_EQ(LoadWindowSettings(p.app()).outcome, FileResult::Failed);
-  EXPECT_EQ(p.app().vars.PocketCount, 38);
-  EXPECT_EQ(p.app().vars.PointLimit, 10);
+  EXPECT_EQ(Shown(p, "var", "PocketCount PointLimit"), "38|10");
   p.spin(6);
   EXPECT_EQ(p.main().Total.text(), "1");
 }

@@ -15,16 +15,6 @@
 
 namespace {
 
-// The program's disk without the waits for the disk: these tests check what the files
-// hold, over many thousands of writes.
-class UnsyncedDisk : public Disk {
- public:
-  bool writeNew(const std::filesystem::path& file, std::string_view bytes, bool) override {
-    return Disk::writeNew(file, bytes, false);
-  }
-  bool syncFolder(const std::filesystem::path&) override { return true; }
-};
-
 // Every game file and snapshot the program holds right now reads back.
 void expectFilesRead(TestProgram& p) {
   const std::string recovery = "Data/Files/RESUME.FIL";
@@ -51,7 +41,6 @@ TEST(SlotFiles, EveryGameTheProgramWritesReadsBack) {
   for (unsigned seed : {1u, 2u, 3u}) {
     std::mt19937 random(seed);
     TestProgram p;
-    p.app().disk = std::make_unique<UnsyncedDisk>();
     int last = 0;
     for (int step = 0; step < (seed == 1 ? 5200 : 1500); ++step) {
       const unsigned action = random() % 100;

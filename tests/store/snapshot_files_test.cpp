@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <functional>
-#include <sstream>
 
 #include "../support/failing_disk.h"
 #include "../support/test_program.h"
@@ -46,20 +45,6 @@ std::string misplaced(TestProgram& p, const Lines& file) {
         wrong += shown.substr(0, shown.find('\n')) + " instead of " + v.shown + "\n";
     }
   return wrong;
-}
-
-// The lines, with their numbers, where a file differs from what it should hold.
-std::string changedLines(const std::string& file, const std::string& expected) {
-  std::istringstream is(file), should(expected);
-  std::string changed, a, b;
-  for (int n = 1; is || should; ++n) {
-    a.clear();
-    b.clear();
-    std::getline(is, a);
-    std::getline(should, b);
-    if (a != b) changed += std::to_string(n) + ": " + a + " instead of " + b + "\n";
-  }
-  return changed;
 }
 
 std::string at(const std::string& name, int i) {
@@ -168,18 +153,17 @@ TEST(SnapshotFiles, EveryValueOfASlotLoadsIntoItsPlaceAndSavesBackIntoItsColumn)
   EXPECT_TRUE(Point_F(p.app()).Expect_Light(4).lit());
   EXPECT_FALSE(Point_F(p.app()).Expect_Light(5).lit());
   EXPECT_TRUE(Area_F(p.app()).Expect_Light(3).lit());
-  EXPECT_EQ(p.main().Expect.back(), Colour::rgb(0x80FFFF));
-  EXPECT_EQ(p.main().Log(4).back(), Colour::rgb(0x0000C0));
+  EXPECT_EQ(Shown(p, "Main_F", "Expect.back Log(4).back"), "#80FFFF|#0000C0");
 
   // Saved back at the same moment, both files come out byte for byte as they went in; the
   // next spin's undo snapshot holds the status windows as the slot's file does.
   p.run("now 2025/03/01 21:15:07\nanswer yes\nclick Save_Load_F.Save(1)");
-  EXPECT_EQ(changedLines(p.readFile("Data/Files/Save1.FIL"), bytesOf(game)), "");
-  EXPECT_EQ(changedLines(p.readFile("Data/Files/USER3_1.FIL"), bytesOf(snapshot)), "");
+  EXPECT_EQ(LineChanges(bytesOf(game), p.readFile("Data/Files/Save1.FIL")), "");
+  EXPECT_EQ(LineChanges(bytesOf(snapshot), p.readFile("Data/Files/USER3_1.FIL")), "");
   p.run("click Save_Load_F.Command1");
   p.spin(9);
   const Lines windows(snapshot.begin() + 38, snapshot.end());
-  EXPECT_EQ(changedLines(p.readFile("Data/Files/REAL_SAVE.FIL"), bytesOf(windows)), "");
+  EXPECT_EQ(LineChanges(bytesOf(windows), p.readFile("Data/Files/REAL_SAVE.FIL")), "");
 }
 
 namespace {
@@ -255,14 +239,6 @@ TEST(SnapshotFiles, BadSlotFilesAreReportedAndChangeNothing) {
        [](TestProgram& p, const std::string& f) {
          spoilText(p, f, [](std::string s) { return s.substr(0, 3000); });
        }},
-      {"a letter for an integer", "Data/Files/USER3_2.FIL",
-       [](TestProgram& p, const std::string& f) {
-         spoilText(p, f, [](std::string s) { return s.replace(4, 1, "x"); });
-       }},
-      {"a log value of 39", "Data/Files/Save2.FIL",
-       [](TestProgram& p, const std::string& f) {
-         spoilText(p, f, [](std::string s) { return s.replace(s.size() - 3, 1, "39"); });
-       }},
       {"missing", "Data/Files/Save2.FIL",
        [](TestProgram& p, const std::string& f) { std::filesystem::remove(p.folder() / f); },
        FileResult::Missing},
@@ -271,14 +247,6 @@ TEST(SnapshotFiles, BadSlotFilesAreReportedAndChangeNothing) {
          spoilText(p, f,
                    [](std::string s) { return s.substr(0, s.rfind("\"", s.size() - 4) - 1); });
        }},
-      {"a value too many on a log line", "Data/Files/Save2.FIL",
-       [](TestProgram& p, const std::string& f) { replaceValue(p, f, 129, 0, "7,8"); }},
-      {"seven flags on an area line", "Data/Files/USER3_2.FIL",
-       [](TestProgram& p, const std::string& f) { replaceValue(p, f, 5, 0, "0,0,0,0,0,0,1"); }},
-      {"a value too many on the ExpectDone line", "Data/Files/USER3_2.FIL",
-       [](TestProgram& p, const std::string& f) { replaceValue(p, f, 39, 0, "0,0"); }},
-      {"a value too many in the middle", "Data/Files/Save2.FIL",
-       [](TestProgram& p, const std::string& f) { replaceValue(p, f, 50, 0, "\"0%\",\"0%\""); }},
       {"a line left over at the end", "Data/Files/USER3_2.FIL",
        [](TestProgram& p, const std::string& f) { p.writeFile(f, p.readFile(f) + "\"\"\r\n"); }},
       {"a folder in place of Save2.FIL", "Data/Files/Save2.FIL", folderInItsPlace,
@@ -294,8 +262,9 @@ TEST(SnapshotFiles, BadSlotFilesAreReportedAndChangeNothing) {
   }
 }
 
+// Values no layout holds, and figures no game gives: each of the latter would have made
+// the next spin or prediction abort, hang or overflow.
 TEST(SnapshotFiles, FiguresNoGameGivesAreReportedAndChangeNothing) {
-  // Each would have made the next spin or prediction abort, hang or overflow.
   struct Case {
     const char* what;
     const char* file;
@@ -303,6 +272,12 @@ TEST(SnapshotFiles, FiguresNoGameGivesAreReportedAndChangeNothing) {
     const char* text;
   };
   const Case cases[] = {
+      {"a letter for an integer", "USER3_2", 1, 3, "x"},
+      {"a log value of 39", "Save2", 5128, 1, "39"},
+      {"a value too many on a log line", "Save2", 129, 0, "7,8"},
+      {"seven flags on an area line", "USER3_2", 5, 0, "0,0,0,0,0,0,1"},
+      {"a value too many on the ExpectDone line", "USER3_2", 39, 0, "0,0"},
+      {"a value too many in the middle", "Save2", 50, 0, "\"0%\",\"0%\""},
       {"a negative spin count", "Save2", 1, 3, "\"-5\""},
       {"a spin count beyond a long", "Save2", 1, 3, "\"1e30\""},
       {"a spin count of twenty digits", "Save2", 1, 3, "\"99999999999999999999\""},

@@ -56,11 +56,9 @@ TEST(SpinFile, ExportReadsBackInEveryEncodingAndLineEnd) {
 }
 
 TEST(SpinFile, PlainNumbersTakeEverySeparator) {
-  EXPECT_EQ(spinsOf("17,00,5"), Seventeen00Five);
-  EXPECT_EQ(spinsOf("17 00\t5"), Seventeen00Five);
-  EXPECT_EQ(spinsOf("17\r\n00\r\n5\r\n"), Seventeen00Five);
-  EXPECT_EQ(spinsOf("17\r00\r5\r"), Seventeen00Five);
-  EXPECT_EQ(spinsOf("\xEF\xBB\xBF  17, 00 ,\n\n\t\"5\"  \n"), Seventeen00Five);
+  for (const char* text : {"17,00,5", "17 00\t5", "17\r\n00\r\n5\r\n", "17\r00\r5\r",
+                           "\xEF\xBB\xBF  17, 00 ,\n\n\t\"5\"  \n"})
+    EXPECT_EQ(spinsOf(text), Seventeen00Five) << text;
 }
 
 TEST(SpinFile, Cp932AndUtf8TextReadTheSameAndNameTheirBadToken) {

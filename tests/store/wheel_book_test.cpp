@@ -2,6 +2,7 @@
 #include <sqlite3.h>
 
 #include <fstream>
+#include <tuple>
 
 #include "../support/test_program.h"
 #include "core/utc_time.h"
@@ -14,8 +15,7 @@ namespace {
 
 constexpr std::int64_t Noon = 1796731200;  // 2026-12-08T12:00:00Z
 
-// A book in a fresh folder, and a second connection that looks at the file as any SQLite
-// tool would.
+// A book in a fresh folder; queries look at the file as any SQLite tool would.
 class Book : public ::testing::Test {
  protected:
   fs::path folder = MakeProgramFolder();
@@ -24,23 +24,7 @@ class Book : public ::testing::Test {
 
   BookOpening open(int pockets = 38) { return book.open(file, "wheelbook.sqlite3", pockets, Noon); }
 
-  // The first column of the first row of a query on the file.
-  std::string query(const std::string& sql) {
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* s = nullptr;
-    std::string value = "(error)";
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &s, nullptr) == SQLITE_OK) {
-      const int rc = sqlite3_step(s);
-      value = rc == SQLITE_ROW && sqlite3_column_text(s, 0)
-                  ? reinterpret_cast<const char*>(sqlite3_column_text(s, 0))
-              : rc == SQLITE_ROW ? "(null)"
-                                 : "(none)";
-    }
-    sqlite3_finalize(s);
-    sqlite3_close(db);
-    return value;
-  }
+  std::string query(const std::string& sql) { return SqlRows(file, sql); }
 
   std::int64_t spin(std::int64_t session, int index, std::int64_t at = Noon) {
     const auto r = book.appendSpin(session, index, at, SpinOrigin::Entry);
@@ -67,9 +51,8 @@ TEST_F(Book, NewBookHasItsSchemaOneWheelAndTheLogMode) {
   EXPECT_EQ(query("PRAGMA journal_mode"), "wal");
   const auto wheels = book.wheels().value;
   ASSERT_EQ(wheels.size(), 1u);
-  EXPECT_EQ(wheels[0].name, "テーブル 1");
-  EXPECT_EQ(wheels[0].pockets, 37);
-  EXPECT_EQ(wheels[0].createdAt, "2026-12-08T12:00:00Z");
+  EXPECT_EQ(std::tie(wheels[0].name, wheels[0].pockets, wheels[0].createdAt),
+            std::tuple("テーブル 1", 37, "2026-12-08T12:00:00Z"));
   EXPECT_EQ(book.currentWheel(), wheels[0].id);
   // The schema itself refuses what no spin can be.
   const auto session = book.startSession(book.currentWheel(), Noon).value;
@@ -101,9 +84,8 @@ TEST_F(Book, SpinsSessionsAndWheelsAddUpAndSurviveAReopen) {
   EXPECT_EQ(spinsOfCurrent(), (std::vector<signed char>{36, 37, 16}));
   auto sessions = book.sessions(first).value;
   ASSERT_EQ(sessions.size(), 2u);
-  EXPECT_EQ(sessions[0].spins, 2);
-  EXPECT_EQ(sessions[0].lastAt, "2026-12-08T12:01:00Z");
-  EXPECT_EQ(sessions[1].lastAt, "2026-12-08T14:30:00Z");
+  EXPECT_EQ(std::tie(sessions[0].spins, sessions[0].lastAt, sessions[1].lastAt),
+            std::tuple(2, "2026-12-08T12:01:00Z", "2026-12-08T14:30:00Z"));
 
   // A second wheel, chosen; names are unique and never empty.
   const auto second = book.addWheel("Casino B", 37, Noon).value;
@@ -124,10 +106,8 @@ TEST_F(Book, SpinsSessionsAndWheelsAddUpAndSurviveAReopen) {
   EXPECT_EQ(book.currentWheel(), second);
   const auto wheels = book.wheels().value;
   ASSERT_EQ(wheels.size(), 2u);
-  EXPECT_EQ(wheels[0].spins, 3);
-  EXPECT_EQ(wheels[0].firstAt, "2026-12-08T12:00:00Z");
-  EXPECT_EQ(wheels[0].lastAt, "2026-12-08T14:30:00Z");
-  EXPECT_EQ(wheels[1].spins, 1);
+  EXPECT_EQ(std::tie(wheels[0].spins, wheels[0].firstAt, wheels[0].lastAt, wheels[1].spins),
+            std::tuple(3, "2026-12-08T12:00:00Z", "2026-12-08T14:30:00Z", 1));
   EXPECT_EQ(book.sessions(second).value.size(), 1u);
   EXPECT_EQ(query("SELECT count(*) FROM sessions"), "3");
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "area_sets.h"
 #include "test_program.h"
 
 // USER2.FIL with these options on its first line and no area members, so no area is ever
@@ -15,12 +16,10 @@ struct WindowOptions {
 };
 
 inline std::string Settings(const WindowOptions& o) {
-  const std::string w = std::to_string(o.windows);
-  std::string s = w + "," + w + "," + w + "," + w + "," + std::to_string(o.expectCheck) + "," +
-                  std::to_string(o.mode) + "," + std::to_string(o.quick) + "," +
-                  std::to_string(o.limit) + "\r\n";
-  for (int i = 0; i < 38; ++i) s += "0,0,0,0,0,0\r\n";
-  return s;
+  const std::string w = std::to_string(o.windows) + ",";
+  return User2File(AreaOf{}, w + w + w + w + std::to_string(o.expectCheck) + "," +
+                                 std::to_string(o.mode) + "," + std::to_string(o.quick) + "," +
+                                 std::to_string(o.limit));
 }
 
 inline std::pair<std::string, std::string> SettingsFile(const WindowOptions& o) {
@@ -38,12 +37,6 @@ inline std::string PredictedNumbers(App& app) {
   for (int n = 1; n <= 36; ++n)
     if (Point_F(app).Expect_H(n).text() == "1") s += std::to_string(n) + " ";
   return s;
-}
-
-inline int PredictedCount(App& app) {
-  int count = 0;
-  for (int n = 1; n <= 36; ++n) count += Point_F(app).Expect_H(n).text() == "1";
-  return count;
 }
 
 // The numbers 1..36 whose Point lamp is lit.

@@ -1,5 +1,7 @@
 #include "test_program.h"
 
+#include <sqlite3.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
@@ -12,10 +14,11 @@ std::filesystem::path MakeProgramFolder() {
   return pattern;
 }
 
-TestProgram::TestProgram(std::initializer_list<std::pair<std::string, std::string>> files)
+TestProgram::TestProgram(std::initializer_list<std::pair<std::string, std::string>> files,
+                         const std::string& beforeStart)
     : folder_(MakeProgramFolder()) {
   for (const auto& [path, content] : files) writeFile(path, content);
-  restart();
+  restart(beforeStart);
 }
 
 void TestProgram::restart(const std::string& beforeStart) {
@@ -95,5 +98,49 @@ std::string GameDump(TestProgram& p, bool (*keep)(const std::string& line),
     for (int i = 0; i <= 37; ++i) out += std::to_string(v.AreaMember(k)(i));
   out += "\n";
   for (const char* var : vars) out += p.run("var " + std::string(var));
+  return out;
+}
+
+std::string Shown(TestProgram& p, const std::string& form, const std::string& names) {
+  std::istringstream in(names);
+  std::string out;
+  for (std::string name; in >> name;) {
+    std::string got = p.run((form == "var" ? "var " : "get " + form + ".") + name);
+    if (got.ends_with('\n')) got.pop_back();
+    const auto at = got.find('=');
+    out += (at == std::string::npos ? got : got.substr(at + 1)) + "|";
+  }
+  if (!out.empty()) out.pop_back();
+  return out;
+}
+
+std::string LineChanges(const std::string& was, const std::string& now) {
+  std::istringstream a(was), b(now);
+  std::string out, x, y;
+  for (int shown = 0; shown < 5;) {
+    x.clear();
+    y.clear();
+    const bool more = static_cast<bool>(std::getline(a, x));
+    if (!std::getline(b, y) && !more) break;
+    if (x != y) {
+      out += "- " + x.substr(0, 200) + "\n+ " + y.substr(0, 200) + "\n";
+      ++shown;
+    }
+  }
+  return out;
+}
+
+std::string SqlRows(const std::filesystem::path& db, const std::string& sql) {
+  sqlite3* connection = nullptr;
+  sqlite3_open_v2(db.c_str(), &connection, SQLITE_OPEN_READONLY, nullptr);
+  sqlite3_stmt* s = nullptr;
+  std::string out;
+  if (sqlite3_prepare_v2(connection, sql.c_str(), -1, &s, nullptr) != SQLITE_OK) out = "(error)";
+  while (s && sqlite3_step(s) == SQLITE_ROW) {
+    const unsigned char* t = sqlite3_column_text(s, 0);
+    out += std::string(out.empty() ? "" : " ") + (t ? reinterpret_cast<const char*>(t) : "-");
+  }
+  sqlite3_finalize(s);
+  sqlite3_close(connection);
   return out;
 }

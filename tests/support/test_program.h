@@ -12,8 +12,10 @@
 // A program in a fresh folder of its own, driven by script lines as varnet-cli drives it.
 class TestProgram {
  public:
-  // Files to lay down before start-up: relative path and content.
-  explicit TestProgram(std::initializer_list<std::pair<std::string, std::string>> files = {});
+  // Files to lay down before start-up: relative path and content; `beforeStart` lines
+  // (answers) run before the start.
+  explicit TestProgram(std::initializer_list<std::pair<std::string, std::string>> files = {},
+                       const std::string& beforeStart = "");
   ~TestProgram();
 
   // Runs the lines (separated by '\n') and returns what they printed.
@@ -51,6 +53,19 @@ class TestProgram {
 // colours, the area memberships and the variables named, as `var` prints them.
 std::string GameDump(TestProgram& p, bool (*keep)(const std::string& line) = nullptr,
                      std::initializer_list<const char*> vars = {}, bool withLog = false);
+
+// The values `get` prints for the properties named (separated by spaces) of one window,
+// or `var` for the game's variables, joined by "|": Shown(p, "Main_F", "Total.text
+// Red.text") gives "5|1". One comparison then reads as a row of what the window shows.
+std::string Shown(TestProgram& p, const std::string& form, const std::string& names);
+
+// The lines where two texts differ, each as "- was" and "+ now", the first five; empty
+// when they are alike.
+std::string LineChanges(const std::string& was, const std::string& now);
+
+// The first column of every row a query gives on an SQLite file, read as any SQLite tool
+// would, joined by spaces ("-" for a null); "(error)" when the query cannot run.
+std::string SqlRows(const std::filesystem::path& db, const std::string& sql);
 
 // How many of the ten level lights of a main window row are lit.
 inline int LitLevels(MainForm& m, int row) {
