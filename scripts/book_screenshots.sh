@@ -25,11 +25,7 @@ docs="$PWD/docs"
 xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
   set -e
   folder=$1 docs=$2
-  openbox & wm=$!
-  sleep 1
-  "$folder/varnet" & pid=$!
-  main=$(xdotool search --sync --name "^00 Varnet Solenn" | head -1)
-  sleep 1
+  . "$3"
   xdotool windowmove "$main" 0 0
   # File menu, its third item.
   xdotool mousemove --window "$main" 18 8 click 1
@@ -54,5 +50,5 @@ xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
   xdotool mousemove 113 64 click 1
   sleep 1
   import -window root "$docs/stats_wheel_source.png"
-  kill $pid $wm' _ "$folder" "$docs"
+  kill $pid $wm' _ "$folder" "$docs" "$PWD/scripts/desktop_session.sh"
 ls -la docs/wheel_book.png docs/stats_wheel_source.png

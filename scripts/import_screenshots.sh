@@ -12,11 +12,7 @@ docs="$PWD/docs"
 xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
   set -e
   folder=$1 docs=$2
-  openbox & wm=$!
-  sleep 1
-  "$folder/varnet" & pid=$!
-  main=$(xdotool search --sync --name "^00 Varnet Solenn" | head -1)
-  sleep 1
+  . "$3"
   xdotool windowmove "$main" 20 20
   sleep 0.5
   eval "$(xdotool getwindowgeometry --shell "$main")"
@@ -35,5 +31,5 @@ xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
   eval "$(xdotool getwindowgeometry --shell "$progress")"
   import -window root -crop $((WIDTH + 240))x$((HEIGHT + 200))+$((X - 120))+$((Y - 100)) +repage \
     "$docs/import_progress.png"
-  kill $pid $wm' _ "$folder" "$docs"
+  kill $pid $wm' _ "$folder" "$docs" "$PWD/scripts/desktop_session.sh"
 ls -la docs/file_menu.png docs/import_progress.png

@@ -14,14 +14,7 @@ printf '38,0,0\r\n' > "$folder/Data/Files/USER.FIL"
 xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
   set -e
   folder=$1 docs=$2
-  openbox >/dev/null 2>&1 & wm=$!
-  for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-    sleep 0.1
-  done
-  "$folder/varnet" & pid=$!
-  main=$(xdotool search --sync --name "^00 Varnet Solenn$" | head -1)
-  sleep 2
+  . "$3"
   xdotool windowactivate --sync "$main"
   for n in 17 0 32 5 00 21; do xdotool type "$n"; xdotool key Return; sleep 0.3; done
   # A number that is no pocket stays in the entry, marked, with the reason.
@@ -41,4 +34,4 @@ xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
   sleep 1.5
   import -window root "$docs/question_on_top.png"
   xdotool key Escape
-  kill $pid $wm' _ "$folder" "$PWD/docs"
+  kill $pid $wm' _ "$folder" "$PWD/docs" "$PWD/scripts/desktop_session.sh"

@@ -18,17 +18,10 @@ for screen in "1366x768:one_window_1366x768" "1920x1080:separate_windows_1920x10
   printf '38,0,0\r\n' > "$folder/Data/Files/USER.FIL"
   xvfb-run -a -s "-screen 0 ${size}x24" bash -c '
     folder=$1 shot=$2
-    openbox >/dev/null 2>&1 & wm=$!
-    for _ in $(seq 100); do
-      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-      sleep 0.1
-    done
-    "$folder/varnet" & pid=$!
-    main=$(xdotool search --sync --name "^00 Varnet Solenn" | head -1)
-    sleep 2
+    . "$3"
     xdotool windowactivate --sync "$main"
     for n in 17 0 32 5 00 21 2 11; do xdotool type "$n"; xdotool key Return; sleep 0.3; done
     sleep 0.5
     import -window root "$shot"
-    kill $pid $wm' _ "$folder" "$docs/$name.png"
+    kill $pid $wm' _ "$folder" "$docs/$name.png" "$PWD/scripts/desktop_session.sh"
 done
