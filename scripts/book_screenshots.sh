@@ -40,7 +40,7 @@ xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
   xdotool key Escape
   # The statistics window, then its second source box.
   xdotool windowfocus --sync "$main"
-  xdotool mousemove --window "$main" 115 8 click 1
+  xdotool key ctrl+t
   sleep 1
   stats=$(xdotool search --name "^Statistics$" | head -1)
   xdotool windowmove "$stats" 0 0
